@@ -1,0 +1,29 @@
+// Number-to-caption functions for the result fields.
+
+#include "calc.h"
+#include "format.h"
+
+#include <cmath>
+
+namespace velkor {
+
+double Calc::fnz(double x)
+{
+    return std::floor(std::log(x) * 200 / std::log(10.0)) / 10;
+}
+
+namespace {
+
+constexpr Pattern respattern = Pattern::parse("###0.0");
+constexpr Pattern pwrpattern = Pattern::parse("###0.#0 W");
+constexpr Pattern dbpattern = Pattern::parse("##.## dB");
+constexpr Pattern vswrpattern = Pattern::parse("#.00");
+
+} // namespace
+
+std::string Calc::tidyres(double x) { return formatpattern(x, respattern); }
+std::string Calc::tidypwr(double x) { return formatpattern(x, pwrpattern); }
+std::string Calc::tidydb(double x) { return formatpattern(x, dbpattern); }
+std::string Calc::tidyvswr(double x) { return formatpattern(x, vswrpattern); }
+
+} // namespace velkor

@@ -1,0 +1,412 @@
+// The window as a user meets it: start-up, typing into each box, the series
+// buttons, the menus and the layout.
+
+#include "calc.h"
+#include "fields.h"
+#include "form1.h"
+#include "layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using velkor::Calc;
+using velkor::Field;
+using velkor::Series;
+using velkor::ui::Form1;
+
+namespace {
+
+QStringList captionsof(double atten, double pwr, double sysz, Series s)
+{
+    Calc c;
+    c.loadseries(s);
+    c.atten = atten;
+    c.pwr = pwr;
+    c.sysz = sysz;
+    c.recalc();
+    QStringList out;
+    for (const std::string& t : c.captions)
+        out << QString::fromStdString(t);
+    return out;
+}
+
+QStringList shown(const Form1& w)
+{
+    QStringList out;
+    for (std::size_t i = 0; i < velkor::fieldcount; ++i) {
+        const auto name = velkor::fieldname(static_cast<Field>(i));
+        out << w.findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))->text();
+    }
+    return out;
+}
+
+QLineEdit* box(const Form1& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QRadioButton* button(const Form1& w, const char* name) { return w.findChild<QRadioButton*>(QString::fromLatin1(name)); }
+QAction* action(const Form1& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
+
+// Replaces a box's whole text the way a user does: select all, then type.
+void retype(QLineEdit* e, const QString& text)
+{
+    e->setFocus();
+    e->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key_Delete);
+    else
+        QTest::keyClicks(e, text);
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startup();
+    void attenuation_data();
+    void attenuation();
+    void attenuationEmptiedThenSmall();
+    void power_data();
+    void power();
+    void impedance_data();
+    void impedance();
+    void impedanceTypedKeyByKey();
+    void impedanceDigitInFront();
+    void seriesButtons();
+    void seriesWhileAttenuationNotPositive();
+    void seriesByArrowKey();
+    void shorterSeriesAfterLonger();
+    void aboutBox();
+    void helpWindow();
+    void quitEndsTheEventLoop();
+    void layoutInsideClientArea();
+    void resultsDoNotOverlap_data();
+    void resultsDoNotOverlap();
+};
+
+void Form1Test::startup()
+{
+    Form1 w;
+    QCOMPARE(box(w, "Text1")->text(), QStringLiteral("6"));
+    QCOMPARE(box(w, "Text2")->text(), QStringLiteral("1.0"));
+    QCOMPARE(box(w, "systemimpedance")->text(), QStringLiteral("50"));   // not yet rewritten
+    QVERIFY(button(w, "Option1")->isChecked());
+    QVERIFY(!button(w, "Option2")->isChecked());
+    QVERIFY(!button(w, "Option3")->isChecked());
+    QCOMPARE(w.recalccount(), 1);
+    const QStringList expected = {
+        QStringLiteral("150.5"), QStringLiteral("37.4"), QStringLiteral("150.5"),
+        QStringLiteral("16.6"), QStringLiteral("66.9"), QStringLiteral("16.6"),
+        QStringLiteral("0.33 W"), QStringLiteral("0.33 W"), QStringLiteral("0.10 W"),
+        QStringLiteral("150R"), QStringLiteral(" 39R"), QStringLiteral("150R"),
+        QStringLiteral(" 18R"), QStringLiteral(" 68R"), QStringLiteral(" 18R"),
+        QStringLiteral("0.33 W"), QStringLiteral("0.33 W"), QStringLiteral("0.08 W"),
+        QStringLiteral("0.33 W"), QStringLiteral("0.31 W"), QStringLiteral("0.08 W"),
+        QStringLiteral("Attenuation 6.19 dB"), QStringLiteral("Attenuation 6.36 dB"),
+        QStringLiteral("VSWR 1.01"), QStringLiteral("VSWR 1.04"),
+        QStringLiteral("Rtn Loss -43.7 dB"), QStringLiteral("Rtn Loss -34.2 dB")};
+    QCOMPARE(shown(w), expected);
+    QCOMPARE(w.windowTitle(), QStringLiteral(" Velkor - Pi and T Attenuator Calculator by Tamsel"));
+    QCOMPARE(w.centralWidget()->size(), QSize(640, 416));
+    QVERIFY(!w.windowIcon().isNull());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.focusWidget(), button(w, "Option1"));
+}
+
+void Form1Test::attenuation_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<double>("shownfor");   // the dB whose results are shown; 6 = unchanged
+
+    QTest::newRow("above-60-held-at-60") << "75" << 60.0 << 60.0;
+    QTest::newRow("exactly-60") << "60" << 60.0 << 60.0;
+    QTest::newRow("no-lower-limit") << "0.05" << 0.05 << 0.05;
+    QTest::newRow("twenty") << "20" << 20.0 << 20.0;
+    QTest::newRow("empty-keeps-results") << "" << 0.0 << 6.0;
+    QTest::newRow("negative-keeps-results") << "-3" << -3.0 << 6.0;
+    QTest::newRow("trailing-letters") << "12abc" << 12.0 << 12.0;
+    QTest::newRow("blank-between-digits") << "1 2" << 12.0 << 12.0;
+    QTest::newRow("comma-reads-zero") << "0,5" << 0.0 << 6.0;
+    QTest::newRow("letters-only") << "abc" << 0.0 << 6.0;
+    QTest::newRow("beyond-double") << "1E999" << 60.0 << 60.0;
+}
+
+void Form1Test::attenuation()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    QFETCH(double, shownfor);
+    Form1 w;
+    box(w, "Text1")->setText(typed);
+    QCOMPARE(w.state().atten, stored);
+    QCOMPARE(shown(w), captionsof(shownfor, 1, 50, Series::E12));
+    QCOMPARE(box(w, "Text1")->text(), typed);   // never rewritten
+}
+
+void Form1Test::attenuationEmptiedThenSmall()
+{
+    Form1 w;
+    retype(box(w, "Text1"), QString());
+    QCOMPARE(w.recalccount(), 1);
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E12));
+    QTest::keyClicks(box(w, "Text1"), QStringLiteral("0.05"));
+    QCOMPARE(w.state().atten, 0.05);
+    QCOMPARE(shown(w), captionsof(0.05, 1, 50, Series::E12));
+}
+
+void Form1Test::power_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("stored");
+
+    QTest::newRow("below-0.1-becomes-1") << "0.05" << 1.0;
+    QTest::newRow("exactly-0.1") << "0.1" << 0.1;
+    QTest::newRow("above-100-held") << "250" << 100.0;
+    QTest::newRow("exactly-100") << "100" << 100.0;
+    QTest::newRow("empty-is-1") << "" << 1.0;
+    QTest::newRow("negative-is-1") << "-2" << 1.0;
+    QTest::newRow("ten") << "10" << 10.0;
+    QTest::newRow("letters-are-1") << "W" << 1.0;
+}
+
+void Form1Test::power()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, stored);
+    Form1 w;
+    const int before = w.recalccount();
+    box(w, "Text2")->setText(typed);
+    QCOMPARE(w.state().pwr, stored);
+    QCOMPARE(w.recalccount(), before + 1);
+    QCOMPARE(shown(w), captionsof(6, stored, 50, Series::E12));
+    QCOMPARE(box(w, "Text2")->text(), typed);
+}
+
+void Form1Test::impedance_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<int>("recalcs");
+
+    QTest::newRow("plain-number-twice") << "75" << " 75" << 75.0 << 2;
+    QTest::newRow("sign-position-once") << " 75" << " 75" << 75.0 << 1;
+    QTest::newRow("exponent") << "1e2" << " 100" << 100.0 << 2;
+    QTest::newRow("leading-zero") << "050" << " 50" << 50.0 << 2;
+    QTest::newRow("below-one") << "0.5" << " .5" << 0.5 << 2;
+    QTest::newRow("empty-shows-50") << "" << " 50" << 50.0 << 1;
+    QTest::newRow("negative-shows-50") << "-50" << " 50" << 50.0 << 1;
+    QTest::newRow("zero-shows-50") << "0" << " 50" << 50.0 << 1;
+    QTest::newRow("letters-show-50") << "ohms" << " 50" << 50.0 << 1;
+    QTest::newRow("fifteen-digits") << "0.1234567890123456" << " .123456789012346" << 0.123456789012346 << 2;
+}
+
+void Form1Test::impedance()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(double, stored);
+    QFETCH(int, recalcs);
+    Form1 w;
+    const int before = w.recalccount();
+    box(w, "systemimpedance")->setText(typed);
+    QCOMPARE(box(w, "systemimpedance")->text(), written);
+    QCOMPARE(w.state().sysz, stored);
+    QCOMPARE(w.recalccount() - before, recalcs);
+    QCOMPARE(shown(w), captionsof(6, 1, stored, Series::E12));
+}
+
+void Form1Test::impedanceTypedKeyByKey()
+{
+    Form1 w;
+    QLineEdit* z = box(w, "systemimpedance");
+    const int before = w.recalccount();
+    retype(z, QStringLiteral("75"));
+    QCOMPARE(z->text(), QStringLiteral(" 75"));   // the caret followed the write-back
+    QCOMPARE(w.recalccount() - before, 3);          // "7": twice; " 75": once
+    QCOMPARE(shown(w), captionsof(6, 1, 75, Series::E12));
+}
+
+void Form1Test::impedanceDigitInFront()
+{
+    Form1 w;
+    QLineEdit* z = box(w, "systemimpedance");
+    z->setFocus();
+    z->setCursorPosition(0);
+    const int before = w.recalccount();
+    QTest::keyClick(z, Qt::Key_7);
+    QCOMPARE(z->text(), QStringLiteral(" 750"));
+    QCOMPARE(w.state().sysz, 750.0);
+    QCOMPARE(w.recalccount() - before, 2);
+    QCOMPARE(shown(w), captionsof(6, 1, 750, Series::E12));
+}
+
+void Form1Test::seriesButtons()
+{
+    Form1 w;
+    QTest::mouseClick(button(w, "Option2"), Qt::LeftButton);
+    QVERIFY(button(w, "Option2")->isChecked());
+    QVERIFY(!button(w, "Option1")->isChecked());
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E24));
+    QCOMPARE(shown(w)[static_cast<int>(Field::R2Plabel)], QStringLiteral(" 36R"));
+    QTest::mouseClick(button(w, "Option3"), Qt::LeftButton);
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E6));
+    QTest::mouseClick(button(w, "Option1"), Qt::LeftButton);
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E12));
+}
+
+void Form1Test::seriesWhileAttenuationNotPositive()
+{
+    Form1 w;
+    box(w, "Text1")->setText(QStringLiteral("-3"));
+    const int before = w.recalccount();
+    QTest::mouseClick(button(w, "Option2"), Qt::LeftButton);
+    QCOMPARE(w.recalccount(), before);
+    QCOMPARE(w.state().pvtable[14], 3.6);   // loaded all the same
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E12));
+    box(w, "Text1")->setText(QStringLiteral("6"));
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E24));
+}
+
+void Form1Test::seriesByArrowKey()
+{
+    Form1 w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    button(w, "Option1")->setFocus();
+    QTest::keyClick(button(w, "Option1"), Qt::Key_Down);
+    QVERIFY(button(w, "Option2")->isChecked());
+    QCOMPARE(shown(w), captionsof(6, 1, 50, Series::E24));
+}
+
+void Form1Test::shorterSeriesAfterLonger()
+{
+    Form1 w;
+    box(w, "Text1")->setText(QStringLiteral("10"));
+    QTest::mouseClick(button(w, "Option2"), Qt::LeftButton);
+    QTest::mouseClick(button(w, "Option1"), Qt::LeftButton);
+    QCOMPARE(w.state().pvtable[14], 3.6);   // E24 leftovers stay in the table
+    QCOMPARE(shown(w), captionsof(10, 1, 50, Series::E12));
+}
+
+void Form1Test::aboutBox()
+{
+    Form1 w;
+    w.show();
+    QString title, text;
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    action(w, "about")->trigger();   // returns once the box is closed
+    QCOMPARE(title, QStringLiteral("Velkor"));
+    QCOMPARE(text.split(QLatin1Char('\n')),
+             QStringList({QStringLiteral("Velkor version 1.0"), QString(), QStringLiteral("tamsel@example.com")}));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(w.recalccount(), 1);
+}
+
+void Form1Test::helpWindow()
+{
+    Form1 w;
+    w.show();
+    action(w, "helpinfo")->trigger();
+    QTextBrowser* first = w.help().window();
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QVERIFY(first->source().toLocalFile().endsWith(QStringLiteral("Velkor.hlp")));
+    QVERIFY(first->toPlainText().contains(QStringLiteral("Return loss")));
+    action(w, "helpinfo")->trigger();
+    QCOMPARE(w.help().window(), first);
+    QCOMPARE(w.findChildren<QTextBrowser*>().size() + (first->parent() ? 0 : 1), 1);
+    QCOMPARE(w.recalccount(), 1);
+    first->close();
+}
+
+void Form1Test::quitEndsTheEventLoop()
+{
+    Form1 w;
+    w.show();
+    bool timedout = false;
+    QTimer::singleShot(0, [&] { action(w, "Quit")->trigger(); });
+    QTimer::singleShot(5000, [&] {
+        timedout = true;
+        QCoreApplication::exit(1);
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!timedout);
+    QVERIFY(!w.isVisible());
+}
+
+void Form1Test::layoutInsideClientArea()
+{
+    Form1 w;
+    const QRect client = w.centralWidget()->rect();
+    const auto children = w.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(children.size() >= 80);
+    for (const QWidget* c : children)
+        QVERIFY2(client.contains(c->geometry()), qPrintable(c->objectName()));
+}
+
+void Form1Test::resultsDoNotOverlap_data()
+{
+    QTest::addColumn<QString>("db");
+    QTest::addColumn<QString>("ohms");
+    QTest::addColumn<QString>("series");
+
+    QTest::newRow("start") << "6" << "50" << "Option1";
+    QTest::newRow("tiny-attenuation") << "0.01" << "50" << "Option2";
+    QTest::newRow("sixty-dB") << "60" << "50" << "Option2";
+    QTest::newRow("thousand-ohms") << "60" << "1000" << "Option2";
+    QTest::newRow("tiny-and-large") << "0.01" << "1000" << "Option3";
+}
+
+void Form1Test::resultsDoNotOverlap()
+{
+    QFETCH(QString, db);
+    QFETCH(QString, ohms);
+    QFETCH(QString, series);
+    Form1 w;
+    QTest::mouseClick(button(w, qPrintable(series)), Qt::LeftButton);
+    box(w, "Text1")->setText(db);
+    box(w, "Text2")->setText(QStringLiteral("100"));
+    box(w, "systemimpedance")->setText(ohms);
+    // Result fields and the row names between them.
+    QList<QLabel*> cells;
+    for (std::size_t i = 0; i < velkor::fieldcount; ++i) {
+        const auto name = velkor::fieldname(static_cast<Field>(i));
+        cells << w.findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    for (const char* name : {"Label23", "Label24", "Label25", "Label15", "Label14", "Label13", "Label34", "Label33",
+                             "Label35", "Label16"})
+        cells << w.findChild<QLabel*>(QString::fromLatin1(name));
+    const QRect client = w.centralWidget()->rect();
+    for (int i = 0; i < cells.size(); ++i) {
+        QVERIFY2(client.contains(cells[i]->geometry()), qPrintable(cells[i]->objectName()));
+        for (int j = i + 1; j < cells.size(); ++j)
+            QVERIFY2(!cells[i]->geometry().intersects(cells[j]->geometry()),
+                     qPrintable(cells[i]->objectName() + QStringLiteral(" overlaps ") + cells[j]->objectName()));
+    }
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,34 @@
+#include "anchoredlabel.h"
+
+namespace velkor::ui {
+
+AnchoredLabel::AnchoredLabel(const QRect& box, Anchor anchor, QWidget* parent)
+    : QLabel(parent), box_(box), anchor_(anchor)
+{
+    setMargin(0);
+    setIndent(0);
+    setGeometry(box_);
+}
+
+void AnchoredLabel::setCaption(const QString& text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    fit();
+}
+
+void AnchoredLabel::fit()
+{
+    if (anchor_ == Anchor::None)
+        return;
+    const QSize size = text().isEmpty() ? QSize(box_.width(), box_.height()) : sizeHint();
+    int x = box_.left();
+    if (anchor_ == Anchor::Right)
+        x = box_.left() + box_.width() - size.width();
+    else if (anchor_ == Anchor::Centre)
+        x = box_.left() + (box_.width() - size.width()) / 2;
+    setGeometry(x, box_.top(), size.width(), size.height());
+}
+
+} // namespace velkor::ui

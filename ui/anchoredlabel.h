@@ -1,0 +1,27 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QLabel>
+#include <QRect>
+
+namespace velkor::ui {
+
+/// A label that, when sized to its text, keeps one edge (or its centre) of
+/// its designed box fixed as its caption changes length.
+class AnchoredLabel : public QLabel {
+public:
+    /// `box` in pixels; with Anchor::None the label keeps the box.
+    AnchoredLabel(const QRect& box, Anchor anchor, QWidget* parent);
+
+    /// Replaces the caption and, when sized to text, the size and position.
+    void setCaption(const QString& text);
+
+private:
+    void fit();
+
+    QRect box_;
+    Anchor anchor_;
+};
+
+} // namespace velkor::ui

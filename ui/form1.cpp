@@ -1,0 +1,296 @@
+#include "form1.h"
+
+#include "drawing.h"
+#include "fields.h"
+#include "numtext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace velkor::ui {
+namespace {
+
+// What each input handler does with the number read (dB, W, ohms).
+constexpr double attenmax = 60;       // above: stored as this
+constexpr double pwrmax = 100;        // above: stored as this
+constexpr double pwrmin = 0.1;        // below: replaced by pwrdefault
+constexpr double pwrdefault = 1;
+constexpr double syszdefault = 50;    // replaces 0 or below
+
+constexpr quint32 helpcolour = 0xC0E0FF;   // the window colour as 0x00BBGGRR
+constexpr const char* helpfile = "Velkor.hlp";
+constexpr const char* abouttext = "Velkor version 1.0\n\ntamsel@example.com";
+
+// Font sizes in points, drawn at 96 logical dots per inch.
+constexpr double normalpoints = 9.75;
+constexpr double titlepoints = 24;
+constexpr double subtitlepoints = 13.5;
+
+int pixels(double points)
+{
+    constexpr double dotsperinch = 96, pointsperinch = 72;
+    return qRound(points * dotsperinch / pointsperinch);
+}
+
+QFont fontfor(Face face)
+{
+    QFont f(QString::fromLatin1(fontfamily));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(true);
+    switch (face) {
+    case Face::Normal:
+        f.setPixelSize(pixels(normalpoints));
+        break;
+    case Face::Title:
+        f.setPixelSize(pixels(titlepoints));
+        break;
+    case Face::Subtitle:
+        f.setPixelSize(pixels(subtitlepoints));
+        f.setItalic(true);
+        break;
+    }
+    return f;
+}
+
+QRect box(const Item& i)
+{
+    return QRect(px(i.left), px(i.top), px(i.width), px(i.height));
+}
+
+void describe(QWidget* w, const Item& i)
+{
+    w->setObjectName(QString::fromLatin1(i.name));
+    if (i.tooltip)
+        w->setToolTip(QString::fromLatin1(i.tooltip));
+    if (i.accessible)
+        w->setAccessibleName(QString::fromLatin1(i.accessible));
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, QColor(i.colour));
+    pal.setColor(QPalette::Text, QColor(i.colour));
+    pal.setColor(QPalette::Window, QColor(colour::window));
+    pal.setColor(QPalette::Base, QColor(colour::window));
+    w->setPalette(pal);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(windowtitle));
+    setWindowIcon(attenuatoricon());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    buildmenus();
+    buildclient();
+    Form_Load();
+    connecthandlers();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void Form1::buildmenus()
+{
+    Quit = menuBar()->addAction(QStringLiteral("&Quit"));
+    Quit->setObjectName(QStringLiteral("Quit"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("help"));
+    about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("about"));
+    helpinfo = help->addAction(QStringLiteral("&Help"));
+    helpinfo->setObjectName(QStringLiteral("helpinfo"));
+    helpinfo->setShortcut(QKeySequence::HelpContents);
+    addAction(helpinfo);   // F1 works with the menu closed
+}
+
+void Form1::buildclient()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(px(clientwidth), px(clientheight));
+    client->setFont(fontfor(Face::Normal));
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, QColor(colour::window));
+    client->setPalette(pal);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    // Stacking follows creation: labels, then frames and wires over them,
+    // then the text boxes and option buttons over everything.
+    for (const Item& i : items())
+        if (i.kind == Kind::Label)
+            buildlabel(i, client);
+    for (const Item& i : items()) {
+        if (i.kind == Kind::Frame)
+            (new FrameItem(box(i), QColor(i.colour), i.linewidth, client))->setObjectName(QString::fromLatin1(i.name));
+        else if (i.kind == Kind::Line)
+            (new LineItem(QLine(px(i.left), px(i.top), px(i.width), px(i.height)), QColor(i.colour), client))
+                ->setObjectName(QString::fromLatin1(i.name));
+    }
+    auto* series = new QButtonGroup(this);
+    for (const Item& i : items())
+        if (i.kind == Kind::TextBox || i.kind == Kind::Option)
+            buildinput(i, client);
+    for (QRadioButton* b : {Option1, Option2, Option3})
+        series->addButton(b);
+
+    QWidget* previous = nullptr;
+    for (const char* name : taborder()) {
+        auto* w = client->findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+    client->findChild<QWidget*>(QString::fromLatin1(taborder().front()))->setFocus();
+}
+
+void Form1::buildlabel(const Item& i, QWidget* client)
+{
+    auto* l = new AnchoredLabel(box(i), i.anchor, client);
+    describe(l, i);
+    if (i.face != Face::Normal)
+        l->setFont(fontfor(i.face));
+    l->setAlignment(i.align | Qt::AlignTop);
+    l->setWordWrap(i.wrap);
+    l->setCaption(QString::fromLatin1(i.text));
+    if (const auto f = fieldbyname(i.name))
+        fields_[static_cast<std::size_t>(*f)] = l;
+}
+
+void Form1::buildinput(const Item& i, QWidget* client)
+{
+    if (i.kind == Kind::TextBox) {
+        auto* e = new QLineEdit(QString::fromLatin1(i.text), client);
+        e->setAlignment(i.align);
+        e->setGeometry(box(i));
+        describe(e, i);
+        const QString name = e->objectName();
+        (name == QLatin1String("Text1") ? Text1 : name == QLatin1String("Text2") ? Text2 : systemimpedance) = e;
+        return;
+    }
+    auto* b = new QRadioButton(QString::fromLatin1(i.text), client);
+    b->setGeometry(box(i));
+    b->setChecked(i.checked);
+    describe(b, i);
+    const QString name = b->objectName();
+    (name == QLatin1String("Option1") ? Option1 : name == QLatin1String("Option2") ? Option2 : Option3) = b;
+}
+
+void Form1::connecthandlers()
+{
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(systemimpedance, &QLineEdit::textChanged, this, &Form1::systemimpedance_Change);
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
+    connect(about, &QAction::triggered, this, &Form1::about_Click);
+    connect(helpinfo, &QAction::triggered, this, &Form1::helpinfo_Click);
+    connect(Quit, &QAction::triggered, this, &Form1::Quit_Click);
+}
+
+void Form1::recalc()
+{
+    ++recalcs_;
+    if (!calc_.recalc())
+        return;   // nothing finite to show: the previous results stay
+    for (std::size_t i = 0; i < fieldcount; ++i) {
+        const std::string& c = calc_.captions[i];
+        fields_[i]->setCaption(QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size())));
+    }
+}
+
+double Form1::readbox(const QLineEdit* box) const
+{
+    return readnum(box->text().toStdString());
+}
+
+void Form1::selectseries(Series s)
+{
+    calc_.loadseries(s);
+    if (calc_.atten > 0)
+        recalc();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();   // the help window must not keep the program alive
+}
+
+void Form1::Form_Load()
+{
+    CommonDialog1.setColor(helpcolour);
+    calc_.loadseries(Series::E12);
+    calc_.atten = readbox(Text1);
+    calc_.pwr = readbox(Text2);
+    calc_.sysz = readbox(systemimpedance);
+    recalc();
+}
+
+void Form1::Text1_Change()
+{
+    calc_.atten = readbox(Text1);
+    if (calc_.atten > attenmax)
+        calc_.atten = attenmax;
+    if (calc_.atten > 0)
+        recalc();
+}
+
+void Form1::Text2_Change()
+{
+    calc_.pwr = readbox(Text2);
+    if (calc_.pwr > pwrmax)
+        calc_.pwr = pwrmax;
+    if (calc_.pwr < pwrmin)
+        calc_.pwr = pwrdefault;
+    recalc();
+}
+
+void Form1::systemimpedance_Change()
+{
+    calc_.sysz = readbox(systemimpedance);
+    if (calc_.sysz <= 0)
+        calc_.sysz = syszdefault;
+    else
+        recalc();
+    // Raises this handler again, at once, when the text differs.
+    systemimpedance->setText(QString::fromStdString(signtext(calc_.sysz)));
+}
+
+void Form1::Option1_Click() { selectseries(Series::E12); }
+void Form1::Option2_Click() { selectseries(Series::E24); }
+void Form1::Option3_Click() { selectseries(Series::E6); }
+
+void Form1::about_Click()
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velkor"), QString::fromLatin1(abouttext), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("aboutbox"));
+    box.exec();
+}
+
+void Form1::helpinfo_Click()
+{
+    CommonDialog1.setFlag(true);
+    CommonDialog1.setHelpCommand(HelpViewer::forcefile);
+    CommonDialog1.setHelpFile(QString::fromLatin1(helpfile));
+    CommonDialog1.showHelp();
+}
+
+void Form1::Quit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace velkor::ui

@@ -1,0 +1,73 @@
+#pragma once
+// The calculator's one window: inputs, series buttons, result fields,
+// circuit drawings and menus, and the handlers that feed the engine.
+
+#include "anchoredlabel.h"
+#include "calc.h"
+#include "helpviewer.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLineEdit;
+class QRadioButton;
+
+namespace velkor::ui {
+
+class Form1 : public QMainWindow {
+public:
+    /// Builds every control from the layout table and runs Form_Load, so
+    /// the first results are in place before the window is shown.
+    explicit Form1(QWidget* parent = nullptr);
+
+    /// The calculation state the handlers feed.
+    const Calc& state() const { return calc_; }
+    /// How many recalculations the handlers have asked for so far.
+    int recalccount() const { return recalcs_; }
+    /// The help layer behind the Help command.
+    const HelpViewer& help() const { return CommonDialog1; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildmenus();
+    void buildclient();
+    void buildlabel(const Item& item, QWidget* client);
+    void buildinput(const Item& item, QWidget* client);
+    void connecthandlers();
+
+    void recalc();
+    void selectseries(Series s);
+    double readbox(const QLineEdit* box) const;
+
+    void Form_Load();
+    void Text1_Change();
+    void Text2_Change();
+    void systemimpedance_Change();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void about_Click();
+    void helpinfo_Click();
+    void Quit_Click();
+
+    Calc calc_;
+    int recalcs_ = 0;
+    HelpViewer CommonDialog1;
+
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* systemimpedance = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QAction* Quit = nullptr;
+    QAction* about = nullptr;
+    QAction* helpinfo = nullptr;
+    std::array<AnchoredLabel*, fieldcount> fields_{};
+};
+
+} // namespace velkor::ui

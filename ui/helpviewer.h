@@ -1,0 +1,41 @@
+#pragma once
+// The program's help layer: settings given one at a time, then a call that
+// shows the help file in a help window of the program.
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTextBrowser>
+
+namespace velkor::ui {
+
+class HelpViewer {
+public:
+    /// Show the named help file, opening it if it is not already shown.
+    static constexpr qint16 forcefile = 9;
+
+    void setColor(quint32 bgr) { color_ = bgr; }   ///< 0x00BBGGRR; not shown anywhere
+    void setFlag(bool on) { flag_ = on; }          ///< kept for the caller; changes nothing
+    void setHelpCommand(qint16 command) { command_ = command; }
+    void setHelpFile(const QString& name) { file_ = name; }   ///< a name without a directory
+
+    /// Carries out the help command: with forcefile, shows the help file in
+    /// the help window, bringing an open one to the front.
+    void showHelp();
+
+    /// The help window, once shown; null before.
+    QTextBrowser* window() const { return window_; }
+
+    /// Where the help file is looked for, in order: beside the executable,
+    /// then the installed share directory.
+    QStringList searchpath() const;
+
+private:
+    quint32 color_ = 0;
+    bool flag_ = false;
+    qint16 command_ = 0;
+    QString file_;
+    QPointer<QTextBrowser> window_;
+};
+
+} // namespace velkor::ui

@@ -89,6 +89,9 @@ private slots:
     void helpWindow();
     void quitEndsTheEventLoop();
     void layoutInsideClientArea();
+    void tooltipsAndNames_data();
+    void tooltipsAndNames();
+    void tabOrder();
     void resultsDoNotOverlap_data();
     void resultsDoNotOverlap();
 };
@@ -335,7 +338,7 @@ void Form1Test::helpWindow()
     QVERIFY(first->isVisible());
     QVERIFY(first->source().toLocalFile().endsWith(QStringLiteral("Velkor.hlp")));
     QVERIFY(first->toPlainText().contains(QStringLiteral("Return loss")));
-    action(w, "helpinfo")->trigger();
+    QTest::keyClick(&w, Qt::Key_F1);
     QCOMPARE(w.help().window(), first);
     QCOMPARE(w.findChildren<QTextBrowser*>().size() + (first->parent() ? 0 : 1), 1);
     QCOMPARE(w.recalccount(), 1);
@@ -365,6 +368,55 @@ void Form1Test::layoutInsideClientArea()
     QVERIFY(children.size() >= 80);
     for (const QWidget* c : children)
         QVERIFY2(client.contains(c->geometry()), qPrintable(c->objectName()));
+}
+
+void Form1Test::tooltipsAndNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<bool>("named");   // carries an accessible name
+
+    QTest::newRow("power-field") << "ThP(1)" << "power dissipated in resistor NOT its power rating!" << true;
+    QTest::newRow("theoretical-resistance") << "ThR(0)" << "" << true;
+    QTest::newRow("e6-button") << "Option3" << "" << true;
+    QTest::newRow("e12-button") << "Option1" << "Values 1.0, 1.2, 1.5, 1.8, 2.2 ..." << true;
+    QTest::newRow("misspelt-as-designed") << "R2Plabel" << "R2nearest preferred value" << true;
+    QTest::newRow("attenuation-box") << "Text1" << "Enter attenuation, 0.1-60dB" << true;
+    QTest::newRow("impedance-box") << "systemimpedance" << "Enter system impedance, 10-999 ohms" << true;
+    QTest::newRow("output-power") << "RealPR3T" << "same as R1 if power could be applied to output port" << true;
+    QTest::newRow("frame") << "Shape1" << "" << false;
+    QTest::newRow("wire") << "Line13" << "" << false;
+}
+
+void Form1Test::tooltipsAndNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tooltip);
+    QFETCH(bool, named);
+    Form1 w;
+    const QWidget* item = w.findChild<QWidget*>(name);
+    QVERIFY(item);
+    QCOMPARE(item->toolTip(), tooltip);
+    QCOMPARE(!item->accessibleName().isEmpty(), named);
+}
+
+void Form1Test::tabOrder()
+{
+    Form1 w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // The chain holds all six in the designed order; the toolkit makes the
+    // option buttons one tab stop, on whichever button is selected.
+    QStringList seen;
+    QWidget* at = w.focusWidget();
+    for (int i = 0; i < 6 && at; ++i) {
+        seen << at->objectName();
+        at = at->nextInFocusChain();
+        while (at && at->focusPolicy() == Qt::NoFocus)
+            at = at->nextInFocusChain();
+    }
+    QCOMPARE(seen, QStringList({QStringLiteral("Option1"), QStringLiteral("Text1"), QStringLiteral("Text2"),
+                                QStringLiteral("Option2"), QStringLiteral("systemimpedance"), QStringLiteral("Option3")}));
 }
 
 void Form1Test::resultsDoNotOverlap_data()

@@ -2,7 +2,6 @@
 
 #include "layout.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPixmap>
 
@@ -59,12 +58,19 @@ QIcon attenuatoricon()
         p.drawRect(x - 2, 10, 4, 12);
         p.drawLine(x, 22, x, 29);
     }
-    QFont f(QString::fromLatin1(fontfamily));
-    f.setPixelSize(9);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(8, 12, 16, 12), Qt::AlignCenter, QStringLiteral("6dB"));
+    // "6dB" in a 3 x 5 pixel face, drawn dot by dot: no font is loaded
+    // just for the icon.
+    static constexpr const char* glyphs[] = {
+        "111" "100" "111" "101" "111",   // 6
+        "001" "001" "111" "101" "111",   // d
+        "110" "101" "110" "101" "110",   // B
+    };
+    constexpr int glyphwidth = 3, glyphheight = 5, textleft = 9, texttop = 14;
+    for (int g = 0; g < 3; ++g)
+        for (int row = 0; row < glyphheight; ++row)
+            for (int col = 0; col < glyphwidth; ++col)
+                if (glyphs[g][row * glyphwidth + col] == '1')
+                    p.fillRect(textleft + g * (glyphwidth + 2) + col, texttop + row, 1, 1, Qt::black);
     p.end();
     return QIcon(pm);
 }

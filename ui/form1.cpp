@@ -88,6 +88,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QString::fromLatin1(windowtitle));
     setWindowIcon(attenuatoricon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFont(fontfor(Face::Normal));   // the menu bar too: one face fewer to load
     buildmenus();
     buildclient();
     Form_Load();
@@ -118,7 +119,6 @@ void Form1::buildclient()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(px(clientwidth), px(clientheight));
-    client->setFont(fontfor(Face::Normal));
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, QColor(colour::window));
     client->setPalette(pal);
@@ -162,9 +162,14 @@ void Form1::buildlabel(const Item& i, QWidget* client)
         l->setFont(fontfor(i.face));
     l->setAlignment(i.align | Qt::AlignTop);
     l->setWordWrap(i.wrap);
-    l->setCaption(QString::fromLatin1(i.text));
-    if (const auto f = fieldbyname(i.name))
+    if (const auto f = fieldbyname(i.name)) {
+        // A placeholder that Form_Load replaces before the window is shown:
+        // not worth sizing.
+        l->setText(QString::fromLatin1(i.text));
         fields_[static_cast<std::size_t>(*f)] = l;
+    } else {
+        l->setCaption(QString::fromLatin1(i.text));
+    }
 }
 
 void Form1::buildinput(const Item& i, QWidget* client)

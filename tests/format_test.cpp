@@ -3,6 +3,8 @@
 #include "calc.h"
 #include "format.h"
 
+#include "rows.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -69,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Tidy, testing::Values(
     FormatCase{"VswrSmallReflection", Fn::Vswr, 1.0 + 2 * 0.05 / (1 - 0.05), "1.11"},
     FormatCase{"VswrPerfect", Fn::Vswr, 1.000002, "1.00"},
     FormatCase{"VswrLarge", Fn::Vswr, 12.345, "12.35"}),
-    [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct FnzCase {
     const char* name;
@@ -90,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Grid, ReturnLoss, testing::Values(
     FnzCase{"OnePerMille", 0.001, -60.0},
     FnzCase{"PerfectMatchStandIn", 1e-6, -120.0},
     FnzCase{"NearOne", 0.999, -0.1}),
-    [](const testing::TestParamInfo<FnzCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Pattern, LiteralsAroundTheNumberAreCopied)
 {

@@ -2,6 +2,8 @@
 
 #include "numtext.h"
 
+#include "rows.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -66,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Rule, ReadNumber, testing::Values(
     ReadCase{"LetterDNotAnExponent", "1D2", 1},
     ReadCase{"Infinity", "inf", 0},
     ReadCase{"NotANumber", "nan", 0}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct SignCase {
     const char* name;
@@ -97,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Rule, SignText, testing::Values(
     SignCase{"ThreeDigitExponent", 2.5e-300, " 2.5E-300"},
     SignCase{"RoundsUpIntoNextDecade", 999999999999999.9, " 1E+15"},
     SignCase{"NegativeInteger", -1, "-1"}),
-    [](const testing::TestParamInfo<SignCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(SignText, ReadsBackAsTheSameFifteenDigitNumber)
 {

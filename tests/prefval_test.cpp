@@ -2,6 +2,8 @@
 
 #include "calc.h"
 
+#include "rows.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -87,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     PrefCase{"E24ThreePointZero", Series::E24, 30, 30, " 30R"},
     PrefCase{"E6Coarse", Series::E6, 2.9, 3.3, " 3R3"},
     PrefCase{"MantissaJustBelowOne", Series::E12, 0.9999999, 1, " 1R0"}),
-    [](const testing::TestParamInfo<PrefCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct CodeCase {
     const char* name;
@@ -125,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Decades, Code, testing::Values(
     CodeCase{"Thousandths", 0.0047, "R0047"},
     CodeCase{"Below1EMinus3", 0.000056, "5.6E-05"},
     CodeCase{"FarBelow", 8.2e-20, "8.2E-20"}),
-    [](const testing::TestParamInfo<CodeCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(Preferred, SearchStopsAtEntryTenOfTheLoadedSeries)
 {

@@ -4,6 +4,8 @@
 
 #include "calc.h"
 
+#include "rows.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -72,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Captions, testing::Values(
               "0.33 W", "0.33 W", "0.09 W", "0.33 W", "0.34 W", "0.08 W",
               "Attenuation 5.85 dB", "Attenuation 5.8 dB", "VSWR 1.01", "VSWR 1.01",
               "Rtn Loss -43.5 dB", "Rtn Loss -45.9 dB"}}),
-    [](const testing::TestParamInfo<WholeRun>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct Matched {
     const char* name;
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(At50Ohms, MatchedDesign, testing::Values(
     Matched{"SixDb", 6, 150.476, 37.3519, 16.6139, 66.931},
     Matched{"TenDb", 10, 96.2475, 71.1512, 25.9747, 35.1364},
     Matched{"TwentyDb", 20, 61.1111, 247.5, 40.9091, 10.101}),   // K = 10 exactly: 550/9, 2475/10, 450/11, 1000/99
-    [](const testing::TestParamInfo<Matched>& info) { return std::string(info.param.name); });
+    RowName());
 
 double parallel(double a, double b) { return a * b / (a + b); }
 
@@ -119,27 +121,48 @@ TEST(Invariants, MatchedAttenuatorsPresentTheSystemImpedance)
         }
 }
 
-TEST(Invariants, CaptionsStayWellFormedOverAGrid)
+bool isentrytimespoweroften(double v, const Calc& c, Series s)
+{
+    const double decade = std::pow(10.0, std::floor(std::log10(v) + 1e-12));
+    for (int k = 1; k <= velkor::seriescount(s); ++k)
+        if (std::fabs(v / decade - c.pvtable[static_cast<std::size_t>(k)]) < 1e-9 * c.pvtable[static_cast<std::size_t>(k)])
+            return true;
+    return false;
+}
+
+std::string caption(const Calc& c, Field f) { return c.captions[static_cast<std::size_t>(f)]; }
+
+// Log-spaced sweep over every input: attenuation 0.001 to 60 dB, impedance
+// 1E-3 to 1E9 ohms, power 0.1 to 100 W, each series.
+TEST(Invariants, SweepOverEveryInput)
 {
     for (Series s : {Series::E6, Series::E12, Series::E24})
-        for (double db = 0.05; db <= 60; db *= 1.9)
-            for (double z = 0.01; z <= 1e8; z *= 13) {
-                Calc c;
-                c.loadseries(s);
-                c.atten = db;
-                c.pwr = 10;
-                c.sysz = z;
-                ASSERT_TRUE(c.recalc()) << db << " dB " << z << " ohms";
-                EXPECT_GT(c.rhop, 0);
-                EXPECT_LT(c.rhop, 1);
-                EXPECT_GT(c.rhot, 0);
-                EXPECT_LT(c.rhot, 1);
-                for (const std::string& t : c.captions) {
-                    EXPECT_FALSE(t.empty());
-                    EXPECT_EQ(t.find("nan"), std::string::npos) << t;
-                    EXPECT_EQ(t.find("inf"), std::string::npos) << t;
+        for (double db = 0.001; db <= 60.0001; db *= std::pow(60000.0, 1.0 / 19))
+            for (double z = 1e-3; z <= 1.0001e9; z *= 10)
+                for (double w : {0.1, 1.0, 10.0, 100.0}) {
+                    Calc c;
+                    c.loadseries(s);
+                    c.atten = db;
+                    c.pwr = w;
+                    c.sysz = z;
+                    ASSERT_TRUE(c.recalc()) << db << " dB " << z << " ohms " << w << " W";
+                    for (const std::string& t : c.captions) {
+                        EXPECT_EQ(t.find("nan"), std::string::npos) << t;
+                        EXPECT_EQ(t.find("inf"), std::string::npos) << t;
+                    }
+                    for (double r : {c.r1p, c.r2p, c.r3p, c.r1t, c.r2t, c.r3t})
+                        EXPECT_TRUE(isentrytimespoweroften(r, c, s)) << r << " at " << db << " dB " << z << " ohms";
+                    for (Field f : {Field::VSWRP, Field::VSWRT})
+                        EXPECT_GE(std::stod(caption(c, f).substr(5)), 1.0) << caption(c, f);
+                    for (Field f : {Field::RtnlossP, Field::rtnlosst})
+                        EXPECT_EQ(caption(c, f).rfind("Rtn Loss -", 0), 0u) << caption(c, f);
+                    for (Field f : {Field::TrueAttenP, Field::TrueAttenT})
+                        EXPECT_EQ(caption(c, f).rfind("Attenuation -", 0), std::string::npos) << caption(c, f);
+                    EXPECT_GT(c.rhop, 0);
+                    EXPECT_LT(c.rhop, 1);
+                    EXPECT_GT(c.rhot, 0);
+                    EXPECT_LT(c.rhot, 1);
                 }
-            }
 }
 
 TEST(Recalc, ZeroPowerIsTakenAsOneWatt)
@@ -204,9 +227,11 @@ INSTANTIATE_TEST_SUITE_P(Undefined, NoRun, testing::Values(
     Unchanged{"AttenuationTooSmallForK", 1e-16, 50},
     Unchanged{"HugeImpedanceOverflows", 60, 1e303},
     Unchanged{"EdgeOfRangeLarge", 60, 1e300},
+    Unchanged{"EdgeOfRangeLargeAt6dB", 6, 1e300},
+    Unchanged{"EdgeOfRangeSmallAt60dB", 60, 1e-300},
     Unchanged{"TinyImpedanceUnderflows", 6, 1e-300},
     Unchanged{"ZeroImpedance", 6, 0},
     Unchanged{"NegativeImpedance", 6, -50}),
-    [](const testing::TestParamInfo<Unchanged>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <limits>
+
 namespace velkor::ui {
 namespace {
 
@@ -176,6 +178,7 @@ void Form1::buildinput(const Item& i, QWidget* client)
 {
     if (i.kind == Kind::TextBox) {
         auto* e = new QLineEdit(QString::fromLatin1(i.text), client);
+        e->setMaxLength(std::numeric_limits<int>::max());   // the boxes take text of any length
         e->setAlignment(i.align);
         e->setGeometry(box(i));
         describe(e, i);

@@ -5,6 +5,7 @@
 #include "fields.h"
 #include "form1.h"
 #include "layout.h"
+#include "windowhelpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,34 +25,10 @@ using velkor::Field;
 using velkor::Series;
 using velkor::ui::Form1;
 
+using namespace testing_window;
+
 namespace {
 
-QStringList captionsof(double atten, double pwr, double sysz, Series s)
-{
-    Calc c;
-    c.loadseries(s);
-    c.atten = atten;
-    c.pwr = pwr;
-    c.sysz = sysz;
-    c.recalc();
-    QStringList out;
-    for (const std::string& t : c.captions)
-        out << QString::fromStdString(t);
-    return out;
-}
-
-QStringList shown(const Form1& w)
-{
-    QStringList out;
-    for (std::size_t i = 0; i < velkor::fieldcount; ++i) {
-        const auto name = velkor::fieldname(static_cast<Field>(i));
-        out << w.findChild<QLabel*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))->text();
-    }
-    return out;
-}
-
-QLineEdit* box(const Form1& w, const char* name) { return w.findChild<QLineEdit*>(QString::fromLatin1(name)); }
-QRadioButton* button(const Form1& w, const char* name) { return w.findChild<QRadioButton*>(QString::fromLatin1(name)); }
 QAction* action(const Form1& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
 
 // Replaces a box's whole text the way a user does: select all, then type.
@@ -461,4 +438,4 @@ void Form1Test::resultsDoNotOverlap()
 }
 
 QTEST_MAIN(Form1Test)
-#include "form1_test.moc"
+#include "window_test.moc"

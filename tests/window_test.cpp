@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -66,6 +67,9 @@ private slots:
     void helpWindow();
     void quitEndsTheEventLoop();
     void layoutInsideClientArea();
+    void anchorsHold_data();
+    void anchorsHold();
+    void helpFileMissing();
     void tooltipsAndNames_data();
     void tooltipsAndNames();
     void tabOrder();
@@ -345,6 +349,52 @@ void Form1Test::layoutInsideClientArea()
     QVERIFY(children.size() >= 80);
     for (const QWidget* c : children)
         QVERIFY2(client.contains(c->geometry()), qPrintable(c->objectName()));
+}
+
+void Form1Test::anchorsHold_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("anchor");   // pixels from the client's left edge
+    QTest::addColumn<QString>("edge");
+
+    QTest::newRow("right-aligned-pi-ohms") << "ThR(0)" << (3270 + 75) / 15 << "right";
+    QTest::newRow("pi-r2-two-pixels-left") << "ThR(1)" << (3240 + 75) / 15 << "right";
+    QTest::newRow("left-aligned-t-ohms") << "ThR(3)" << 6000 / 15 << "left";
+    QTest::newRow("centred-pi-power") << "ThP(0)" << (4575 * 2 + 105) / 30 << "centre";
+    QTest::newRow("right-aligned-code") << "R1Plabel" << (3120 + 510) / 15 << "right";
+    QTest::newRow("left-aligned-attenuation") << "TrueAttenT" << 6600 / 15 << "left";
+}
+
+void Form1Test::anchorsHold()
+{
+    QFETCH(QString, name);
+    QFETCH(int, anchor);
+    QFETCH(QString, edge);
+    Form1 w;
+    const QLabel* l = w.findChild<QLabel*>(name);
+    const auto at = [&] {
+        const QRect g = l->geometry();
+        return edge == QLatin1String("left") ? g.left() : edge == QLatin1String("right") ? g.left() + g.width() : g.left() + g.width() / 2;
+    };
+    QCOMPARE(at(), anchor);
+    for (const char* db : {"0.01", "60", "3"}) {
+        box(w, "Text1")->setText(QString::fromLatin1(db));
+        QVERIFY(qAbs(at() - anchor) <= 1);   // a centre may fall half a pixel either way
+        QCOMPARE(l->width(), l->sizeHint().width());
+    }
+}
+
+void Form1Test::helpFileMissing()
+{
+    velkor::ui::HelpViewer viewer;
+    viewer.setHelpCommand(velkor::ui::HelpViewer::forcefile);
+    viewer.setHelpFile(QStringLiteral("Missing.hlp"));
+    viewer.showHelp();
+    QVERIFY(viewer.window());
+    const QString said = viewer.window()->toPlainText();
+    QVERIFY(said.contains(QStringLiteral("Missing.hlp")));
+    QVERIFY(said.contains(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+    viewer.window()->close();
 }
 
 void Form1Test::tooltipsAndNames_data()

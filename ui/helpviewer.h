@@ -14,6 +14,11 @@ public:
     /// Show the named help file, opening it if it is not already shown.
     static constexpr qint16 forcefile = 9;
 
+    HelpViewer() = default;
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
+    ~HelpViewer() { delete window_; }   // the help window goes with its owner
+
     void setColor(quint32 bgr) { color_ = bgr; }   ///< 0x00BBGGRR; not shown anywhere
     void setFlag(bool on) { flag_ = on; }          ///< kept for the caller; changes nothing
     void setHelpCommand(qint16 command) { command_ = command; }

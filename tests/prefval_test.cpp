@@ -161,20 +161,4 @@ TEST(Preferred, NonPositiveOrNonFiniteHasNoValue)
     EXPECT_TRUE(std::isnan(c.prefvalue(NAN)));
 }
 
-TEST(Preferred, EveryValueIsAnEntryTimesAPowerOfTen)
-{
-    for (Series s : {Series::E6, Series::E12, Series::E24}) {
-        Calc c = loaded(s);
-        for (double rr = 1e-3; rr < 1e9; rr *= 1.0173) {
-            const double v = c.prefvalue(rr);
-            const double mant = v / std::pow(10.0, std::floor(std::log10(v) + 1e-9));
-            bool found = false;
-            for (int k = 1; k <= velkor::seriescount(s); ++k)
-                found = found || std::fabs(mant - c.pvtable[static_cast<std::size_t>(k)]) < 1e-9 || std::fabs(mant - 1) < 1e-9;
-            EXPECT_TRUE(found) << rr << " -> " << v;
-            EXPECT_LT(std::fabs(v - rr), rr * 0.5) << rr;   // never more than a gap away
-        }
-    }
-}
-
 } // namespace

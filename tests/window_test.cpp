@@ -119,11 +119,7 @@ void Form1Test::attenuation_data()
     QTest::newRow("twenty") << "20" << 20.0 << 20.0;
     QTest::newRow("empty-keeps-results") << "" << 0.0 << 6.0;
     QTest::newRow("negative-keeps-results") << "-3" << -3.0 << 6.0;
-    QTest::newRow("trailing-letters") << "12abc" << 12.0 << 12.0;
-    QTest::newRow("blank-between-digits") << "1 2" << 12.0 << 12.0;
     QTest::newRow("comma-reads-zero") << "0,5" << 0.0 << 6.0;
-    QTest::newRow("letters-only") << "abc" << 0.0 << 6.0;
-    QTest::newRow("beyond-double") << "1E999" << 60.0 << 60.0;
 }
 
 void Form1Test::attenuation()
@@ -161,7 +157,6 @@ void Form1Test::power_data()
     QTest::newRow("empty-is-1") << "" << 1.0;
     QTest::newRow("negative-is-1") << "-2" << 1.0;
     QTest::newRow("ten") << "10" << 10.0;
-    QTest::newRow("letters-are-1") << "W" << 1.0;
 }
 
 void Form1Test::power()
@@ -192,7 +187,6 @@ void Form1Test::impedance_data()
     QTest::newRow("empty-shows-50") << "" << " 50" << 50.0 << 1;
     QTest::newRow("negative-shows-50") << "-50" << " 50" << 50.0 << 1;
     QTest::newRow("zero-shows-50") << "0" << " 50" << 50.0 << 1;
-    QTest::newRow("letters-show-50") << "ohms" << " 50" << 50.0 << 1;
     QTest::newRow("fifteen-digits") << "0.1234567890123456" << " .123456789012346" << 0.123456789012346 << 2;
 }
 

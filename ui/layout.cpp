@@ -68,7 +68,7 @@ constexpr Item line(const char* name, int x1, int y1, int x2, int y2)
 using namespace colour;
 
 constexpr auto table = std::to_array<Item>({
-    // Specification box.
+    // Attenuation and power box.
     frame("Shape4", 240, 240, 2775, 1335, orangebrown, 2),
     wrapped(label("Label17", "Attenuator Specification   0.1 - 60 dB, 0.1 - 100 W", 360, 240, 2655, 495, brown, centre,
                   Anchor::None, "Enter your values in the db and W boxes")),

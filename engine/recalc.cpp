@@ -151,12 +151,12 @@ bool Calc::recalc()
     at(out, Field::RealPR1T) = tidypwr(q1t);
     at(out, Field::RealPR2T) = tidypwr(q2t);
     at(out, Field::RealPR3T) = tidypwr(q3t);
-    at(out, Field::RtnlossP) = "Rtn Loss " + tidydb(lp);
-    at(out, Field::rtnlosst) = "Rtn Loss " + tidydb(lt);
-    at(out, Field::VSWRP) = "VSWR " + tidyvswr(vswr_p);
-    at(out, Field::VSWRT) = "VSWR " + tidyvswr(vswr_t);
-    at(out, Field::TrueAttenT) = "Attenuation " + tidydb(at_t);
-    at(out, Field::TrueAttenP) = "Attenuation " + tidydb(at_p);
+    at(out, Field::RtnlossP) = rtnlosscaption(lp);
+    at(out, Field::rtnlosst) = rtnlosscaption(lt);
+    at(out, Field::VSWRP) = vswrcaption(vswr_p);
+    at(out, Field::VSWRT) = vswrcaption(vswr_t);
+    at(out, Field::TrueAttenT) = attencaption(at_t);
+    at(out, Field::TrueAttenP) = attencaption(at_p);
 
     r1p = qr1p;
     r2p = qr2p;

@@ -12,16 +12,14 @@ namespace {
 bool isdropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isdigit09(char c) { return c >= '0' && c <= '9'; }
 
-// Where the numeric prefix has more than this many decimal digits of
-// exponent, its magnitude is far outside any double either way.
+// An exponent this large puts any mantissa far outside a double either way;
+// reading its digits stops growing the value here so it cannot overflow.
 constexpr long exponentcap = 100000000L;
 
 // Decides, for a prefix that from_chars found out of range, whether its
 // magnitude is too large (true) or too small (false) for a double.
 bool toolarge(std::string_view mant, long exp10)
 {
-    // Decimal exponent of the first significant digit.
-    long lead = 0;
     bool seenpoint = false, found = false;
     long intdigits = 0, zerosafterpoint = 0;
     for (char c : mant) {
@@ -42,7 +40,8 @@ bool toolarge(std::string_view mant, long exp10)
         else
             break;
     }
-    lead = intdigits > 0 ? intdigits - 1 : -(zerosafterpoint + 1);
+    // Decimal exponent of the first significant digit.
+    const long lead = intdigits > 0 ? intdigits - 1 : -(zerosafterpoint + 1);
     return found && lead + exp10 > 0;
 }
 

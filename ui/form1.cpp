@@ -139,10 +139,16 @@ void Form1::buildclient()
             (new LineItem(QLine(px(i.left), px(i.top), px(i.width), px(i.height)), QColor(i.colour), client))
                 ->setObjectName(QString::fromLatin1(i.name));
     }
-    auto* series = new QButtonGroup(this);
     for (const Item& i : items())
         if (i.kind == Kind::TextBox || i.kind == Kind::Option)
             buildinput(i, client);
+    Text1 = client->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    Text2 = client->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    systemimpedance = client->findChild<QLineEdit*>(QStringLiteral("systemimpedance"));
+    Option1 = client->findChild<QRadioButton*>(QStringLiteral("Option1"));
+    Option2 = client->findChild<QRadioButton*>(QStringLiteral("Option2"));
+    Option3 = client->findChild<QRadioButton*>(QStringLiteral("Option3"));
+    auto* series = new QButtonGroup(this);
     for (QRadioButton* b : {Option1, Option2, Option3})
         series->addButton(b);
 
@@ -182,16 +188,12 @@ void Form1::buildinput(const Item& i, QWidget* client)
         e->setAlignment(i.align);
         e->setGeometry(box(i));
         describe(e, i);
-        const QString name = e->objectName();
-        (name == QLatin1String("Text1") ? Text1 : name == QLatin1String("Text2") ? Text2 : systemimpedance) = e;
         return;
     }
     auto* b = new QRadioButton(QString::fromLatin1(i.text), client);
     b->setGeometry(box(i));
     b->setChecked(i.checked);
     describe(b, i);
-    const QString name = b->objectName();
-    (name == QLatin1String("Option1") ? Option1 : name == QLatin1String("Option2") ? Option2 : Option3) = b;
 }
 
 void Form1::connecthandlers()

@@ -129,9 +129,11 @@ constexpr auto table = std::to_array<Item>({
     label("Label30", "Out", 8760, 2640, 495, 255, text, left, Anchor::None, "Output port"),
 
     // Theoretical values table: Pi ohms, row names, Pi watts, row names, T ohms.
+    // The blanks of the two headings set each word over its column in the
+    // window's face (more blanks before the last word than first drawn).
     frame("Shape1", 2280, 2040, 4575, 1815, brown, 4),
-    label("Label1", "Pi         Theoretical Values     T", 2880, 2160, 3195, 240, brown, centre, Anchor::Centre),
-    label("Label8", "      Ohms         Power W          Ohms", 2640, 2400, 3735, 375, brown),
+    label("Label1", "Pi         Theoretical Values                  T", 2880, 2160, 3195, 240, brown, centre, Anchor::Centre),
+    label("Label8", "      Ohms         Power W                 Ohms", 2640, 2400, 3735, 375, brown),
     field("ThR(0)", "", 3270, 2760, 75, right, brown, nullptr, "Pi R1 theoretical value in ohms"),
     field("ThR(1)", "", 3240, 3120, 75, right, brown, nullptr, "Pi R2 theoretical value in ohms"),
     field("ThR(2)", "", 3270, 3480, 75, right, brown, nullptr, "Pi R3 theoretical value in ohms"),

@@ -13,6 +13,13 @@ std::string formatpattern(double x, std::string_view pattern)
 
 std::string formatpattern(double x, const Pattern& p)
 {
+    std::string out;
+    formatpattern(x, p, out);
+    return out;
+}
+
+void formatpattern(double x, const Pattern& p, std::string& result)
+{
     detail::Decimal d = detail::decimal15(x);
     detail::roundto(d, p.frac);
 
@@ -46,7 +53,7 @@ std::string formatpattern(double x, const Pattern& p)
     }
     for (char c : p.suffix)
         *o++ = c;
-    return std::string(out, o);
+    result.assign(out, o);
 }
 
 } // namespace velkor

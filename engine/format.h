@@ -54,4 +54,7 @@ struct Pattern {
 /// Formats `x` by a pattern taken apart beforehand; as formatpattern.
 std::string formatpattern(double x, const Pattern& p);
 
+/// The same, written over `out` (which keeps its storage for reuse).
+void formatpattern(double x, const Pattern& p, std::string& out);
+
 } // namespace velkor

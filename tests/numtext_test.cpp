@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Rule, ReadNumber, testing::Values(
     ReadCase{"UnderflowIsZero", "1E-999", 0},
     ReadCase{"UnderflowNegativeIsZero", "-1E-999", 0},
     ReadCase{"SmallMantissaHugeExponent", "0.000001E309", 1e303},
+    ReadCase{"SubnormalKept", "2.5e-320", 2.5e-320},
+    ReadCase{"BelowSmallestSubnormal", "2e-324", 0},
     ReadCase{"HugeExponentDigits", "1E99999999999999999999999", dmax},
     ReadCase{"AmpersandHexNotAccepted", "&H10", 0},
     ReadCase{"LetterDNotAnExponent", "1D2", 1},

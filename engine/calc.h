@@ -90,13 +90,6 @@ public:
     static std::string tidydb(double x);
     /// VSWR (>= 1) with two decimals: "1.11".
     static std::string tidyvswr(double x);
-
-    /// "Rtn Loss " and the return loss as tidydb writes it.
-    static std::string rtnlosscaption(double db);
-    /// "VSWR " and the VSWR as tidyvswr writes it.
-    static std::string vswrcaption(double vswr);
-    /// "Attenuation " and the attenuation as tidydb writes it.
-    static std::string attencaption(double db);
 };
 
 } // namespace velkor

@@ -133,26 +133,27 @@ bool Calc::recalc()
     }
 
     // The run is complete: show it.
-    const auto show = [this](Field f, double x, const Pattern& pattern) {
-        formatpattern(x, pattern, captions[static_cast<std::size_t>(f)]);
+    const auto slot = [](Field f) { return static_cast<std::size_t>(f); };
+    const auto show = [this](std::size_t at, double x, const Pattern& pattern) {
+        formatpattern(x, pattern, captions[at]);
     };
     for (std::size_t i = 0; i < 6; ++i)
-        show(static_cast<Field>(static_cast<std::size_t>(Field::ThR0) + i), theory[i], patterns::res);
+        show(slot(Field::ThR0) + i, theory[i], patterns::res);
     for (std::size_t i = 0; i < 3; ++i) {
-        show(static_cast<Field>(static_cast<std::size_t>(Field::ThP0) + i), theorypower[i], patterns::pwr);
-        show(static_cast<Field>(static_cast<std::size_t>(Field::RealPR1P) + i), p.power[i], patterns::pwr);
-        show(static_cast<Field>(static_cast<std::size_t>(Field::RealPR1T) + i), t.power[i], patterns::pwr);
+        show(slot(Field::ThP0) + i, theorypower[i], patterns::pwr);
+        show(slot(Field::RealPR1P) + i, p.power[i], patterns::pwr);
+        show(slot(Field::RealPR1T) + i, t.power[i], patterns::pwr);
     }
     for (std::size_t i = 0; i < 6; ++i) {
         idx = picks[i];   // rescode reads the slot its own pick left
-        captions[static_cast<std::size_t>(Field::R1Plabel) + i] = rescode(r[i]);
+        captions[slot(Field::R1Plabel) + i] = rescode(r[i]);
     }
-    show(Field::RtnlossP, p.rtnloss, patterns::rtnloss);
-    show(Field::rtnlosst, t.rtnloss, patterns::rtnloss);
-    show(Field::VSWRP, p.vswr, patterns::vswrcaption);
-    show(Field::VSWRT, t.vswr, patterns::vswrcaption);
-    show(Field::TrueAttenT, t.atten, patterns::atten);
-    show(Field::TrueAttenP, p.atten, patterns::atten);
+    show(slot(Field::RtnlossP), p.rtnloss, patterns::rtnloss);
+    show(slot(Field::rtnlosst), t.rtnloss, patterns::rtnloss);
+    show(slot(Field::VSWRP), p.vswr, patterns::vswrcaption);
+    show(slot(Field::VSWRT), t.vswr, patterns::vswrcaption);
+    show(slot(Field::TrueAttenT), t.atten, patterns::atten);
+    show(slot(Field::TrueAttenP), p.atten, patterns::atten);
 
     r1p = p1;
     r2p = p2;

@@ -17,8 +17,5 @@ std::string Calc::tidyres(double x) { return formatpattern(x, patterns::res); }
 std::string Calc::tidypwr(double x) { return formatpattern(x, patterns::pwr); }
 std::string Calc::tidydb(double x) { return formatpattern(x, patterns::db); }
 std::string Calc::tidyvswr(double x) { return formatpattern(x, patterns::vswr); }
-std::string Calc::rtnlosscaption(double db) { return formatpattern(db, patterns::rtnloss); }
-std::string Calc::vswrcaption(double vswr) { return formatpattern(vswr, patterns::vswrcaption); }
-std::string Calc::attencaption(double db) { return formatpattern(db, patterns::atten); }
 
 } // namespace velkor

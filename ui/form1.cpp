@@ -27,7 +27,9 @@ constexpr double pwrmin = 0.1;        // below: replaced by pwrdefault
 constexpr double pwrdefault = 1;
 constexpr double syszdefault = 50;    // replaces 0 or below
 
-constexpr quint32 helpcolour = 0xC0E0FF;   // the window colour as 0x00BBGGRR
+// The window colour as the help layer takes it, 0x00BBGGRR (0xC0E0FF).
+constexpr quint32 helpcolour = quint32(qBlue(colour::window)) << 16 | quint32(qGreen(colour::window)) << 8 |
+                               quint32(qRed(colour::window));
 constexpr const char* helpfile = "Velkor.hlp";
 constexpr const char* abouttext = "Velkor version 1.0\n\ntamsel@example.com";
 

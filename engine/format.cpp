@@ -3,57 +3,71 @@
 #include "decimal.h"
 
 namespace velkor {
+namespace {
+
+bool isplaceholder(char c) { return c == '#' || c == '0' || c == '.'; }
+
+// A pattern taken apart: literal text around one run of placeholders.
+struct Pattern {
+    std::string_view prefix, suffix;
+    int minint = 0;       // least number of integer digits
+    int frac = 0;         // decimals rounded to
+    int minfrac = 0;      // decimals always written
+    bool point = false;   // whether the decimal point is written
+};
+
+Pattern parse(std::string_view pattern)
+{
+    Pattern p;
+    std::size_t begin = 0;
+    while (begin < pattern.size() && !isplaceholder(pattern[begin]))
+        ++begin;
+    std::size_t end = begin;
+    for (; end < pattern.size() && isplaceholder(pattern[end]); ++end) {
+        const char c = pattern[end];
+        if (c == '.') {
+            p.point = true;
+        } else if (p.point) {
+            ++p.frac;
+            if (c == '0')
+                p.minfrac = p.frac;   // a '#' before a '0' is written too
+        } else if (c == '0') {
+            ++p.minint;
+        }
+    }
+    p.prefix = pattern.substr(0, begin);
+    p.suffix = pattern.substr(end);
+    return p;
+}
+
+} // namespace
 
 std::string formatpattern(double x, std::string_view pattern)
 {
-    if (pattern.find_first_of("#0.") == std::string_view::npos)
-        return std::string(pattern);
-    return formatpattern(x, Pattern::parse(pattern));
-}
-
-std::string formatpattern(double x, const Pattern& p)
-{
-    std::string out;
-    formatpattern(x, p, out);
-    return out;
-}
-
-void formatpattern(double x, const Pattern& p, std::string& result)
-{
+    const Pattern p = parse(pattern);
+    if (p.prefix.size() == pattern.size())
+        return std::string(pattern);   // no placeholder: nothing to fill in
     detail::Decimal d = detail::decimal15(x);
     detail::roundto(d, p.frac);
 
-    // Most captions fit this buffer; very large values go the slow way.
-    char buf[64];
+    std::string out(p.prefix);
+    if (d.neg && !d.digits.empty())
+        out += '-';
     const int intdigits = d.point > 0 ? d.point : 0;
-    const std::size_t worst = p.prefix.size() + p.suffix.size() + 2 +
-                              static_cast<std::size_t>(intdigits + p.minint + p.frac);
-    std::string big;
-    char* out = buf;
-    if (worst > sizeof buf) {
-        big.resize(worst);
-        out = big.data();
-    }
-    char* o = out;
-    for (char c : p.prefix)
-        *o++ = c;
-    if (d.neg && d.count > 0)
-        *o++ = '-';
     for (int i = intdigits; i < p.minint; ++i)
-        *o++ = '0';
+        out += '0';
     for (int i = 0; i < intdigits; ++i)
-        *o++ = d.at(i);
+        out += d.at(i);
     if (p.point) {
-        *o++ = '.';
+        out += '.';
         int shown = p.frac;
         while (shown > p.minfrac && d.at(d.point + shown - 1) == '0')
             --shown;
         for (int j = 0; j < shown; ++j)
-            *o++ = d.at(d.point + j);
+            out += d.at(d.point + j);
     }
-    for (char c : p.suffix)
-        *o++ = c;
-    result.assign(out, o);
+    out += p.suffix;
+    return out;
 }
 
 } // namespace velkor

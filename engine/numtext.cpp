@@ -2,6 +2,7 @@
 
 #include "decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -130,6 +131,15 @@ double readnum(std::string_view text)
     return value;
 }
 
+std::string exponenttext(int exp10)
+{
+    const int mag = exp10 < 0 ? -exp10 : exp10;
+    std::string out = exp10 < 0 ? "E-" : "E+";
+    if (mag < 10)
+        out += '0';
+    return out + std::to_string(mag);
+}
+
 std::string signtext(double x)
 {
     if (std::isnan(x))
@@ -137,42 +147,32 @@ std::string signtext(double x)
     if (std::isinf(x))
         return x < 0 ? "-inf" : " inf";
     const detail::Decimal d = detail::decimal15(x);
-    char buf[40];   // sign, point, 4 zeros, 15 digits; or d.dddE+308
-    char* o = buf;
-    *o++ = d.neg ? '-' : ' ';
-    if (d.count == 0) {
-        *o++ = '0';
-        return std::string(buf, o);
-    }
+    std::string out(1, d.neg ? '-' : ' ');
+    if (d.digits.empty())
+        return out + '0';
+    // Plain from 1E-04 up to fifteen integer digits; exponent form beyond,
+    // where plain text would be mostly zeros.
     const int exp10 = d.point - 1;   // exponent of the first significant digit
-    if (exp10 < -4 || exp10 >= 15) {
-        *o++ = d.at(0);
-        if (d.count > 1) {
-            *o++ = '.';
-            for (int i = 1; i < d.count; ++i)
-                *o++ = d.at(i);
+    if (exp10 < -4 || exp10 >= detail::Decimal::significant) {
+        out += d.digits[0];
+        if (d.digits.size() > 1) {
+            out += '.';
+            out.append(d.digits, 1);
         }
-        *o++ = 'E';
-        *o++ = exp10 < 0 ? '-' : '+';
-        const int mag = exp10 < 0 ? -exp10 : exp10;
-        if (mag >= 100)
-            *o++ = static_cast<char>('0' + mag / 100);
-        *o++ = static_cast<char>('0' + mag / 10 % 10);
-        *o++ = static_cast<char>('0' + mag % 10);
-        return std::string(buf, o);
+        return out + exponenttext(exp10);
     }
     if (d.point <= 0) {
-        *o++ = '.';
-        for (int i = d.point; i < 0; ++i)
-            *o++ = '0';
+        out += '.';
+        out.append(static_cast<std::size_t>(-d.point), '0');
+        return out + d.digits;
     }
-    const int last = d.count > d.point ? d.count : d.point;
+    const int last = std::max(static_cast<int>(d.digits.size()), d.point);
     for (int i = 0; i < last; ++i) {
-        if (i == d.point && i > 0)
-            *o++ = '.';
-        *o++ = d.at(i);
+        if (i == d.point)
+            out += '.';
+        out += d.at(i);
     }
-    return std::string(buf, o);
+    return out;
 }
 
 } // namespace velkor

@@ -23,4 +23,8 @@ double readnum(std::string_view text);
 /// `x` should be finite; infinities and NaN give " inf", "-inf" and " nan".
 std::string signtext(double x);
 
+/// The exponent of a number written in exponent form: E, its sign and at
+/// least two digits ("E+15", "E-05", "E-300").
+std::string exponenttext(int exp10);
+
 } // namespace velkor

@@ -14,14 +14,17 @@ namespace {
 // The closing entry of every series, one decade above its first.
 constexpr double decadeend = 10.0;
 
-// Powers of ten are read from text; beyond this exponent the text reader
+// Powers of ten are read from text; beyond this exponent the reader
 // saturates anyway (to 0 or the largest double).
 constexpr int exponentlimit = 400;
 
 // 10^n for n in [-exponentlimit, exponentlimit], each read from the text
-// "1E" followed by the exponent's sign-position text ("1E 2", "1E-1"), so
-// that every power is the correctly rounded decimal value rather than a
-// product of repeated multiplications. Read once, on first use.
+// "1E" followed by the exponent's sign-position text ("1E 2", "1E-1"; the
+// reader drops the blank). Read from text, every power is the double nearest
+// the exact decimal value: repeated multiplication, or std::pow on some
+// libraries, can be an ulp off, and a mantissa computed from such a power
+// can land on the wrong side of a half-way point between two entries.
+// Read once, on first use.
 const std::array<double, 2 * exponentlimit + 1>& powersoften()
 {
     static const auto table = [] {
@@ -33,6 +36,9 @@ const std::array<double, 2 * exponentlimit + 1>& powersoften()
     return table;
 }
 
+// The table has slots 0 to 30: slot 0 stays 0 below the first entry, and
+// the longest series, E24, fills slots 1 to 25 with its closing 10. The
+// search never passes slot 30, whatever a table holds.
 constexpr int lastslot = 30;
 
 } // namespace
@@ -94,47 +100,25 @@ std::string Calc::rescode(double x) const
     const char a = entry[1];
     const char b = entry.back();
 
-    // Built right-aligned in a buffer: at least four characters, blank-padded.
-    constexpr int codewidth = 4;
-    char buf[16];
-    char* o = buf + codewidth;   // room for padding in front
-    char* const start = o;
+    std::string code;
     if (dec >= -3 && dec <= -1) {
-        // R47, R056, R0047: the point stands where the R stands.
-        *o++ = 'R';
-        for (int i = 0; i < -dec - 1; ++i)
-            *o++ = '0';
-        *o++ = a;
-        *o++ = b;
+        // R47, R056, R0047: the R stands where the decimal point would.
+        code = 'R' + std::string(static_cast<std::size_t>(-dec - 1), '0') + a + b;
     } else if (dec >= 0 && dec <= 14) {
+        // 4R7, 47R, 470R; the letter steps by thousands: R k M G T.
         static constexpr char letters[] = "RkMGT";
         const char letter = letters[dec / 3];
-        *o++ = a;
-        if (dec % 3 == 0) {
-            *o++ = letter;
-            *o++ = b;
-        } else {
-            *o++ = b;
-            if (dec % 3 == 2)
-                *o++ = '0';
-            *o++ = letter;
-        }
+        if (dec % 3 == 0)
+            code = {a, letter, b};
+        else
+            code = std::string{a, b} + (dec % 3 == 2 ? "0" : "") + letter;
     } else {
-        const int mag = std::abs(dec);
-        *o++ = a;
-        *o++ = '.';
-        *o++ = b;
-        *o++ = 'E';
-        *o++ = dec < 0 ? '-' : '+';
-        if (mag >= 100)
-            *o++ = static_cast<char>('0' + mag / 100);
-        *o++ = static_cast<char>('0' + mag / 10 % 10);
-        *o++ = static_cast<char>('0' + mag % 10);
+        code = std::string{a, '.', b} + exponenttext(dec);
     }
-    char* first = start;
-    while (o - first < codewidth)
-        *--first = ' ';
-    return std::string(first, o);
+    constexpr std::size_t codewidth = 4;   // right-aligned in at least four characters
+    if (code.size() < codewidth)
+        code.insert(0, codewidth - code.size(), ' ');
+    return code;
 }
 
 } // namespace velkor

@@ -2,8 +2,6 @@
 // and the analysis of the attenuators built from them, terminated in sysz.
 
 #include "calc.h"
-#include "format.h"
-#include "patterns.h"
 
 #include <array>
 #include <cmath>
@@ -11,29 +9,56 @@
 namespace velkor {
 namespace {
 
-// Theoretical Pi powers below this are shown as this, W.
+// Theoretical Pi powers below this are shown as this, W. The powers of the
+// preferred-value attenuators have no floor.
 constexpr double powerfloor = 0.1;
 
 // Stands in for a reflection coefficient of exactly 0, so that a perfect
 // match shows -120. dB rather than minus infinity.
 constexpr double perfectmatch = 1e-6;
 
-bool usableresistor(double r) { return std::isfinite(r) && r > 0; }
+// The six resistors in the order the captions list them: Pi R1..R3, T R1..R3.
+constexpr std::array<double Design::*, 6> resistors = {
+    &Design::r1p, &Design::r2p, &Design::r3p, &Design::r1t, &Design::r2t, &Design::r3t,
+};
+
+using Powers = std::array<double, 3>;   // W in R1, R2, R3
+
+// What an attenuator built from preferred values does, terminated in z.
+struct Analysis {
+    double atten = 0;     // dB
+    double rho = 0;       // input reflection coefficient magnitude, (0, 1)
+    double vswr = 0;
+    double rtnloss = 0;   // dB, negative
+    Powers power{};
+};
+
+// Everything one run shows, computed before any of it is shown.
+struct Run {
+    Design theory;
+    Powers theorypower;   // floored
+    Design preferred;
+    std::array<std::string, 6> codes;
+    Analysis pi, t;
+};
+
+bool positive(double r) { return std::isfinite(r) && r > 0; }
 
 double db20(double ratio) { return 20 * std::log(ratio) / std::log(10.0); }
 
-double floored(double p) { return p < powerfloor ? powerfloor : p; }
+double reflection(double rin, double z)
+{
+    const double rho = std::fabs((rin - z) / (rin + z));
+    return rho == 0 ? perfectmatch : rho;
+}
 
-// A terminated attenuator as analysed: what its captions show.
-struct Analysis {
-    double atten;    // dB
-    double rho;      // input reflection coefficient magnitude
-    double vswr;
-    double rtnloss;  // dB, negative
-    std::array<double, 3> power;   // W in R1, R2, R3
-};
+void finish(Analysis& a)
+{
+    a.vswr = (1 + a.rho) / (1 - a.rho);
+    a.rtnloss = Calc::fnz(a.rho);
+}
 
-bool usable(const Analysis& a)
+bool finite(const Analysis& a)
 {
     for (double v : {a.atten, a.vswr, a.rtnloss, a.power[0], a.power[1], a.power[2]})
         if (!std::isfinite(v))
@@ -41,10 +66,77 @@ bool usable(const Analysis& a)
     return a.rho < 1;
 }
 
-double reflection(double rin, double z)
+// Powers in a Pi fed with vin volts (RMS) whose output is vin / k.
+Powers pipowers(const Design& r, double vin, double k)
 {
-    const double rho = std::fabs((rin - z) / (rin + z));
-    return rho == 0 ? perfectmatch : rho;
+    const double vout = vin / k;
+    return {vin * vin / r.r1p, (vin - vout) * (vin - vout) / r.r2p, vout * vout / r.r3p};
+}
+
+// The Pi, output terminated in z: the output shunt in parallel with the
+// load, in series with R2, all in parallel with the input shunt.
+Analysis analysepi(const Design& r, double z, double vin)
+{
+    Analysis a;
+    const double rp = 1 / (1 / r.r3p + 1 / z);
+    const double rs = r.r2p + rp;
+    a.rho = reflection(1 / (1 / r.r1p + 1 / rs), z);
+    a.atten = db20(rs / rp);   // R2 and rp divide the input voltage
+    finish(a);
+    a.power = pipowers(r, vin, std::pow(10.0, a.atten / 20));
+    return a;
+}
+
+// The T, output terminated in z. Seen from the centre node, the shunt R2 is
+// in parallel with R3 plus the load (rc); R1 and rc divide the input
+// voltage, then R3 and the load divide the centre-node voltage.
+Analysis analyset(const Design& r, double z, double vin)
+{
+    Analysis a;
+    const double rc = 1 / (1 / r.r2t + 1 / (r.r3t + z));
+    a.atten = db20((z + r.r3t) / (z * rc / (rc + r.r1t)));
+    a.rho = reflection(r.r1t + rc, z);
+    finish(a);
+    const double vout = vin / std::pow(10.0, a.atten / 20);
+    const double vc = vout * (r.r3t + z) / z;   // centre-node voltage
+    a.power = {(vin - vc) * (vin - vc) / r.r1t, vc * vc / r.r2t, (vc - vout) * (vc - vout) / r.r3t};
+    return a;
+}
+
+// Rounds each resistor to the loaded series and takes its code right after
+// its own pick, since rescode reads the slot that pick left in idx.
+bool prefer(Calc& c, Run& run)
+{
+    for (std::size_t i = 0; i < resistors.size(); ++i) {
+        const double value = c.prefvalue(run.theory.*resistors[i]);
+        if (!positive(value))
+            return false;
+        run.preferred.*resistors[i] = value;
+        run.codes[i] = c.rescode(value);
+    }
+    return true;
+}
+
+void show(Captions& out, const Run& run)
+{
+    const auto at = [&out](Field f, std::size_t offset = 0) -> std::string& {
+        return out[static_cast<std::size_t>(f) + offset];
+    };
+    for (std::size_t i = 0; i < resistors.size(); ++i) {
+        at(Field::ThR0, i) = Calc::tidyres(run.theory.*resistors[i]);
+        at(Field::R1Plabel, i) = run.codes[i];
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        at(Field::ThP0, i) = Calc::tidypwr(run.theorypower[i]);
+        at(Field::RealPR1P, i) = Calc::tidypwr(run.pi.power[i]);
+        at(Field::RealPR1T, i) = Calc::tidypwr(run.t.power[i]);
+    }
+    at(Field::RtnlossP) = "Rtn Loss " + Calc::tidydb(run.pi.rtnloss);
+    at(Field::rtnlosst) = "Rtn Loss " + Calc::tidydb(run.t.rtnloss);
+    at(Field::VSWRP) = "VSWR " + Calc::tidyvswr(run.pi.vswr);
+    at(Field::VSWRT) = "VSWR " + Calc::tidyvswr(run.t.vswr);
+    at(Field::TrueAttenT) = "Attenuation " + Calc::tidydb(run.t.atten);
+    at(Field::TrueAttenP) = "Attenuation " + Calc::tidydb(run.pi.atten);
 }
 
 } // namespace
@@ -67,102 +159,47 @@ bool Calc::recalc()
         pwr = 1;
     if (!(atten > 0))
         return false;
-
-    // Everything is computed and checked first; captions and state change
-    // only once the whole run is known to be finite.
-    const double z = sysz;
     const double k = std::pow(10.0, atten / 20);   // voltage ratio
     if (!(k > 1) || !std::isfinite(k))
         return false;
-    const double vin = std::sqrt(pwr * z);          // RMS volts into z
-    const double vout = vin / k;
-    const double vd = vin - vout;
+    const double z = sysz;
+    const double vin = std::sqrt(pwr * z);   // RMS volts that put pwr into z
 
-    const Design d = design(k, z);
-    const std::array<double, 6> theory = {d.r1p, d.r2p, d.r3p, d.r1t, d.r2t, d.r3t};
-    const std::array<double, 3> theorypower = {floored(vin * vin / d.r1p), floored(vd * vd / d.r2p),
-                                               floored(vout * vout / d.r3p)};
-    for (double v : theory)
-        if (!usableresistor(v))
+    // Everything is computed and checked first; captions and state change
+    // only once the whole run is known to be finite.
+    Run run{};
+    run.theory = design(k, z);
+    for (double Design::*r : resistors)
+        if (!positive(run.theory.*r))
             return false;
-    for (double v : theorypower)
-        if (!std::isfinite(v))
+    run.theorypower = pipowers(run.theory, vin, k);
+    for (double& p : run.theorypower) {
+        if (!std::isfinite(p))
             return false;
-
-    // Preferred values; each pick's slot is kept for its resistor code.
+        if (p < powerfloor)
+            p = powerfloor;
+    }
     const std::int16_t oldidx = idx;
-    std::array<double, 6> r{};
-    std::array<std::int16_t, 6> picks{};
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        r[i] = prefvalue(theory[i]);
-        picks[i] = idx;
-        if (!usableresistor(r[i])) {
-            idx = oldidx;
-            return false;
-        }
+    if (!prefer(*this, run)) {
+        idx = oldidx;
+        return false;
     }
-    const double p1 = r[0], p2 = r[1], p3 = r[2];
-    const double t1 = r[3], t2 = r[4], t3 = r[5];
-
-    // Preferred T, output terminated in z.
-    Analysis t{};
-    const double rc = 1 / (1 / t2 + 1 / (t3 + z));        // centre node toward the load
-    t.atten = db20((z + t3) / (z * rc / (rc + t1)));       // input over load voltage
-    t.rho = reflection(t1 + rc, z);
-    // Preferred Pi, output terminated in z.
-    Analysis p{};
-    const double rp = 1 / (1 / p3 + 1 / z);   // output shunt parallel to the load
-    const double rs = p2 + rp;
-    p.rho = reflection(1 / (1 / p1 + 1 / rs), z);
-    p.atten = db20(rs / rp);
-    for (Analysis* a : {&t, &p}) {
-        a->vswr = (1 + a->rho) / (1 - a->rho);
-        a->rtnloss = fnz(a->rho);
-    }
-
-    // Powers with the preferred values, fed with pwr from a matched source.
-    const double voutp = vin / std::pow(10.0, p.atten / 20);
-    p.power = {vin * vin / p1, (vin - voutp) * (vin - voutp) / p2, voutp * voutp / p3};
-    const double voutt = vin / std::pow(10.0, t.atten / 20);
-    const double vc = voutt * (t3 + z) / z;   // centre-node voltage
-    t.power = {(vin - vc) * (vin - vc) / t1, vc * vc / t2, (vc - voutt) * (vc - voutt) / t3};
-
-    if (!usable(p) || !usable(t)) {
+    run.t = analyset(run.preferred, z, vin);
+    run.pi = analysepi(run.preferred, z, vin);
+    if (!finite(run.pi) || !finite(run.t)) {
         idx = oldidx;
         return false;
     }
 
-    // The run is complete: show it.
-    const auto slot = [](Field f) { return static_cast<std::size_t>(f); };
-    const auto show = [this](std::size_t at, double x, const Pattern& pattern) {
-        formatpattern(x, pattern, captions[at]);
-    };
-    for (std::size_t i = 0; i < 6; ++i)
-        show(slot(Field::ThR0) + i, theory[i], patterns::res);
-    for (std::size_t i = 0; i < 3; ++i) {
-        show(slot(Field::ThP0) + i, theorypower[i], patterns::pwr);
-        show(slot(Field::RealPR1P) + i, p.power[i], patterns::pwr);
-        show(slot(Field::RealPR1T) + i, t.power[i], patterns::pwr);
-    }
-    for (std::size_t i = 0; i < 6; ++i) {
-        idx = picks[i];   // rescode reads the slot its own pick left
-        captions[slot(Field::R1Plabel) + i] = rescode(r[i]);
-    }
-    show(slot(Field::RtnlossP), p.rtnloss, patterns::rtnloss);
-    show(slot(Field::rtnlosst), t.rtnloss, patterns::rtnloss);
-    show(slot(Field::VSWRP), p.vswr, patterns::vswrcaption);
-    show(slot(Field::VSWRT), t.vswr, patterns::vswrcaption);
-    show(slot(Field::TrueAttenT), t.atten, patterns::atten);
-    show(slot(Field::TrueAttenP), p.atten, patterns::atten);
-
-    r1p = p1;
-    r2p = p2;
-    r3p = p3;
-    r1t = t1;
-    r2t = t2;
-    r3t = t3;
-    rhop = p.rho;
-    rhot = t.rho;
+    show(captions, run);
+    r1p = run.preferred.r1p;
+    r2p = run.preferred.r2p;
+    r3p = run.preferred.r3p;
+    r1t = run.preferred.r1t;
+    r2t = run.preferred.r2t;
+    r3t = run.preferred.r3t;
+    rhop = run.pi.rho;
+    rhot = run.t.rho;
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "calc.h"
 #include "format.h"
-#include "patterns.h"
 
 #include <cmath>
 
@@ -13,9 +12,9 @@ double Calc::fnz(double x)
     return std::floor(std::log(x) * 200 / std::log(10.0)) / 10;
 }
 
-std::string Calc::tidyres(double x) { return formatpattern(x, patterns::res); }
-std::string Calc::tidypwr(double x) { return formatpattern(x, patterns::pwr); }
-std::string Calc::tidydb(double x) { return formatpattern(x, patterns::db); }
-std::string Calc::tidyvswr(double x) { return formatpattern(x, patterns::vswr); }
+std::string Calc::tidyres(double x) { return formatpattern(x, "###0.0"); }
+std::string Calc::tidypwr(double x) { return formatpattern(x, "###0.#0 W"); }
+std::string Calc::tidydb(double x) { return formatpattern(x, "##.## dB"); }
+std::string Calc::tidyvswr(double x) { return formatpattern(x, "#.00"); }
 
 } // namespace velkor

@@ -2,6 +2,7 @@
 
 #include "drawing.h"
 #include "fields.h"
+#include "inputs.h"
 #include "numtext.h"
 
 #include <QAction>
@@ -16,16 +17,11 @@
 #include <QScreen>
 
 #include <limits>
+#include <map>
+#include <string_view>
 
 namespace velkor::ui {
 namespace {
-
-// What each input handler does with the number read (dB, W, ohms).
-constexpr double attenmax = 60;       // above: stored as this
-constexpr double pwrmax = 100;        // above: stored as this
-constexpr double pwrmin = 0.1;        // below: replaced by pwrdefault
-constexpr double pwrdefault = 1;
-constexpr double syszdefault = 50;    // replaces 0 or below
 
 // The window colour as the help layer takes it, 0x00BBGGRR (0xC0E0FF).
 constexpr quint32 helpcolour = quint32(qBlue(colour::window)) << 16 | quint32(qGreen(colour::window)) << 8 |
@@ -66,7 +62,7 @@ QFont fontfor(Face face)
 
 QRect box(const Item& i)
 {
-    return QRect(px(i.left), px(i.top), px(i.width), px(i.height));
+    return QRect(px(i.box.left), px(i.box.top), px(i.box.width), px(i.box.height));
 }
 
 void describe(QWidget* w, const Item& i)
@@ -135,33 +131,30 @@ void Form1::buildclient()
         if (i.kind == Kind::Label)
             buildlabel(i, client);
     for (const Item& i : items()) {
+        QWidget* w = nullptr;
         if (i.kind == Kind::Frame)
-            (new FrameItem(box(i), QColor(i.colour), i.linewidth, client))->setObjectName(QString::fromLatin1(i.name));
+            w = new FrameItem(box(i), QColor(i.colour), i.linewidth, client);
         else if (i.kind == Kind::Line)
-            (new LineItem(QLine(px(i.left), px(i.top), px(i.width), px(i.height)), QColor(i.colour), client))
-                ->setObjectName(QString::fromLatin1(i.name));
+            w = new LineItem(QLine(px(i.ends.x1), px(i.ends.y1), px(i.ends.x2), px(i.ends.y2)), QColor(i.colour), client);
+        if (w)
+            w->setObjectName(QString::fromLatin1(i.name));
     }
+    std::map<std::string_view, QWidget*> inputs;
     for (const Item& i : items())
         if (i.kind == Kind::TextBox || i.kind == Kind::Option)
-            buildinput(i, client);
-    Text1 = client->findChild<QLineEdit*>(QStringLiteral("Text1"));
-    Text2 = client->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    systemimpedance = client->findChild<QLineEdit*>(QStringLiteral("systemimpedance"));
-    Option1 = client->findChild<QRadioButton*>(QStringLiteral("Option1"));
-    Option2 = client->findChild<QRadioButton*>(QStringLiteral("Option2"));
-    Option3 = client->findChild<QRadioButton*>(QStringLiteral("Option3"));
+            inputs[i.name] = buildinput(i, client);
+
     auto* series = new QButtonGroup(this);
     for (QRadioButton* b : {Option1, Option2, Option3})
         series->addButton(b);
-
     QWidget* previous = nullptr;
     for (const char* name : taborder()) {
-        auto* w = client->findChild<QWidget*>(QString::fromLatin1(name));
+        QWidget* w = inputs.at(name);
         if (previous)
             setTabOrder(previous, w);
         previous = w;
     }
-    client->findChild<QWidget*>(QString::fromLatin1(taborder().front()))->setFocus();
+    inputs.at(taborder().front())->setFocus();
 }
 
 void Form1::buildlabel(const Item& i, QWidget* client)
@@ -182,20 +175,30 @@ void Form1::buildlabel(const Item& i, QWidget* client)
     }
 }
 
-void Form1::buildinput(const Item& i, QWidget* client)
+QWidget* Form1::buildinput(const Item& i, QWidget* client)
 {
+    // The controls the handlers use, by their window names.
+    static const std::map<std::string_view, QLineEdit* Form1::*> boxes = {
+        {"Text1", &Form1::Text1}, {"Text2", &Form1::Text2}, {"systemimpedance", &Form1::systemimpedance}};
+    static const std::map<std::string_view, QRadioButton* Form1::*> buttons = {
+        {"Option1", &Form1::Option1}, {"Option2", &Form1::Option2}, {"Option3", &Form1::Option3}};
+
+    QWidget* w = nullptr;
     if (i.kind == Kind::TextBox) {
         auto* e = new QLineEdit(QString::fromLatin1(i.text), client);
         e->setMaxLength(std::numeric_limits<int>::max());   // the boxes take text of any length
         e->setAlignment(i.align);
-        e->setGeometry(box(i));
-        describe(e, i);
-        return;
+        this->*boxes.at(i.name) = e;
+        w = e;
+    } else {
+        auto* b = new QRadioButton(QString::fromLatin1(i.text), client);
+        b->setChecked(i.checked);
+        this->*buttons.at(i.name) = b;
+        w = b;
     }
-    auto* b = new QRadioButton(QString::fromLatin1(i.text), client);
-    b->setGeometry(box(i));
-    b->setChecked(i.checked);
-    describe(b, i);
+    w->setGeometry(box(i));
+    describe(w, i);
+    return w;
 }
 
 void Form1::connecthandlers()
@@ -227,6 +230,13 @@ double Form1::readbox(const QLineEdit* box) const
     return readnum(box->text().toStdString());
 }
 
+void Form1::take(double& input, Accepted a)
+{
+    input = a.value;
+    if (a.recalc)
+        recalc();
+}
+
 void Form1::selectseries(Series s)
 {
     calc_.loadseries(s);
@@ -250,32 +260,12 @@ void Form1::Form_Load()
     recalc();
 }
 
-void Form1::Text1_Change()
-{
-    calc_.atten = readbox(Text1);
-    if (calc_.atten > attenmax)
-        calc_.atten = attenmax;
-    if (calc_.atten > 0)
-        recalc();
-}
-
-void Form1::Text2_Change()
-{
-    calc_.pwr = readbox(Text2);
-    if (calc_.pwr > pwrmax)
-        calc_.pwr = pwrmax;
-    if (calc_.pwr < pwrmin)
-        calc_.pwr = pwrdefault;
-    recalc();
-}
+void Form1::Text1_Change() { take(calc_.atten, acceptatten(readbox(Text1))); }
+void Form1::Text2_Change() { take(calc_.pwr, acceptpwr(readbox(Text2))); }
 
 void Form1::systemimpedance_Change()
 {
-    calc_.sysz = readbox(systemimpedance);
-    if (calc_.sysz <= 0)
-        calc_.sysz = syszdefault;
-    else
-        recalc();
+    take(calc_.sysz, acceptsysz(readbox(systemimpedance)));
     // Raises this handler again, at once, when the text differs.
     systemimpedance->setText(QString::fromStdString(signtext(calc_.sysz)));
 }

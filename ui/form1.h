@@ -5,6 +5,7 @@
 #include "anchoredlabel.h"
 #include "calc.h"
 #include "helpviewer.h"
+#include "inputs.h"
 
 #include <QMainWindow>
 
@@ -36,10 +37,11 @@ private:
     void buildmenus();
     void buildclient();
     void buildlabel(const Item& item, QWidget* client);
-    void buildinput(const Item& item, QWidget* client);
+    QWidget* buildinput(const Item& item, QWidget* client);
     void connecthandlers();
 
     void recalc();
+    void take(double& input, Accepted a);
     void selectseries(Series s);
     double readbox(const QLineEdit* box) const;
 

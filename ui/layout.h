@@ -37,20 +37,33 @@ enum class Face {
     Subtitle,   ///< 13.5 points bold italic
 };
 
+/// A box in twips from the top-left of the client area.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+/// The two end points of a line, twips.
+struct Ends {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+/// One item of the client area. Rows name only what differs from these
+/// defaults: a black, left-aligned, fixed-size label in the normal face.
 struct Item {
-    Kind kind;
-    const char* name;
-    const char* text;           ///< caption or initial text; empty for frames and lines
-    int left, top, width, height;   ///< twips; for a line: x1, y1, x2, y2
-    QRgb colour;                ///< text colour; for frames and lines the drawing colour
+    Kind kind = Kind::Label;
+    const char* name = "";
+    const char* text = "";             ///< caption or initial text
+    Box box{};                         ///< labels, text boxes, option buttons, frames
+    Ends ends{};                       ///< lines
+    QRgb colour = colour::text;        ///< text colour; for frames and lines the drawing colour
     Qt::Alignment align = Qt::AlignLeft;
-    Anchor anchor = Anchor::None;
+    Anchor anchor = Anchor::None;      ///< labels sized to their text
     Face face = Face::Normal;
     bool wrap = false;
-    int linewidth = 1;          ///< frames, pixels
+    int linewidth = 1;                 ///< frames, pixels
     const char* tooltip = nullptr;
-    const char* accessible = nullptr;   ///< what a screen reader says it is
-    bool checked = false;       ///< option buttons: selected at start
+    const char* accessible = nullptr;  ///< what a screen reader says it is
+    bool checked = false;              ///< option buttons: selected at start
 };
 
 /// Every item of the client area.

@@ -15,7 +15,42 @@ constexpr std::array<std::string_view, fieldcount> names = {
     "RtnlossP", "rtnlosst",
 };
 
+constexpr std::array<std::string_view, fieldcount> descriptions = {
+    "Pi R1 theoretical value in ohms",
+    "Pi R2 theoretical value in ohms",
+    "Pi R3 theoretical value in ohms",
+    "T R1 theoretical value in ohms",
+    "T R2 theoretical value in ohms",
+    "T R3 theoretical value in ohms",
+    "Power in Pi R1, theoretical",
+    "Power in Pi R2, theoretical",
+    "Power in Pi R3, theoretical",
+    "Pi R1 preferred value",
+    "Pi R2 preferred value",
+    "Pi R3 preferred value",
+    "T R1 preferred value",
+    "T R2 preferred value",
+    "T R3 preferred value",
+    "Power in Pi R1, preferred value",
+    "Power in Pi R2, preferred value",
+    "Power in Pi R3, preferred value",
+    "Power in T R1, preferred value",
+    "Power in T R2, preferred value",
+    "Power in T R3, preferred value",
+    "Pi actual attenuation with preferred values",
+    "T actual attenuation with preferred values",
+    "Pi input VSWR with preferred values",
+    "T input VSWR with preferred values",
+    "Pi return loss with preferred values",
+    "T return loss with preferred values",
+};
+
 } // namespace
+
+std::string_view fielddescription(Field f)
+{
+    return descriptions[static_cast<std::size_t>(f)];
+}
 
 std::string_view fieldname(Field f)
 {

@@ -30,6 +30,9 @@ using Captions = std::array<std::string, fieldcount>;
 /// The window's name of a field: "ThR(0)" ... "ThP(2)", "R1Plabel" ... "rtnlosst".
 std::string_view fieldname(Field f);
 
+/// What a field shows, in words: "Pi R1 theoretical value in ohms".
+std::string_view fielddescription(Field f);
+
 /// The field of a window name, if it is one of the 27.
 std::optional<Field> fieldbyname(std::string_view name);
 

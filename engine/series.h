@@ -11,6 +11,9 @@ enum class Series { E6, E12, E24 };
 /// blank, in ascending order, the last being "10." (one decade above 1.0).
 std::string_view seriestext(Series s);
 
+/// The series' name: "E6", "E12" or "E24".
+std::string_view seriesname(Series s);
+
 /// Number of entries in a series, the closing 10 included (7, 13 or 25).
 int seriescount(Series s);
 

@@ -1,5 +1,7 @@
 #include "anchoredlabel.h"
 
+#include <QAccessible>
+
 namespace velkor::ui {
 
 AnchoredLabel::AnchoredLabel(const QRect& box, Anchor anchor, QWidget* parent)
@@ -16,6 +18,25 @@ void AnchoredLabel::setCaption(const QString& text)
         return;
     setText(text);
     fit();
+    name();
+}
+
+void AnchoredLabel::setDescription(const QString& what)
+{
+    what_ = what;
+    name();
+}
+
+void AnchoredLabel::name()
+{
+    if (what_.isEmpty())
+        return;
+    const QString said = what_ + QStringLiteral(": ") + text().trimmed();
+    if (said == accessibleName())
+        return;
+    setAccessibleName(said);
+    QAccessibleEvent changed(this, QAccessible::NameChanged);   // a screen reader reads it anew
+    QAccessible::updateAccessibility(&changed);
 }
 
 void AnchoredLabel::fit()

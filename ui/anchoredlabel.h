@@ -17,11 +17,17 @@ public:
     /// Replaces the caption and, when sized to text, the size and position.
     void setCaption(const QString& text);
 
+    /// Says what the label shows, for a screen reader: its accessible name
+    /// becomes "what: caption", kept current with every caption.
+    void setDescription(const QString& what);
+
 private:
     void fit();
+    void name();
 
     QRect box_;
     Anchor anchor_;
+    QString what_;
 };
 
 } // namespace velkor::ui

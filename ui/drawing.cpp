@@ -3,40 +3,39 @@
 #include "layout.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 
 namespace velkor::ui {
 
-FrameItem::FrameItem(const QRect& box, QColor colour, int width, QWidget* parent)
-    : QWidget(parent), colour_(colour), width_(width)
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(box);
+    setObjectName(QStringLiteral("client"));
+    setFixedSize(px(clientwidth), px(clientheight));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(colour::window));
+    setPalette(pal);
+    setAutoFillBackground(true);
 }
 
-void FrameItem::paintEvent(QPaintEvent*)
+void ClientArea::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    for (int i = 0; i < width_; ++i) {   // nested one-pixel outlines, inside the box
-        p.setPen(colour_);
-        p.drawRect(rect().adjusted(i, i, -i - 1, -i - 1));
+    for (const Item& i : items()) {
+        const QColor c(i.colour);
+        if (i.kind == Kind::Frame) {
+            // The outline lies inside its box, linewidth pixels thick.
+            const QRect r = pixelrect(i.box);
+            const int w = i.linewidth;
+            p.fillRect(r.left(), r.top(), r.width(), w, c);
+            p.fillRect(r.left(), r.bottom() - w + 1, r.width(), w, c);
+            p.fillRect(r.left(), r.top(), w, r.height(), c);
+            p.fillRect(r.right() - w + 1, r.top(), w, r.height(), c);
+        } else if (i.kind == Kind::Line) {
+            // One pixel wide, both end points included.
+            p.fillRect(QRect(QPoint(px(i.ends.x1), px(i.ends.y1)), QPoint(px(i.ends.x2), px(i.ends.y2))).normalized(), c);
+        }
     }
-}
-
-LineItem::LineItem(const QLine& line, QColor colour, QWidget* parent)
-    : QWidget(parent), colour_(colour)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect bounds = QRect(line.p1(), line.p2()).normalized();
-    setGeometry(bounds.x(), bounds.y(), bounds.width() + 1, bounds.height() + 1);
-    line_ = line.translated(-bounds.topLeft());
-}
-
-void LineItem::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setPen(colour_);
-    p.drawLine(line_);
 }
 
 QIcon attenuatoricon()

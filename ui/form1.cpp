@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <limits>
 #include <map>
 #include <string_view>
+#include <utility>
 
 namespace velkor::ui {
 namespace {
@@ -28,6 +30,7 @@ constexpr quint32 helpcolour = quint32(qBlue(colour::window)) << 16 | quint32(qG
                                quint32(qRed(colour::window));
 constexpr const char* helpfile = "Velkor.hlp";
 constexpr const char* abouttext = "Velkor version 1.0\n\ntamsel@example.com";
+constexpr const char* copytext = "Copy results";
 
 // Font sizes in points, drawn at 96 logical dots per inch.
 constexpr double normalpoints = 9.75;
@@ -58,11 +61,6 @@ QFont fontfor(Face face)
         break;
     }
     return f;
-}
-
-QRect box(const Item& i)
-{
-    return QRect(px(i.box.left), px(i.box.top), px(i.box.width), px(i.box.height));
 }
 
 void describe(QWidget* w, const Item& i)
@@ -100,11 +98,17 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
         move(s->availableGeometry().center() - rect().center());
 }
 
+Form1::~Form1()
+{
+    // Focus leaving the box as the window goes must not write it back.
+    systemimpedance->disconnect(this);
+}
+
 void Form1::buildmenus()
 {
     Quit = menuBar()->addAction(QStringLiteral("&Quit"));
     Quit->setObjectName(QStringLiteral("Quit"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
     about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("about"));
@@ -112,33 +116,31 @@ void Form1::buildmenus()
     helpinfo->setObjectName(QStringLiteral("helpinfo"));
     helpinfo->setShortcut(QKeySequence::HelpContents);
     addAction(helpinfo);   // F1 works with the menu closed
+
+    // F10 opens the menus from the keyboard, as on the desktop: the menu
+    // captions carry no access key for Help.
+    auto* menukey = new QAction(this);
+    menukey->setShortcut(Qt::Key_F10);
+    connect(menukey, &QAction::triggered, this, &Form1::openmenus);
+    addAction(menukey);
 }
 
 void Form1::buildclient()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(clientwidth), px(clientheight));
-    QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, QColor(colour::window));
-    client->setPalette(pal);
-    client->setAutoFillBackground(true);
+    auto* client = new ClientArea(this);
     setCentralWidget(client);
+    copyresults = new QAction(QString::fromLatin1(copytext), this);
+    copyresults->setObjectName(QStringLiteral("copyresults"));
+    copyresults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    client->addAction(copyresults);
+    client->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(copyresults);   // the shortcut works anywhere in the window
 
-    // Stacking follows creation: labels, then frames and wires over them,
-    // then the text boxes and option buttons over everything.
+    // The client area paints the frames and wires; labels stand over them,
+    // and the text boxes and option buttons over everything.
     for (const Item& i : items())
         if (i.kind == Kind::Label)
             buildlabel(i, client);
-    for (const Item& i : items()) {
-        QWidget* w = nullptr;
-        if (i.kind == Kind::Frame)
-            w = new FrameItem(box(i), QColor(i.colour), i.linewidth, client);
-        else if (i.kind == Kind::Line)
-            w = new LineItem(QLine(px(i.ends.x1), px(i.ends.y1), px(i.ends.x2), px(i.ends.y2)), QColor(i.colour), client);
-        if (w)
-            w->setObjectName(QString::fromLatin1(i.name));
-    }
     std::map<std::string_view, QWidget*> inputs;
     for (const Item& i : items())
         if (i.kind == Kind::TextBox || i.kind == Kind::Option)
@@ -159,7 +161,7 @@ void Form1::buildclient()
 
 void Form1::buildlabel(const Item& i, QWidget* client)
 {
-    auto* l = new AnchoredLabel(box(i), i.anchor, client);
+    auto* l = new AnchoredLabel(pixelrect(i.box), i.anchor, client);
     describe(l, i);
     if (i.face != Face::Normal)
         l->setFont(fontfor(i.face));
@@ -169,6 +171,8 @@ void Form1::buildlabel(const Item& i, QWidget* client)
         // A placeholder that Form_Load replaces before the window is shown:
         // not worth sizing.
         l->setText(QString::fromLatin1(i.text));
+        const std::string_view what = fielddescription(*f);
+        l->setDescription(QString::fromLatin1(what.data(), static_cast<qsizetype>(what.size())));
         fields_[static_cast<std::size_t>(*f)] = l;
     } else {
         l->setCaption(QString::fromLatin1(i.text));
@@ -196,7 +200,7 @@ QWidget* Form1::buildinput(const Item& i, QWidget* client)
         this->*buttons.at(i.name) = b;
         w = b;
     }
-    w->setGeometry(box(i));
+    w->setGeometry(pixelrect(i.box));
     describe(w, i);
     return w;
 }
@@ -206,12 +210,15 @@ void Form1::connecthandlers()
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(systemimpedance, &QLineEdit::textChanged, this, &Form1::systemimpedance_Change);
+    connect(systemimpedance, &QLineEdit::textEdited, this, &Form1::systemimpedance_Edited);
+    connect(systemimpedance, &QLineEdit::editingFinished, this, &Form1::systemimpedance_Finished);
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
     connect(about, &QAction::triggered, this, &Form1::about_Click);
     connect(helpinfo, &QAction::triggered, this, &Form1::helpinfo_Click);
     connect(Quit, &QAction::triggered, this, &Form1::Quit_Click);
+    connect(copyresults, &QAction::triggered, this, &Form1::copyresults_Click);
 }
 
 void Form1::recalc()
@@ -219,6 +226,7 @@ void Form1::recalc()
     ++recalcs_;
     if (!calc_.recalc())
         return;   // nothing finite to show: the previous results stay
+    shown_ = {calc_.atten, calc_.pwr, calc_.sysz, series_};
     for (std::size_t i = 0; i < fieldcount; ++i) {
         const std::string& c = calc_.captions[i];
         fields_[i]->setCaption(QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size())));
@@ -240,8 +248,18 @@ void Form1::take(double& input, Accepted a)
 void Form1::selectseries(Series s)
 {
     calc_.loadseries(s);
+    series_ = s;
     if (calc_.atten > 0)
         recalc();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Show which control has the focus from the start, not only after the
+    // first Tab: at start it is a series button, and typing goes nowhere.
+    // (Showing a window clears this mark, so it is set once shown.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -263,10 +281,39 @@ void Form1::Form_Load()
 void Form1::Text1_Change() { take(calc_.atten, acceptatten(readbox(Text1))); }
 void Form1::Text2_Change() { take(calc_.pwr, acceptpwr(readbox(Text2))); }
 
+// A change of the impedance text by the program: the number read is
+// written back at once in sign-position form, and that change runs this
+// handler again before this run ends.
 void Form1::systemimpedance_Change()
 {
+    if (std::exchange(edited_, false))
+        return;   // the user's own edit, handled as it was made
     take(calc_.sysz, acceptsysz(readbox(systemimpedance)));
-    // Raises this handler again, at once, when the text differs.
+    writeimpedance();
+}
+
+// The user's own edit (keys, paste, cut, undo, drop): the box keeps what is
+// typed, so that 12.5 can be typed key by key, and the results follow every
+// key. The box is written back when editing finishes.
+void Form1::systemimpedance_Edited()
+{
+    edited_ = true;   // the change notification that follows is this edit
+    calc_.sysz = acceptsysz(readbox(systemimpedance)).value;
+    recalc();
+}
+
+// Return, Enter, or the focus leaving the box.
+void Form1::systemimpedance_Finished()
+{
+    if (!systemimpedance->isModified())
+        return;   // nothing typed since the last write-back
+    writeimpedance();
+    if (!systemimpedance->hasFocus())
+        systemimpedance->setCursorPosition(0);   // show the leading digits
+}
+
+void Form1::writeimpedance()
+{
     systemimpedance->setText(QString::fromStdString(signtext(calc_.sysz)));
 }
 
@@ -287,6 +334,21 @@ void Form1::helpinfo_Click()
     CommonDialog1.setHelpCommand(HelpViewer::forcefile);
     CommonDialog1.setHelpFile(QString::fromLatin1(helpfile));
     CommonDialog1.showHelp();
+}
+
+void Form1::copyresults_Click()
+{
+    QGuiApplication::clipboard()->setText(results());
+}
+
+QString Form1::results() const
+{
+    return QString::fromStdString(summary(shown_, calc_.captions));
+}
+
+void Form1::openmenus()
+{
+    menuBar()->setActiveAction(help->menuAction());
 }
 
 void Form1::Quit_Click()

@@ -6,6 +6,7 @@
 #include "calc.h"
 #include "helpviewer.h"
 #include "inputs.h"
+#include "summary.h"
 
 #include <QMainWindow>
 
@@ -22,15 +23,20 @@ public:
     /// Builds every control from the layout table and runs Form_Load, so
     /// the first results are in place before the window is shown.
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     /// The calculation state the handlers feed.
     const Calc& state() const { return calc_; }
     /// How many recalculations the handlers have asked for so far.
     int recalccount() const { return recalcs_; }
     /// The help layer behind the Help command.
-    const HelpViewer& help() const { return CommonDialog1; }
+    const HelpViewer& helpviewer() const { return CommonDialog1; }
+    /// The results on display as plain text, as "Copy results" puts them on
+    /// the clipboard.
+    QString results() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -44,20 +50,28 @@ private:
     void take(double& input, Accepted a);
     void selectseries(Series s);
     double readbox(const QLineEdit* box) const;
+    void writeimpedance();
 
     void Form_Load();
     void Text1_Change();
     void Text2_Change();
     void systemimpedance_Change();
+    void systemimpedance_Edited();
+    void systemimpedance_Finished();
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
     void about_Click();
     void helpinfo_Click();
     void Quit_Click();
+    void copyresults_Click();
+    void openmenus();
 
     Calc calc_;
     int recalcs_ = 0;
+    Series series_ = Series::E12;   ///< the series last loaded
+    Inputs shown_;                  ///< what the results on display were calculated from
+    bool edited_ = false;           ///< the impedance box's next change is the user's edit, already handled
     HelpViewer CommonDialog1;
 
     QLineEdit* Text1 = nullptr;
@@ -69,6 +83,8 @@ private:
     QAction* Quit = nullptr;
     QAction* about = nullptr;
     QAction* helpinfo = nullptr;
+    QMenu* help = nullptr;
+    QAction* copyresults = nullptr;
     std::array<AnchoredLabel*, fieldcount> fields_{};
 };
 

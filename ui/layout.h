@@ -4,6 +4,7 @@
 // in twips, 15 to the logical pixel, from the top-left of the client area.
 
 #include <QColor>
+#include <QRect>
 #include <Qt>
 
 #include <span>
@@ -65,6 +66,9 @@ struct Item {
     const char* accessible = nullptr;  ///< what a screen reader says it is
     bool checked = false;              ///< option buttons: selected at start
 };
+
+/// A box in pixels.
+inline QRect pixelrect(const Box& b) { return QRect(px(b.left), px(b.top), px(b.width), px(b.height)); }
 
 /// Every item of the client area.
 std::span<const Item> items();

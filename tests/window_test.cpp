@@ -454,7 +454,7 @@ void Form1Test::helpWindow()
     QTextBrowser* first = w.helpviewer().window();
     QVERIFY(first);
     QVERIFY(first->isVisible());
-    QVERIFY(first->source().toLocalFile().endsWith(QStringLiteral("Velkor.hlp")));
+    QCOMPARE(first->windowTitle(), QStringLiteral("Velkor Help"));   // the document's own title
     QVERIFY(first->toPlainText().contains(QStringLiteral("Return loss")));
     QTest::keyClick(&w, Qt::Key_F1);
     QCOMPARE(w.helpviewer().window(), first);
@@ -529,14 +529,14 @@ void Form1Test::anchorsHold()
 
 void Form1Test::helpFileMissing()
 {
-    velkor::ui::HelpViewer viewer;
+    velkor::ui::HelpViewer viewer(nullptr);
     viewer.setHelpCommand(velkor::ui::HelpViewer::forcefile);
     viewer.setHelpFile(QStringLiteral("Missing.hlp"));
     viewer.showHelp();
     QVERIFY(viewer.window());
     const QString said = viewer.window()->toPlainText();
     QVERIFY(said.contains(QStringLiteral("Missing.hlp")));
-    QVERIFY(said.contains(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+    QCOMPARE(viewer.window()->windowTitle(), QStringLiteral("Help file not found"));
     viewer.window()->close();
 }
 

@@ -38,24 +38,37 @@ void ClientArea::paintEvent(QPaintEvent*)
     }
 }
 
-QIcon attenuatoricon()
+QImage attenuatorimage(int size)
 {
-    constexpr int size = 32;
-    QPixmap pm(size, size);
-    pm.fill(QColor(colour::iconground));
-    QPainter p(&pm);
-    p.setPen(QColor(colour::darkred));
-    p.setBrush(QColor(colour::iconground));
+    constexpr int grid = 32;   // the drawing's own size, pixels
+    if (size < grid) {
+        // Too small for the pixel drawing: shrink the full-size one.
+        return attenuatorimage(grid).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(QColor(colour::iconground));
+    QPainter p(&image);
+    p.scale(double(size) / grid, double(size) / grid);
+    // Drawn as whole grid cells, so that every size is as crisp as 32.
+    const QColor wire(colour::darkred);
+    const auto hline = [&](int x1, int x2, int y) { p.fillRect(x1, y, x2 - x1 + 1, 1, wire); };
+    const auto vline = [&](int x, int y1, int y2) { p.fillRect(x, y1, 1, y2 - y1 + 1, wire); };
+    const auto resistor = [&](int x, int y, int w, int h) {   // outline, corners included
+        hline(x, x + w, y);
+        hline(x, x + w, y + h);
+        vline(x, y, y + h);
+        vline(x + w, y, y + h);
+    };
     // Top wire with the series resistor lying in it; bottom wire.
-    p.drawLine(1, 5, 11, 5);
-    p.drawRect(11, 3, 10, 4);
-    p.drawLine(21, 5, 30, 5);
-    p.drawLine(1, 29, 30, 29);
+    hline(1, 11, 5);
+    resistor(11, 3, 10, 4);
+    hline(21, 30, 5);
+    hline(1, 30, 29);
     // The two shunts, upright, from the top wire to the bottom wire.
     for (int x : {5, 26}) {
-        p.drawLine(x, 5, x, 10);
-        p.drawRect(x - 2, 10, 4, 12);
-        p.drawLine(x, 22, x, 29);
+        vline(x, 5, 10);
+        resistor(x - 2, 10, 4, 12);
+        vline(x, 22, 29);
     }
     // "6dB" in a 3 x 5 pixel face, drawn dot by dot: no font is loaded
     // just for the icon.
@@ -70,8 +83,15 @@ QIcon attenuatoricon()
             for (int col = 0; col < glyphwidth; ++col)
                 if (glyphs[g][row * glyphwidth + col] == '1')
                     p.fillRect(textleft + g * (glyphwidth + 2) + col, texttop + row, 1, 1, Qt::black);
-    p.end();
-    return QIcon(pm);
+    return image;
+}
+
+QIcon attenuatoricon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(QPixmap::fromImage(attenuatorimage(size)));
+    return icon;
 }
 
 } // namespace velkor::ui

@@ -3,6 +3,7 @@
 // painted on it, and the window's icon.
 
 #include <QIcon>
+#include <QImage>
 #include <QWidget>
 
 namespace velkor::ui {
@@ -20,7 +21,11 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-/// The 32 x 32 icon: a Pi attenuator in dark red on peach with "6dB".
+/// The program's icon drawn at `size` x `size` pixels: a Pi attenuator in
+/// dark red on peach with "6dB", drawn on a 32 x 32 grid and scaled.
+QImage attenuatorimage(int size);
+
+/// The window's icon, at the sizes a desktop asks for.
 QIcon attenuatoricon();
 
 } // namespace velkor::ui

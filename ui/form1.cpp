@@ -4,6 +4,7 @@
 #include "fields.h"
 #include "inputs.h"
 #include "numtext.h"
+#include "velkorconfig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +30,7 @@ namespace {
 constexpr quint32 helpcolour = quint32(qBlue(colour::window)) << 16 | quint32(qGreen(colour::window)) << 8 |
                                quint32(qRed(colour::window));
 constexpr const char* helpfile = "Velkor.hlp";
-constexpr const char* abouttext = "Velkor version 1.0\n\ntamsel@example.com";
+constexpr const char* abouttext = "Velkor version " VELKOR_VERSION "\n\ntamsel@example.com";
 constexpr const char* copytext = "Copy results";
 
 // Font sizes in points, drawn at 96 logical dots per inch.

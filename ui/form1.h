@@ -72,7 +72,7 @@ private:
     Series series_ = Series::E12;   ///< the series last loaded
     Inputs shown_;                  ///< what the results on display were calculated from
     bool edited_ = false;           ///< the impedance box's next change is the user's edit, already handled
-    HelpViewer CommonDialog1;
+    HelpViewer CommonDialog1{this};
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;

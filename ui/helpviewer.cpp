@@ -1,21 +1,15 @@
 #include "helpviewer.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace velkor::ui {
 namespace {
 
-constexpr int helpwidth = 640;
-constexpr int helpheight = 520;
+constexpr int helpwidth = 640;    ///< pixels
+constexpr int helpheight = 520;   ///< pixels
+constexpr const char* helpdir = ":/help/";   ///< where the build puts the help files
 
 } // namespace
-
-QStringList HelpViewer::searchpath() const
-{
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(VELKOR_DATADIR)};
-}
 
 void HelpViewer::showHelp()
 {
@@ -25,28 +19,23 @@ void HelpViewer::showHelp()
         window_ = new QTextBrowser;
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setObjectName(QStringLiteral("helpwindow"));
-        window_->setWindowTitle(QStringLiteral("Velkor Help"));
         window_->setOpenExternalLinks(false);
         window_->resize(helpwidth, helpheight);
-    }
-    QString found;
-    for (const QString& dir : searchpath()) {
-        const QString path = QDir(dir).filePath(file_);
-        if (QFileInfo(path).isFile()) {
-            found = path;
-            break;
+        if (owner_) {
+            window_->setWindowIcon(owner_->windowIcon());
+            window_->move(owner_->frameGeometry().center() - window_->rect().center());
         }
     }
-    if (found.isEmpty()) {
-        QString where;
-        for (const QString& dir : searchpath())
-            where += QStringLiteral("<li>%1</li>").arg(QDir::toNativeSeparators(dir).toHtmlEscaped());
-        window_->setHtml(QStringLiteral("<h2>Help file not found</h2><p>Velkor looked for the help file "
-                                        "<b>%1</b> in:</p><ul>%2</ul>")
-                             .arg(file_.toHtmlEscaped(), where));
-    } else if (window_->source() != QUrl::fromLocalFile(found)) {
-        window_->setSource(QUrl::fromLocalFile(found), QTextDocument::HtmlResource);
+    const QString path = QString::fromLatin1(helpdir) + file_;
+    if (!QFileInfo(path).isFile() || file_.isEmpty()) {
+        window_->setHtml(QStringLiteral("<title>Help file not found</title><h2>Help file not found</h2>"
+                                        "<p>This program has no help file named <b>%1</b>.</p>")
+                             .arg(file_.toHtmlEscaped()));
+    } else if (window_->source() != QUrl(QStringLiteral("qrc") + path)) {
+        window_->setSource(QUrl(QStringLiteral("qrc") + path), QTextDocument::HtmlResource);
     }
+    // The window's title is the document's own, so it tells which is shown.
+    window_->setWindowTitle(window_->documentTitle());
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QTextBrowser>
 
 namespace velkor::ui {
@@ -14,7 +13,8 @@ public:
     /// Show the named help file, opening it if it is not already shown.
     static constexpr qint16 forcefile = 9;
 
-    HelpViewer() = default;
+    /// `owner`: the window the help window opens over, and takes its icon from.
+    explicit HelpViewer(QWidget* owner) : owner_(owner) {}
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
     ~HelpViewer() { delete window_; }   // the help window goes with its owner
@@ -25,17 +25,15 @@ public:
     void setHelpFile(const QString& name) { file_ = name; }   ///< a name without a directory
 
     /// Carries out the help command: with forcefile, shows the help file in
-    /// the help window, bringing an open one to the front.
+    /// the help window, bringing an open one to the front. The help files
+    /// are built into the program, so help needs no file beside it.
     void showHelp();
 
     /// The help window, once shown; null before.
     QTextBrowser* window() const { return window_; }
 
-    /// Where the help file is looked for, in order: beside the executable,
-    /// then the installed share directory.
-    QStringList searchpath() const;
-
 private:
+    QWidget* owner_;
     quint32 color_ = 0;
     bool flag_ = false;
     qint16 command_ = 0;

@@ -3,8 +3,6 @@
 
 #include "numtext.h"
 
-#include <cerrno>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -52,13 +50,10 @@ double plainreading(std::string_view in)
     }
     const std::string prefix = s.substr(0, i);
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    errno = 0;
     const double v = strtod_l(prefix.c_str(), nullptr, c);
     if (std::isinf(v))
         return v < 0 ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
-    if (v == 0)
-        return 0;   // too small for a double, or zero itself
-    return v;
+    return v;   // too small for a double: 0
 }
 
 } // namespace

@@ -47,6 +47,6 @@ INSTANTIATE_TEST_SUITE_P(Boxes, Limits, testing::Values(
     Rule{"SyszTinyKept", Box::Sysz, 0.001, 0.001, true},
     Rule{"SyszZeroIsFiftyNoRun", Box::Sysz, 0, 50, false},
     Rule{"SyszNegativeIsFiftyNoRun", Box::Sysz, -50, 50, false}),
-    RowName());
+    rowname);
 
 } // namespace

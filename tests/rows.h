@@ -1,33 +1,7 @@
 #pragma once
-// Parameter rows that carry a `name`: that name labels the test in gtest
-// and ctest output instead of a dump of the row's bytes.
+// Names each instantiated test after its row's `name`, in gtest and ctest
+// output alike.
 
-#include <gtest/gtest.h>
-
-#include <concepts>
-#include <ostream>
 #include <string>
 
-namespace {
-
-template <class Row>
-concept Named = requires(const Row& r) {
-    { r.name } -> std::convertible_to<const char*>;
-};
-
-template <Named Row>
-std::ostream& operator<<(std::ostream& os, const Row& r)
-{
-    return os << r.name;
-}
-
-/// Names each instantiated test after its row.
-struct RowName {
-    template <Named Row>
-    std::string operator()(const testing::TestParamInfo<Row>& info) const
-    {
-        return info.param.name;
-    }
-};
-
-} // namespace
+inline constexpr auto rowname = [](const auto& info) { return std::string(info.param.name); };

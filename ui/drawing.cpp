@@ -33,7 +33,8 @@ void ClientArea::paintEvent(QPaintEvent*)
             p.fillRect(r.right() - w + 1, r.top(), w, r.height(), c);
         } else if (i.kind == Kind::Line) {
             // One pixel wide, both end points included.
-            p.fillRect(QRect(QPoint(px(i.ends.x1), px(i.ends.y1)), QPoint(px(i.ends.x2), px(i.ends.y2))).normalized(), c);
+            const QPoint a(px(i.ends.x1), px(i.ends.y1)), b(px(i.ends.x2), px(i.ends.y2));
+            p.fillRect(QRect(QPoint(qMin(a.x(), b.x()), qMin(a.y(), b.y())), QPoint(qMax(a.x(), b.x()), qMax(a.y(), b.y()))), c);
         }
     }
 }

@@ -20,6 +20,7 @@ public:
     ~HelpViewer() { delete window_; }   // the help window goes with its owner
 
     void setColor(quint32 bgr) { color_ = bgr; }   ///< 0x00BBGGRR; not shown anywhere
+    quint32 color() const { return color_; }
     void setFlag(bool on) { flag_ = on; }          ///< kept for the caller; changes nothing
     void setHelpCommand(qint16 command) { command_ = command; }
     void setHelpFile(const QString& name) { file_ = name; }   ///< a name without a directory

@@ -112,8 +112,6 @@ double readnum(std::string_view text)
         return 0.0;
     num.resize(accepted);
     const bool hasexp = mantend < num.size();
-    if (!hasexp)
-        mantend = num.size();
 
     double value = 0.0;
     const char* first = num.data();

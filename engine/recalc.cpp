@@ -26,11 +26,11 @@ using Powers = std::array<double, 3>;   // W in R1, R2, R3
 
 // What an attenuator built from preferred values does, terminated in z.
 struct Analysis {
-    double atten = 0;     // dB
-    double rho = 0;       // input reflection coefficient magnitude, (0, 1)
-    double vswr = 0;
-    double rtnloss = 0;   // dB, negative
-    Powers power{};
+    double atten;     // dB
+    double rho;       // input reflection coefficient magnitude, (0, 1)
+    double vswr;
+    double rtnloss;   // dB, negative
+    Powers power;
 };
 
 // Everything one run shows, computed before any of it is shown.
@@ -58,12 +58,13 @@ void finish(Analysis& a)
     a.rtnloss = Calc::fnz(a.rho);
 }
 
+// A reflection of 1 or more shows as a VSWR that is not finite.
 bool finite(const Analysis& a)
 {
     for (double v : {a.atten, a.vswr, a.rtnloss, a.power[0], a.power[1], a.power[2]})
         if (!std::isfinite(v))
             return false;
-    return a.rho < 1;
+    return true;
 }
 
 // Powers in a Pi fed with vin volts (RMS) whose output is vin / k.
@@ -77,7 +78,7 @@ Powers pipowers(const Design& r, double vin, double k)
 // load, in series with R2, all in parallel with the input shunt.
 Analysis analysepi(const Design& r, double z, double vin)
 {
-    Analysis a;
+    Analysis a{};
     const double rp = 1 / (1 / r.r3p + 1 / z);
     const double rs = r.r2p + rp;
     a.rho = reflection(1 / (1 / r.r1p + 1 / rs), z);
@@ -92,7 +93,7 @@ Analysis analysepi(const Design& r, double z, double vin)
 // voltage, then R3 and the load divide the centre-node voltage.
 Analysis analyset(const Design& r, double z, double vin)
 {
-    Analysis a;
+    Analysis a{};
     const double rc = 1 / (1 / r.r2t + 1 / (r.r3t + z));
     a.atten = db20((z + r.r3t) / (z * rc / (rc + r.r1t)));
     a.rho = reflection(r.r1t + rc, z);

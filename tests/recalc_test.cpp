@@ -30,13 +30,7 @@ Calc run(double atten, double pwr, double sysz, Series s)
     return c;
 }
 
-struct Whole {
-    const char* name;
-    double atten, pwr, sysz;
-    Series series;
-    std::vector<std::string> captions;   // in field order
-};
-
+struct Whole { const char* name; double atten, pwr, sysz; Series series; std::vector<std::string> captions; };
 class Captions : public testing::TestWithParam<Whole> {};
 
 TEST_P(Captions, EveryFieldToTheCharacter)
@@ -67,7 +61,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, Captions, testing::Values(
     Whole{"FortyDbHundredWatts75OhmE6", 40, 100, 75, Series::E6,
           {"76.5", "3749.6", "76.5", "73.5", "1.5", "73.5", "98.02 W", "1.96 W", "0.10 W",
            " 68R", " 3k3", " 68R", " 68R", " 1R5", " 68R", "110.29 W", "2.22 W", "0.01 W", "105.63 W", "2.28 W", "0.01 W",
-           "Attenuation 39.42 dB", "Attenuation 39.01 dB", "VSWR 1.13", "VSWR 1.08", "Rtn Loss -24.6 dB", "Rtn Loss -28.4 dB"}}),
+           "Attenuation 39.42 dB", "Attenuation 39.01 dB", "VSWR 1.13", "VSWR 1.08", "Rtn Loss -24.6 dB", "Rtn Loss -28.4 dB"}},
+    // T of 10, 120, 10 ohms: 10 + 120 || 60 is exactly 50 ohms, no reflection.
+    Whole{"PerfectlyMatchedT", 3.2, 1, 50, Series::E12,
+          {"274.5", "18.8", "274.5", "9.1", "132.7", "9.1", "0.18 W", "0.25 W", "0.10 W",
+           "270R", " 18R", "270R", " 10R", "120R", " 10R", "0.19 W", "0.25 W", "0.09 W", "0.20 W", "0.27 W", "0.09 W",
+           "Attenuation 3.09 dB", "Attenuation 3.52 dB", "VSWR 1.02", "VSWR 1.00", "Rtn Loss -42.1 dB", "Rtn Loss -120. dB"}}),
     rowname);
 
 TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
@@ -75,16 +74,12 @@ TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
     Calc c = run(10, 0, 50, Series::E12);
     EXPECT_EQ(c.pwr, 1);
     EXPECT_EQ(c.captions[static_cast<std::size_t>(Field::ThP0)], "0.52 W");
-    EXPECT_DOUBLE_EQ(c.r1p, 100);   // the state holds the preferred values
-    EXPECT_DOUBLE_EQ(c.r2t, 33);
-    EXPECT_NEAR(c.rhot, 0.000999, 0.000001);   // T input 50.0999 ohms
+    // The state holds the preferred values; T input 27 + 33 || 77 = 50.1 ohms.
+    EXPECT_TRUE(c.r1p == 100 && c.r2p == 68 && c.r3p == 100 && c.r1t == 27 && c.r2t == 33 && c.r3t == 27);
+    EXPECT_NEAR(c.rhot, 0.1 / 100.1, 1e-12);
 }
 
-struct Declined {
-    const char* name;
-    double atten, sysz;
-};
-
+struct Declined { const char* name; double atten, sysz; };
 class NoRun : public testing::TestWithParam<Declined> {};
 
 TEST_P(NoRun, LeavesEveryResultAsItWas)
@@ -94,17 +89,14 @@ TEST_P(NoRun, LeavesEveryResultAsItWas)
     c.atten = GetParam().atten;
     c.sysz = GetParam().sysz;
     EXPECT_FALSE(c.recalc());
-    EXPECT_EQ(c.captions, before.captions);
-    EXPECT_EQ(c.r1p, before.r1p);
-    EXPECT_EQ(c.r3t, before.r3t);
-    EXPECT_EQ(c.rhop, before.rhop);
+    EXPECT_TRUE(c.captions == before.captions && c.r1p == before.r1p && c.r3t == before.r3t && c.rhop == before.rhop);
     EXPECT_EQ(c.idx, before.idx);
 }
 
 INSTANTIATE_TEST_SUITE_P(Undefined, NoRun, testing::Values(
     Declined{"ZeroAttenuation", 0, 50}, Declined{"NegativeAttenuation", -3, 50},
     Declined{"KRoundsToOne", 1e-16, 50}, Declined{"ImpedanceOverflows", 60, 1e303},
-    Declined{"AnalysisOverflows", 6, 1e300}, Declined{"TinyImpedanceUnderflows", 6, 1e-300},
+    Declined{"AnalysisOverflows", 6, 1e300}, Declined{"PreferredValueOverflows", 60, 3.5e305}, Declined{"TinyImpedanceUnderflows", 6, 1e-300},
     Declined{"ZeroImpedance", 6, 0}, Declined{"NegativeImpedance", 6, -50}),
     rowname);
 

@@ -1,7 +1,5 @@
 #include "anchoredlabel.h"
 
-#include <QAccessible>
-
 namespace velkor::ui {
 
 AnchoredLabel::AnchoredLabel(const QRect& box, Anchor anchor, QWidget* parent)
@@ -34,9 +32,7 @@ void AnchoredLabel::name()
     const QString said = what_ + QStringLiteral(": ") + text().trimmed();
     if (said == accessibleName())
         return;
-    setAccessibleName(said);
-    QAccessibleEvent changed(this, QAccessible::NameChanged);   // a screen reader reads it anew
-    QAccessible::updateAccessibility(&changed);
+    setAccessibleName(said);   // which tells a screen reader that the name changed
 }
 
 void AnchoredLabel::fit()

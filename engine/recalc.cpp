@@ -158,8 +158,8 @@ bool Calc::recalc()
 {
     if (pwr == 0)
         pwr = 1;
-    if (!(atten > 0))
-        return false;
+    // An attenuation of 0 or below, or one so small that K rounds to 1,
+    // has no matched design.
     const double k = std::pow(10.0, atten / 20);   // voltage ratio
     if (!(k > 1) || !std::isfinite(k))
         return false;

@@ -11,11 +11,8 @@
 #include "inputs.h"
 #include "numtext.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -24,16 +21,6 @@
 #include <cstdlib>
 
 #define CHECK(ok) ((ok) ? void() : (std::fprintf(stderr, "handlers_fuzz.cpp:%d: broken: %s\n", __LINE__, #ok), std::abort()))
-
-namespace {
-
-QString text(FuzzedDataProvider& in)   // any bytes as UTF-8, or as Latin-1 for control characters
-{
-    const std::string b = in.ConsumeRandomLengthString(4096);
-    return in.ConsumeBool() ? QString::fromUtf8(b.data(), qsizetype(b.size())) : QString::fromLatin1(b.data(), qsizetype(b.size()));
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -52,9 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto buttons = w.findChildren<QRadioButton*>();
     bool zedited = false;
     velkor::Captions before = st.captions;
+    const auto text = [&in] {   // any bytes as UTF-8, or as Latin-1 for control characters
+        const std::string b = in.ConsumeRandomLengthString(4096);
+        return in.ConsumeBool() ? QString::fromUtf8(b.data(), qsizetype(b.size())) : QString::fromLatin1(b.data(), qsizetype(b.size()));
+    };
     const auto checked = [&] {
-        CHECK(st.atten <= velkor::attenmax && st.pwr >= velkor::pwrmin && st.pwr <= velkor::pwrmax);
-        CHECK(st.sysz > 0 && std::isfinite(st.sysz));
+        CHECK(st.atten <= velkor::attenmax && st.pwr >= velkor::pwrmin && st.pwr <= velkor::pwrmax && st.sysz > 0 && std::isfinite(st.sysz));
         const std::string z = boxes[2]->text().toStdString();
         zedited = zedited || z != "50";
         CHECK(!zedited || velkor::acceptsysz(velkor::readnum(z)).value == st.sysz);
@@ -63,18 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(st.captions == before || (fresh.recalc() && fresh.captions == st.captions));
         before = st.captions;
     };
-    static constexpr Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,
-                                       Qt::Key_Left,      Qt::Key_Right,  Qt::Key_Return, Qt::Key_Tab};
+    static constexpr Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Tab};
     for (int n = 0; n < 24 && in.remaining_bytes() > 0; ++n) {
         const auto op = in.ConsumeIntegralInRange<int>(0, 3);
         QLineEdit* b = boxes[in.ConsumeIntegralInRange<int>(0, 2)];
         QRadioButton* button = buttons[in.ConsumeIntegralInRange<int>(0, 2)];
         if (op == 0) {   // a whole new text from the program
-            b->setText(text(in));
+            b->setText(text());
         } else if (op == 1) {   // typed at the caret or over everything, as an input method sends it
             b->setFocus();
             in.ConsumeBool() ? b->selectAll() : b->setCursorPosition(in.ConsumeIntegralInRange<int>(0, static_cast<int>(b->text().size())));
-            for (const QChar c : text(in)) {
+            for (const QChar c : text()) {
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(b, &press);
                 checked();

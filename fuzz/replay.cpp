@@ -23,6 +23,5 @@ int main(int argc, char* argv[])
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.view().data()), bytes.view().size());
             ++inputs;
         }
-    std::printf("%d inputs replayed\n", inputs);
-    return inputs > 0 ? 0 : 1;
+    return std::printf("%d inputs replayed\n", inputs) > 0 && inputs > 0 ? 0 : 1;
 }

@@ -32,7 +32,7 @@ TEST_P(Preferred, NearestEntryAndItsCode)
 
 INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     Pick{"UpToEntryTen", Series::E12, 96.2, 100, "100R"}, Pick{"DownToLower", Series::E12, 71.2, 68, " 68R"},
-    Pick{"E24Between", Series::E24, 37.4, 36, " 36R"}, Pick{"ExactEntryKept", Series::E12, 4.7, 4.7, " 4R7"},
+    Pick{"E24Between", Series::E24, 37.4, 36, " 36R"}, Pick{"FirstEntry", Series::E12, 1.05, 1, " 1R0"}, Pick{"ExactEntryKept", Series::E12, 4.7, 4.7, " 4R7"},
     Pick{"HalfWayGoesUp", Series::E12, 2.45, 2.7, " 2R7"},
     Pick{"HalfWayBelowOneFallsShort", Series::E12, 0.245, 0.22, " R22"},   // 0.245 / 0.1 < 2.45
     Pick{"KiloFromEntryTen", Series::E12, 962, 1000, " 1k0"}, Pick{"MegaFromEntryTen", Series::E12, 962e3, 1e6, " 1M0"},
@@ -66,8 +66,7 @@ TEST(Decade, PowersOfTenAreTheNearestDoubles)
     // Powers a product of tens misses by an ulp.
     for (int n : {-22, -5, 22, 23, 300})
         EXPECT_EQ(Calc::fnd(n + 0.5), std::strtod(("1e" + std::to_string(n)).c_str(), nullptr)) << n;
-    EXPECT_EQ(Calc::fnd(-400), 0);
-    EXPECT_EQ(Calc::fnc(0.47), -1);
+    EXPECT_TRUE(Calc::fnd(-400) == 0 && Calc::fnc(0.47) == -1);
 }
 
 } // namespace

@@ -10,7 +10,6 @@ namespace velkor::ui {
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("client"));
     setFixedSize(px(clientwidth), px(clientheight));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(colour::window));

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <string>
 
 namespace {
 

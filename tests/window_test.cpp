@@ -115,8 +115,7 @@ void Form1Test::startupAndLayout()
     QVERIFY(find<QRadioButton>(w, "Option1")->isChecked() && !find<QRadioButton>(w, "Option2")->isChecked());
     QCOMPARE(w.recalccount(), 1);
     QCOMPARE(shown(w), fresh(start));
-    QCOMPARE(w.windowTitle(), QStringLiteral(" Velkor - Pi and T Attenuator Calculator by Tamsel"));
-    QCOMPARE(w.centralWidget()->size(), QSize(640, 416));
+    QVERIFY(w.windowTitle() == QLatin1String(" Velkor - Pi and T Attenuator Calculator by Tamsel") && w.centralWidget()->size() == QSize(640, 416));
     QCOMPARE(w.helpviewer().color(), 0xC0E0FFu);   // the window colour as 0x00BBGGRR
     QCOMPARE(find<QLabel>(w, "Label7")->font().pixelSize(), 32);   // 24 points
     const QFont subtitle = find<QLabel>(w, "Label12")->font();
@@ -126,9 +125,8 @@ void Form1Test::startupAndLayout()
     showactive(w);
     QVERIFY((w.frameGeometry().center() - w.screen()->availableGeometry().center()).manhattanLength() <= 4);
     auto* e12 = find<QRadioButton>(w, "Option1");   // has the focus, and shows it from the first moment
-    QCOMPARE(w.focusWidget(), e12);
     const QImage focused = e12->grab().toImage();
-    QStringList tabs{e12->objectName()};   // the designed order; the series buttons are one stop, on the selected one
+    QStringList tabs{w.focusWidget()->objectName()};   // the designed order; the series buttons are one stop, on the selected one
     for (int i = 0; i < 3; ++i, tabs << QApplication::focusWidget()->objectName())
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(tabs, QStringList({"Option1", "Text1", "Text2", "systemimpedance"}));

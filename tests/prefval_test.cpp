@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     Pick{"E24ThreeZero", Series::E24, 30, 30, " 30R"}, Pick{"E6Coarse", Series::E6, 2.9, 3.3, " 3R3"},
     Pick{"MantissaJustBelowOne", Series::E12, 0.9999999, 1, " 1R0"},
     Pick{"Tenths", Series::E12, 0.47, 0.47, " R47"}, Pick{"Hundredths", Series::E12, 0.056, 0.056, "R056"},
-    Pick{"Thousandths", Series::E12, 0.0047, 0.0047, "R0047"}, Pick{"BelowMilli", Series::E12, 5.6e-5, 5.6e-5, "5.6E-05"},
+    Pick{"Thousandths", Series::E12, 0.0047, 0.0047, "R0047"}, Pick{"TenThousandths", Series::E12, 4.7e-4, 4.7e-4, "4.7E-04"},
     Pick{"KiloTens", Series::E12, 47e3, 47e3, " 47k"}, Pick{"KiloHundreds", Series::E12, 470e3, 470e3, "470k"},
     Pick{"MegaUnits", Series::E12, 4.7e6, 4.7e6, " 4M7"}, Pick{"GigaUnits", Series::E12, 4.7e9, 4.7e9, " 4G7"},
     Pick{"TeraTens", Series::E12, 47e12, 47e12, " 47T"}, Pick{"TeraHundreds", Series::E12, 470e12, 470e12, "470T"},
@@ -55,9 +55,7 @@ TEST(Series, ShorterSeriesLeavesHigherSlotsAndStopsAtItsOwnTen)
     EXPECT_TRUE(c.pvtable[0] == 0 && c.pvtable[8] == 2.0 && c.pvtable[25] == 10 && c.pvtable[26] == 0);
     c.loadseries(Series::E6);
     EXPECT_TRUE(c.pvtable[7] == 10 && c.pvtable[8] == 2.0);   // an E24 leftover in slot 8
-    EXPECT_EQ(c.prefvalue(9.0), 10);
-    EXPECT_EQ(c.idx, 7);
-    EXPECT_EQ(c.rescode(10), " 10R");
+    EXPECT_TRUE(c.prefvalue(9.0) == 10 && c.idx == 7 && c.rescode(10) == " 10R");
     EXPECT_TRUE(std::isnan(c.prefvalue(0)) && std::isnan(c.prefvalue(-5)) && std::isnan(c.prefvalue(INFINITY)));
 }
 

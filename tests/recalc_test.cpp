@@ -59,8 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, Captions, testing::Values(
 TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
 {
     Calc c = run(10, 0, 50, Series::E12);
-    EXPECT_EQ(c.pwr, 1);
-    EXPECT_EQ(c.captions[static_cast<std::size_t>(Field::ThP0)], "0.52 W");
+    EXPECT_TRUE(c.pwr == 1 && c.captions[static_cast<std::size_t>(Field::ThP0)] == "0.52 W");
     // The state holds the preferred values; T input 27 + 33 || 77 = 50.1 ohms.
     EXPECT_TRUE(c.r1p == 100 && c.r2p == 68 && c.r3p == 100 && c.r1t == 27 && c.r2t == 33 && c.r3t == 27);
     EXPECT_NEAR(c.rhot, 0.1 / 100.1, 1e-12);

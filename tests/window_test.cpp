@@ -70,8 +70,9 @@ void checklayout(const Form1& w)
     for (const velkor::ui::Item& i : velkor::ui::items()) {
         const QRect box = velkor::ui::pixelrect(i.box);
         const QPoint a(velkor::ui::px(i.ends.x1), velkor::ui::px(i.ends.y1)), b(velkor::ui::px(i.ends.x2), velkor::ui::px(i.ends.y2));
-        if (const QPoint in(i.linewidth - 1, i.linewidth - 1); i.kind == Kind::Frame || i.kind == Kind::Line) {
-            for (QPoint p : i.kind == Kind::Line ? QList{a, b, (a + b) / 2} : QList{box.topLeft(), box.bottomRight(), box.topLeft() + in})
+        if (const QPoint in(i.linewidth - 1, i.linewidth - 1), c = box.center(); i.kind == Kind::Frame || i.kind == Kind::Line) {
+            const QList<QPoint> sides{{box.left() + in.x(), c.y()}, {box.right() - in.x(), c.y()}, {c.x(), box.top() + in.y()}, {c.x(), box.bottom() - in.y()}};
+            for (QPoint p : i.kind == Kind::Line ? QList{a, b, (a + b) / 2} : sides)   // a frame: each side's innermost line of pixels
                 QVERIFY2(painted.pixel(p) == i.colour, i.name);
             QVERIFY(i.kind == Kind::Line || painted.pixel(box.topLeft() + in + QPoint(1, 1)) != i.colour);
             continue;
@@ -139,7 +140,7 @@ void Form1Test::startupAndLayout()
     // the series resistor's outline and inside, a shunt's, and the "6dB" text.
     const QRgb g = colour::iconground, r = colour::darkred, k = qRgb(0, 0, 0);
     const std::tuple<int, int, QRgb> points[] = {{0, 0, g}, {1, 5, r}, {11, 3, r}, {21, 7, r}, {21, 5, r}, {15, 3, r}, {12, 5, g}, {22, 3, g},
-        {30, 29, r}, {31, 29, g}, {5, 30, g}, {26, 9, r}, {15, 7, r}, {5, 25, r}, {3, 10, r}, {3, 15, r}, {5, 9, r}, {7, 10, r}, {4, 11, g}, {9, 14, k}, {9, 15, k}, {10, 15, g}, {16, 14, k}, {19, 14, k}};
+        {1, 29, r}, {30, 29, r}, {31, 29, g}, {5, 30, g}, {26, 9, r}, {15, 7, r}, {5, 25, r}, {3, 10, r}, {3, 15, r}, {5, 9, r}, {7, 10, r}, {4, 11, g}, {9, 14, k}, {9, 15, k}, {10, 15, g}, {16, 14, k}, {19, 14, k}};
     for (int scale : {1, 8})
         for (const QImage image = velkor::ui::attenuatorimage(32 * scale); const auto& [x, y, c] : points)
             QVERIFY2(image.size() == QSize(32, 32) * scale && image.pixel(x * scale, y * scale) == c, qPrintable(QString::number(x * 100 + y)));

@@ -5,8 +5,6 @@ namespace velkor::ui {
 AnchoredLabel::AnchoredLabel(const QRect& box, Anchor anchor, QWidget* parent)
     : QLabel(parent), box_(box), anchor_(anchor)
 {
-    setMargin(0);
-    setIndent(0);
     setGeometry(box_);
 }
 

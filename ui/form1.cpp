@@ -325,7 +325,6 @@ void Form1::Option3_Click() { selectseries(Series::E6); }
 void Form1::about_Click()
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velkor"), QString::fromLatin1(abouttext), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("aboutbox"));
     box.exec();
 }
 

@@ -353,8 +353,7 @@ void Form1::openmenus()
 
 void Form1::Quit_Click()
 {
-    close();
-    QCoreApplication::quit();
+    close();   // which ends the program, help window and all
 }
 
 } // namespace velkor::ui

@@ -263,9 +263,8 @@ void Form1::showEvent(QShowEvent* event)
     setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void Form1::closeEvent(QCloseEvent*)
 {
-    event->accept();
     QCoreApplication::quit();   // the help window must not keep the program alive
 }
 

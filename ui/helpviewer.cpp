@@ -19,7 +19,6 @@ void HelpViewer::showHelp()
         window_ = new QTextBrowser;
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->setObjectName(QStringLiteral("helpwindow"));
-        window_->setOpenExternalLinks(false);
         window_->resize(helpwidth, helpheight);
         if (owner_) {
             window_->setWindowIcon(owner_->windowIcon());

@@ -26,12 +26,13 @@ void HelpViewer::showHelp()
         }
     }
     const QString path = QString::fromLatin1(helpdir) + file_;
-    if (!QFileInfo(path).isFile() || file_.isEmpty()) {
+    const QUrl url(QStringLiteral("qrc") + path);
+    if (!QFileInfo(path).isFile()) {
         window_->setHtml(QStringLiteral("<title>Help file not found</title><h2>Help file not found</h2>"
                                         "<p>This program has no help file named <b>%1</b>.</p>")
                              .arg(file_.toHtmlEscaped()));
-    } else if (window_->source() != QUrl(QStringLiteral("qrc") + path)) {
-        window_->setSource(QUrl(QStringLiteral("qrc") + path), QTextDocument::HtmlResource);
+    } else if (window_->source() != url) {
+        window_->setSource(url, QTextDocument::HtmlResource);
     }
     // The window's title is the document's own, so it tells which is shown.
     window_->setWindowTitle(window_->documentTitle());

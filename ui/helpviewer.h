@@ -21,7 +21,7 @@ public:
 
     void setColor(quint32 bgr) { color_ = bgr; }   ///< 0x00BBGGRR; not shown anywhere
     quint32 color() const { return color_; }
-    void setFlag(bool on) { flag_ = on; }          ///< kept for the caller; changes nothing
+    void setFlag(bool) {}                          ///< taken for the caller's sake; changes nothing
     void setHelpCommand(qint16 command) { command_ = command; }
     void setHelpFile(const QString& name) { file_ = name; }   ///< a name without a directory
 
@@ -36,7 +36,6 @@ public:
 private:
     QWidget* owner_;
     quint32 color_ = 0;
-    bool flag_ = false;
     qint16 command_ = 0;
     QString file_;
     QPointer<QTextBrowser> window_;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velkor {
@@ -16,6 +17,30 @@ namespace velkor {
 struct Design {
     double r1p, r2p, r3p;   ///< Pi: input shunt, series, output shunt
     double r1t, r2t, r3t;   ///< T: input series arm, shunt, output series arm
+};
+
+using Triple = std::array<double, 3>;   ///< one value per resistor R1, R2, R3
+
+/// One attenuator of an evaluation, its resistors in the order of the
+/// window's drawings: Pi input shunt, series, output shunt; T input series
+/// arm, shunt, output series arm.
+struct Pad {
+    Triple theory;        ///< theoretical values, ohms
+    /// W in each theoretical resistor with the input driven by sqrt(pwr * sysz)
+    /// volts and the output loaded by sysz; no floor.
+    Triple theorypower;
+    Triple preferred;     ///< the theoretical values rounded to the series, ohms
+    std::array<std::string, 3> codes;   ///< codes of the preferred values, as rescode writes them
+    double atten;         ///< dB, the attenuator built from the preferred values
+    double rho;           ///< input reflection coefficient magnitude, (0, 1); 1e-6 stands for 0
+    double vswr;          ///< input VSWR, >= 1
+    double returnloss;    ///< input return loss, dB, positive: -20 log10(rho); 120 for a perfect match
+    Triple power;         ///< W in each preferred resistor, fed with pwr
+};
+
+/// Everything a recalculation works out, as numbers.
+struct Evaluation {
+    Pad pi, t;
 };
 
 class Calc {
@@ -54,6 +79,12 @@ public:
     /// previous results and captions stay. Returns whether the results were
     /// replaced.
     bool recalc();
+
+    /// Works out every result from atten, pwr (> 0), sysz and pvtable as
+    /// numbers, without touching the captions or the stored results; recalc
+    /// shows what this returns. Nothing when recalc would decline the run.
+    /// Leaves idx at the last pick of a complete evaluation, else unchanged.
+    std::optional<Evaluation> evaluate();
 
     /// Nearest preferred value of the loaded series to `rr` ohms (> 0, finite);
     /// a mantissa exactly half-way between two entries goes up. Sets idx.

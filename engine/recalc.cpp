@@ -3,8 +3,10 @@
 
 #include "calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace velkor {
 namespace {
@@ -17,127 +19,113 @@ constexpr double powerfloor = 0.1;
 // match shows -120. dB rather than minus infinity.
 constexpr double perfectmatch = 1e-6;
 
-// The six resistors in the order the captions list them: Pi R1..R3, T R1..R3.
-constexpr std::array<double Design::*, 6> resistors = {
-    &Design::r1p, &Design::r2p, &Design::r3p, &Design::r1t, &Design::r2t, &Design::r3t,
-};
-
-using Powers = std::array<double, 3>;   // W in R1, R2, R3
-
-// What an attenuator built from preferred values does, terminated in z.
-struct Analysis {
-    double atten;     // dB
-    double rho;       // input reflection coefficient magnitude, (0, 1)
-    double vswr;
-    double rtnloss;   // dB, negative
-    Powers power;
-};
-
-// Everything one run shows, computed before any of it is shown.
-struct Run {
-    Design theory;
-    Powers theorypower;   // floored
-    Design preferred;
-    std::array<std::string, 6> codes;
-    Analysis pi, t;
-};
-
 bool positive(double r) { return std::isfinite(r) && r > 0; }
+
+bool finite(const Triple& v)
+{
+    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
+}
 
 double db20(double ratio) { return 20 * std::log(ratio) / std::log(10.0); }
 
-double reflection(double rin, double z)
+// Sets rho from the input resistance, and the VSWR and return loss from rho.
+void reflect(Pad& p, double rin, double z)
 {
     const double rho = std::fabs((rin - z) / (rin + z));
-    return rho == 0 ? perfectmatch : rho;
-}
-
-void finish(Analysis& a)
-{
-    a.vswr = (1 + a.rho) / (1 - a.rho);
-    a.rtnloss = Calc::fnz(a.rho);
-}
-
-// A reflection of 1 or more shows as a VSWR that is not finite.
-bool finite(const Analysis& a)
-{
-    for (double v : {a.atten, a.vswr, a.rtnloss, a.power[0], a.power[1], a.power[2]})
-        if (!std::isfinite(v))
-            return false;
-    return true;
+    p.rho = rho == 0 ? perfectmatch : rho;
+    p.vswr = (1 + p.rho) / (1 - p.rho);
+    p.returnloss = -db20(p.rho);
 }
 
 // Powers in a Pi fed with vin volts (RMS) whose output is vin / k.
-Powers pipowers(const Design& r, double vin, double k)
+Triple pipowers(const Triple& r, double vin, double k)
 {
     const double vout = vin / k;
-    return {vin * vin / r.r1p, (vin - vout) * (vin - vout) / r.r2p, vout * vout / r.r3p};
+    return {vin * vin / r[0], (vin - vout) * (vin - vout) / r[1], vout * vout / r[2]};
+}
+
+// Powers in a T fed with vin volts whose output, loaded by z, is vin / k:
+// the centre node stands at vout (R3 + z) / z.
+Triple tpowers(const Triple& r, double z, double vin, double k)
+{
+    const double vout = vin / k;
+    const double vc = vout * (r[2] + z) / z;
+    return {(vin - vc) * (vin - vc) / r[0], vc * vc / r[1], (vc - vout) * (vc - vout) / r[2]};
 }
 
 // The Pi, output terminated in z: the output shunt in parallel with the
 // load, in series with R2, all in parallel with the input shunt.
-Analysis analysepi(const Design& r, double z, double vin)
+void analysepi(Pad& p, double z, double vin)
 {
-    Analysis a{};
-    const double rp = 1 / (1 / r.r3p + 1 / z);
-    const double rs = r.r2p + rp;
-    a.rho = reflection(1 / (1 / r.r1p + 1 / rs), z);
-    a.atten = db20(rs / rp);   // R2 and rp divide the input voltage
-    finish(a);
-    a.power = pipowers(r, vin, std::pow(10.0, a.atten / 20));
-    return a;
+    const Triple& r = p.preferred;
+    const double rp = 1 / (1 / r[2] + 1 / z);
+    const double rs = r[1] + rp;
+    reflect(p, 1 / (1 / r[0] + 1 / rs), z);
+    p.atten = db20(rs / rp);   // R2 and rp divide the input voltage
+    p.power = pipowers(r, vin, std::pow(10.0, p.atten / 20));
 }
 
 // The T, output terminated in z. Seen from the centre node, the shunt R2 is
 // in parallel with R3 plus the load (rc); R1 and rc divide the input
 // voltage, then R3 and the load divide the centre-node voltage.
-Analysis analyset(const Design& r, double z, double vin)
+void analyset(Pad& p, double z, double vin)
 {
-    Analysis a{};
-    const double rc = 1 / (1 / r.r2t + 1 / (r.r3t + z));
-    a.atten = db20((z + r.r3t) / (z * rc / (rc + r.r1t)));
-    a.rho = reflection(r.r1t + rc, z);
-    finish(a);
-    const double vout = vin / std::pow(10.0, a.atten / 20);
-    const double vc = vout * (r.r3t + z) / z;   // centre-node voltage
-    a.power = {(vin - vc) * (vin - vc) / r.r1t, vc * vc / r.r2t, (vc - vout) * (vc - vout) / r.r3t};
-    return a;
+    const Triple& r = p.preferred;
+    const double rc = 1 / (1 / r[1] + 1 / (r[2] + z));
+    p.atten = db20((z + r[2]) / (z * rc / (rc + r[0])));
+    reflect(p, r[0] + rc, z);
+    p.power = tpowers(r, z, vin, std::pow(10.0, p.atten / 20));
+}
+
+// A reflection of 1 or more shows as a VSWR that is not finite.
+bool finite(const Pad& p)
+{
+    return std::isfinite(p.atten) && std::isfinite(p.vswr) && std::isfinite(p.returnloss) && finite(p.power);
 }
 
 // Rounds each resistor to the loaded series and takes its code right after
 // its own pick, since rescode reads the slot that pick left in idx.
-bool prefer(Calc& c, Run& run)
+bool prefer(Calc& c, Pad& p)
 {
-    for (std::size_t i = 0; i < resistors.size(); ++i) {
-        const double value = c.prefvalue(run.theory.*resistors[i]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double value = c.prefvalue(p.theory[i]);
         if (!positive(value))
             return false;
-        run.preferred.*resistors[i] = value;
-        run.codes[i] = c.rescode(value);
+        p.preferred[i] = value;
+        p.codes[i] = c.rescode(value);
     }
     return true;
 }
 
-void show(Captions& out, const Run& run)
+// The theoretical Pi powers as the window shows them.
+Triple floored(Triple p)
+{
+    for (double& w : p)
+        w = std::max(w, powerfloor);
+    return p;
+}
+
+void show(Captions& out, const Evaluation& e)
 {
     const auto at = [&out](Field f, std::size_t offset = 0) -> std::string& {
         return out[static_cast<std::size_t>(f) + offset];
     };
-    for (std::size_t i = 0; i < resistors.size(); ++i) {
-        at(Field::ThR0, i) = Calc::tidyres(run.theory.*resistors[i]);
-        at(Field::R1Plabel, i) = run.codes[i];
-    }
+    const Triple thp = floored(e.pi.theorypower);
     for (std::size_t i = 0; i < 3; ++i) {
-        at(Field::ThP0, i) = Calc::tidypwr(run.theorypower[i]);
-        at(Field::RealPR1P, i) = Calc::tidypwr(run.pi.power[i]);
-        at(Field::RealPR1T, i) = Calc::tidypwr(run.t.power[i]);
+        at(Field::ThR0, i) = Calc::tidyres(e.pi.theory[i]);
+        at(Field::ThR3, i) = Calc::tidyres(e.t.theory[i]);
+        at(Field::R1Plabel, i) = e.pi.codes[i];
+        at(Field::R1Tlabel, i) = e.t.codes[i];
+        at(Field::ThP0, i) = Calc::tidypwr(thp[i]);
+        at(Field::RealPR1P, i) = Calc::tidypwr(e.pi.power[i]);
+        at(Field::RealPR1T, i) = Calc::tidypwr(e.t.power[i]);
     }
-    at(Field::RtnlossP) = "Rtn Loss " + Calc::tidydb(run.pi.rtnloss);
-    at(Field::rtnlosst) = "Rtn Loss " + Calc::tidydb(run.t.rtnloss);
-    at(Field::VSWRP) = "VSWR " + Calc::tidyvswr(run.pi.vswr);
-    at(Field::VSWRT) = "VSWR " + Calc::tidyvswr(run.t.vswr);
-    at(Field::TrueAttenT) = "Attenuation " + Calc::tidydb(run.t.atten);
-    at(Field::TrueAttenP) = "Attenuation " + Calc::tidydb(run.pi.atten);
+    at(Field::RtnlossP) = "Rtn Loss " + Calc::tidydb(Calc::fnz(e.pi.rho));
+    at(Field::rtnlosst) = "Rtn Loss " + Calc::tidydb(Calc::fnz(e.t.rho));
+    at(Field::VSWRP) = "VSWR " + Calc::tidyvswr(e.pi.vswr);
+    at(Field::VSWRT) = "VSWR " + Calc::tidyvswr(e.t.vswr);
+    at(Field::TrueAttenT) = "Attenuation " + Calc::tidydb(e.t.atten);
+    at(Field::TrueAttenP) = "Attenuation " + Calc::tidydb(e.pi.atten);
 }
 
 } // namespace
@@ -154,53 +142,53 @@ Design Calc::design(double k, double z)
     return d;
 }
 
-bool Calc::recalc()
+std::optional<Evaluation> Calc::evaluate()
 {
-    if (pwr == 0)
-        pwr = 1;
     // An attenuation of 0 or below, or one so small that K rounds to 1,
     // has no matched design.
     const double k = std::pow(10.0, atten / 20);   // voltage ratio
     if (!(k > 1) || !std::isfinite(k))
-        return false;
+        return std::nullopt;
     const double z = sysz;
     const double vin = std::sqrt(pwr * z);   // RMS volts that put pwr into z
 
+    Evaluation e{};
+    const Design d = design(k, z);
+    e.pi.theory = {d.r1p, d.r2p, d.r3p};
+    e.t.theory = {d.r1t, d.r2t, d.r3t};
+    for (const Pad* p : {&e.pi, &e.t})
+        for (double r : p->theory)
+            if (!positive(r))
+                return std::nullopt;
+    e.pi.theorypower = pipowers(e.pi.theory, vin, k);
+    e.t.theorypower = tpowers(e.t.theory, z, vin, k);
+    if (!finite(e.pi.theorypower))
+        return std::nullopt;
+    const std::int16_t oldidx = idx;
+    if (prefer(*this, e.pi) && prefer(*this, e.t)) {
+        analyset(e.t, z, vin);
+        analysepi(e.pi, z, vin);
+        if (finite(e.pi) && finite(e.t))
+            return e;
+    }
+    idx = oldidx;
+    return std::nullopt;
+}
+
+bool Calc::recalc()
+{
+    if (pwr == 0)
+        pwr = 1;
     // Everything is computed and checked first; captions and state change
     // only once the whole run is known to be finite.
-    Run run{};
-    run.theory = design(k, z);
-    for (double Design::*r : resistors)
-        if (!positive(run.theory.*r))
-            return false;
-    run.theorypower = pipowers(run.theory, vin, k);
-    for (double& p : run.theorypower) {
-        if (!std::isfinite(p))
-            return false;
-        if (p < powerfloor)
-            p = powerfloor;
-    }
-    const std::int16_t oldidx = idx;
-    if (!prefer(*this, run)) {
-        idx = oldidx;
+    const std::optional<Evaluation> e = evaluate();
+    if (!e)
         return false;
-    }
-    run.t = analyset(run.preferred, z, vin);
-    run.pi = analysepi(run.preferred, z, vin);
-    if (!finite(run.pi) || !finite(run.t)) {
-        idx = oldidx;
-        return false;
-    }
-
-    show(captions, run);
-    r1p = run.preferred.r1p;
-    r2p = run.preferred.r2p;
-    r3p = run.preferred.r3p;
-    r1t = run.preferred.r1t;
-    r2t = run.preferred.r2t;
-    r3t = run.preferred.r3t;
-    rhop = run.pi.rho;
-    rhot = run.t.rho;
+    show(captions, *e);
+    std::tie(r1p, r2p, r3p) = std::tuple(e->pi.preferred[0], e->pi.preferred[1], e->pi.preferred[2]);
+    std::tie(r1t, r2t, r3t) = std::tuple(e->t.preferred[0], e->t.preferred[1], e->t.preferred[2]);
+    rhop = e->pi.rho;
+    rhot = e->t.rho;
     return true;
 }
 

@@ -86,7 +86,8 @@ public:
     /// Leaves idx at the last pick of a complete evaluation, else unchanged.
     std::optional<Evaluation> evaluate();
 
-    /// Nearest preferred value of the loaded series to `rr` ohms (> 0, finite);
+    /// Nearest preferred value of the loaded series to `rr` ohms (> 0, finite),
+    /// as the double nearest the part's decimal value (820, not 8.2 * 100);
     /// a mantissa exactly half-way between two entries goes up. Sets idx.
     /// The search never passes the entry 10 of the loaded series. Returns
     /// NaN for an argument that is not positive and finite.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -40,6 +41,23 @@ const std::array<double, 2 * exponentlimit + 1>& powersoften()
 // the longest series, E24, fills slots 1 to 25 with its closing 10. The
 // search never passes slot 30, whatever a table holds.
 constexpr int lastslot = 30;
+
+// The double nearest entry * 10^dec, for an entry of the table and a whole
+// decade exponent. The product of the two doubles can be an ulp off the
+// part's value (8.2 * 100 gives 819.9999999999999); read from its decimal
+// text it is the part itself. Beyond the range of a double: infinity above,
+// 0 below.
+double partvalue(double entry, double dec)
+{
+    char text[64];
+    char* end = std::to_chars(text, text + 32, entry).ptr;
+    *end++ = 'e';
+    end = std::to_chars(end, text + sizeof text, static_cast<int>(dec)).ptr;
+    double value = 0;
+    if (std::from_chars(text, end, value).ec != std::errc())
+        return dec > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
 
 } // namespace
 
@@ -83,7 +101,7 @@ double Calc::prefvalue(double rr)
     // gap away: a mantissa exactly half-way goes up.
     if (at(idx) - mant > (at(idx) - at(idx - 1)) / 2)
         --idx;
-    return at(idx) * scale;
+    return partvalue(at(idx), dec);
 }
 
 std::string Calc::rescode(double x) const

@@ -1,0 +1,262 @@
+#include "notation.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace velkor::cli {
+namespace {
+
+bool isdigit09(char c) { return c >= '0' && c <= '9'; }
+
+// A decimal as its digits and a power of ten: (neg ? -1 : 1) * digits * 10^exp,
+// the digits without leading or trailing zeros ("" for zero).
+struct Dec {
+    bool neg = false;
+    std::string digits;
+    long exp = 0;
+};
+
+// An exponent this large puts any mantissa outside a double either way;
+// reading stops growing it here so that it cannot overflow a long.
+constexpr long exponentcap = 100000000L;
+
+// Reads the longest decimal at the start of `text` into `d`; returns the
+// number of characters read, 0 when there is none. An E is read as an
+// exponent only when digits follow it.
+std::size_t scan(std::string_view text, Dec& d)
+{
+    std::size_t i = 0;
+    d = Dec{};
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        d.neg = text[i++] == '-';
+    bool anydigit = false;
+    long fraction = 0;
+    for (bool point = false; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (isdigit09(c)) {
+            anydigit = true;
+            if (!d.digits.empty() || c != '0')
+                d.digits += c;
+            fraction += point;
+        } else {
+            break;
+        }
+    }
+    if (!anydigit)
+        return 0;
+    d.exp = -fraction;
+    if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        const bool expneg = text[j] == '-';
+        j += text[j] == '-' || text[j] == '+';
+        long e = 0;
+        const std::size_t first = j;
+        for (; j < text.size() && isdigit09(text[j]); ++j)
+            e = std::min(exponentcap, e * 10 + (text[j] - '0'));
+        if (j > first) {
+            d.exp += expneg ? -e : e;
+            i = j;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+        ++d.exp;
+    }
+    if (d.digits.empty())
+        d.exp = 0;
+    return i;
+}
+
+// The double nearest the decimal times 10^shift; nothing beyond the range.
+std::optional<double> todouble(const Dec& d, long shift = 0)
+{
+    if (d.digits.empty())
+        return 0.0;
+    const std::string text = d.digits + 'e' + std::to_string(d.exp + shift);
+    double value = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(value) || value == 0)
+        return std::nullopt;
+    return d.neg ? -value : value;
+}
+
+// SI prefixes: micro as u, as the micro sign (U+00B5) and as the Greek mu
+// (U+03BC), which keyboards give interchangeably.
+struct Prefix {
+    std::string_view text;
+    int exp10;
+};
+constexpr std::array<Prefix, 10> prefixes = {{
+    {"", 0}, {"p", -12}, {"n", -9}, {"u", -6}, {"\u00b5", -6}, {"\u03bc", -6},
+    {"m", -3}, {"k", 3}, {"M", 6}, {"G", 9},
+}};
+
+// Prefix and unit together: "250m", "250mW", "4.7kohm".
+std::optional<double> prefixed(std::string_view text, std::initializer_list<std::string_view> units)
+{
+    for (const Prefix& p : prefixes) {
+        for (std::string_view u : units) {
+            if (text.size() < p.text.size() + u.size() || !text.ends_with(u))
+                continue;
+            const std::string_view head = text.substr(0, text.size() - u.size());
+            if (!head.ends_with(p.text))
+                continue;
+            Dec d;
+            const std::string_view number = head.substr(0, head.size() - p.text.size());
+            if (!number.empty() && scan(number, d) == number.size())
+                return todouble(d, p.exp10);
+        }
+    }
+    return std::nullopt;
+}
+
+// The multiplier of a resistor code's letter, as a power of ten.
+std::optional<int> codeletter(char c)
+{
+    switch (c) {
+    case 'R': case 'r': return 0;
+    case 'k': case 'K': return 3;
+    case 'M': return 6;
+    case 'G': return 9;
+    case 'T': return 12;
+    default: return std::nullopt;
+    }
+}
+
+// A resistor code: digits, the letter in place of the decimal point, digits.
+std::optional<double> rescode(std::string_view text)
+{
+    const std::size_t at = text.find_first_not_of("0123456789");
+    if (at == std::string_view::npos || text.size() < 2)
+        return std::nullopt;
+    const std::optional<int> exp10 = codeletter(text[at]);
+    const std::string_view after = text.substr(at + 1);
+    if (!exp10 || after.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    Dec d;
+    const std::string number = std::string(text.substr(0, at)) + '.' + std::string(after);
+    scan(number, d);
+    return todouble(d, *exp10);
+}
+
+// Integers of up to this many digits, and their differences, fit in an
+// __int128 (whose largest value has 39 digits).
+constexpr std::size_t rangedigits = 37;
+
+__extension__ typedef __int128 Wide;
+
+// The decimal as a whole number of units of 10^exp10 (exp10 <= d.exp), if
+// it has at most rangedigits digits.
+std::optional<Wide> units(const Dec& d, long exp10)
+{
+    const long zeros = d.exp - exp10;
+    if (d.digits.size() + static_cast<std::size_t>(zeros) > rangedigits)
+        return std::nullopt;
+    Wide v = 0;
+    for (char c : d.digits)
+        v = v * 10 + (c - '0');
+    for (long i = 0; i < zeros; ++i)
+        v *= 10;
+    return d.neg ? -v : v;
+}
+
+Dec fromunits(Wide v, long exp10)
+{
+    Dec d;
+    d.neg = v < 0;
+    if (d.neg)
+        v = -v;
+    for (; v > 0; v /= 10)
+        d.digits.insert(d.digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+    d.exp = exp10;
+    return d;
+}
+
+Values refused(std::string error) { return {{}, std::move(error)}; }
+
+Values readrange(std::string_view text, std::size_t limit)
+{
+    std::array<Dec, 3> part;   // FROM, TO, STEP
+    std::size_t begin = 0;
+    for (std::size_t k = 0; k < part.size(); ++k) {
+        const std::size_t end = k + 1 < part.size() ? text.find(':', begin) : text.size();
+        if (end == std::string_view::npos)
+            return refused("a range is FROM:TO:STEP, three numbers (1:30:0.5)");
+        const std::string_view piece = text.substr(begin, end - begin);
+        if (piece.empty() || scan(piece, part[k]) != piece.size() || !todouble(part[k]))
+            return refused("FROM, TO and STEP must each be a decimal number (1:30:0.5)");
+        begin = end + 1;
+    }
+    const long exp10 = std::min({part[0].exp, part[1].exp, part[2].exp});
+    const std::optional<Wide> from = units(part[0], exp10), to = units(part[1], exp10),
+                              step = units(part[2], exp10);
+    if (!from || !to || !step)
+        return refused("too many digits to step exactly");
+    if (*step <= 0)
+        return refused("the step must be above 0");
+    if (*from > *to)
+        return refused("the range runs backwards: FROM is above TO");
+    const Wide count = (*to - *from) / *step + 1;
+    if (count > static_cast<Wide>(limit))
+        return refused("more than " + std::to_string(limit) + " values");
+    Values out;
+    out.values.reserve(static_cast<std::size_t>(count));
+    for (Wide v = *from; v <= *to; v += *step) {
+        const std::optional<double> value = todouble(fromunits(v, exp10));
+        if (!value)   // a value between the ends too close to 0 for a double
+            return refused("a value of the range is beyond the range of a double");
+        out.values.push_back(*value);
+    }
+    return out;
+}
+
+} // namespace
+
+Values readdb(std::string_view text, std::size_t limit)
+{
+    if (text.find(':') != std::string_view::npos)
+        return readrange(text, limit);
+    if (const std::optional<double> db = readdecimal(text))
+        return {{*db}, {}};
+    return refused("not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)");
+}
+
+std::optional<double> readdecimal(std::string_view text)
+{
+    Dec d;
+    if (text.empty() || scan(text, d) != text.size())
+        return std::nullopt;
+    return todouble(d);
+}
+
+std::optional<double> readpower(std::string_view text)
+{
+    constexpr std::string_view dbm = "dBm";
+    if (text.ends_with(dbm)) {
+        const std::optional<double> level = readdecimal(text.substr(0, text.size() - dbm.size()));
+        if (!level)
+            return std::nullopt;
+        // 0 dBm is 1 mW; whole tens of dB are read as exact powers of ten.
+        const double exp10 = (*level - 30) / 10;
+        double watts = std::pow(10.0, exp10);
+        if (exp10 == std::floor(exp10) && std::fabs(exp10) < 1000)
+            watts = todouble(Dec{false, "1", static_cast<long>(exp10)}).value_or(watts);
+        if (!std::isfinite(watts) || watts == 0)
+            return std::nullopt;
+        return watts;
+    }
+    return prefixed(text, {"", "W"});
+}
+
+std::optional<double> readimpedance(std::string_view text)
+{
+    if (const std::optional<double> code = rescode(text))
+        return code;
+    return prefixed(text, {"", "ohm", "ohms", "\u03a9"});
+}
+
+} // namespace velkor::cli

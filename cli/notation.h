@@ -1,0 +1,41 @@
+#pragma once
+// The number notations of the command line: decimals, SI prefixes, dBm and
+// resistor codes. Each reader gives a finite double or nothing; whether the
+// value makes sense (its sign, its size) is checked by the caller.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velkor::cli {
+
+/// A plain decimal: optional sign, digits with at most one point, optional
+/// exponent E or e with optional sign ("6", "-0.5", ".5", "1e1", "2.5E-3").
+/// Nothing for any other text, for inf and nan, and for a value beyond the
+/// range of a double (too large, or too small to be told from 0).
+std::optional<double> readdecimal(std::string_view text);
+
+/// A power in W: a decimal with an optional SI prefix (p n u µ m k M G) and
+/// an optional unit W ("1", "250m", "2.5W", "100mW"), or a decimal followed
+/// by dBm ("30dBm" is 1 W, "-10dBm" 0.1 mW).
+std::optional<double> readpower(std::string_view text);
+
+/// An impedance in ohms: a decimal with an optional SI prefix and an optional
+/// unit ohm, ohms or Ω ("50", "75ohm", "4.7k", "1Mohms"), or a resistor code
+/// whose letter R, r, k, K, M, G or T stands at the decimal point ("4k7",
+/// "R47", "68R", "1M5", "R047"). Every code the window writes reads back.
+std::optional<double> readimpedance(std::string_view text);
+
+/// The values of one DB argument: a decimal, or a range FROM:TO:STEP with
+/// both ends included, each value computed in decimal from FROM and STEP
+/// so that it is the double its own decimal text reads as.
+struct Values {
+    std::vector<double> values;
+    std::string error;   ///< why the argument was refused; empty when read
+};
+
+/// Reads one DB argument; a range of more than `limit` values is refused.
+Values readdb(std::string_view text, std::size_t limit);
+
+} // namespace velkor::cli

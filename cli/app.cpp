@@ -93,9 +93,11 @@ std::optional<Failure> read(Request& q, const std::vector<std::string>& dbs, con
     q.pwr = *pwr;
     q.sysz = *sysz;
     for (const std::string& arg : dbs) {
-        const Values v = readdb(arg, maxvalues - q.db.size());
+        const Values v = readdb(arg, maxvalues);
         if (!v.error.empty())
             return Failure{usage, "DB " + named(arg) + ": " + v.error};
+        if (q.db.size() + v.values.size() > maxvalues)
+            return Failure{usage, "DB " + named(arg) + ": more than " + std::to_string(maxvalues) + " values in all"};
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }

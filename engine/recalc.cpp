@@ -34,7 +34,7 @@ void reflect(Pad& p, double rin, double z)
     const double rho = std::fabs((rin - z) / (rin + z));
     p.rho = rho == 0 ? perfectmatch : rho;
     p.vswr = (1 + p.rho) / (1 - p.rho);
-    p.returnloss = -db20(p.rho);
+    p.returnloss = -20 * std::log10(p.rho);   // log10 of 1e-6 is exactly -6
 }
 
 // Powers in a Pi fed with vin volts (RMS) whose output is vin / k.

@@ -1,0 +1,51 @@
+// The command line's number readers on any text: a reading is a finite
+// value or a refusal, never a crash, and the notations agree with each other
+// where they overlap.
+
+#include "notation.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace {
+
+// A reading that is not finite, or that differs from a plain decimal reading
+// of the same text where that reading exists, is a failure.
+void check(std::optional<double> got, std::optional<double> plain)
+{
+    if (got && !std::isfinite(*got))
+        std::abort();
+    if (plain && got != plain)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace velkor::cli;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::optional<double> plain = readdecimal(text);
+    if (plain) {
+        // What the decimal grammar accepts, the C library reads the same.
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        char* end = nullptr;
+        if (strtod_l(text.c_str(), &end, c) != *plain || end != text.c_str() + text.size())
+            std::abort();
+    }
+    check(plain, std::nullopt);
+    check(readpower(text), plain);
+    check(readimpedance(text), plain);
+    check(readpower(text + "W"), plain);
+    constexpr std::size_t limit = 1000;
+    const Values v = readdb(text, limit);
+    if (v.values.size() > limit || v.error.empty() == v.values.empty())
+        std::abort();
+    for (double db : v.values)
+        if (!std::isfinite(db))
+            std::abort();
+    return 0;
+}

@@ -1,0 +1,287 @@
+// velkor-cli run in-process: whole outputs, the number notations, and every
+// class of error with its exit status. Expected numbers are published
+// attenuator tables and hand analyses of the preferred-value pads.
+
+#include "app.h"
+#include "calc.h"
+#include "notation.h"
+
+#include "rows.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using velkor::cli::readimpedance;
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result cli(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    const int status = velkor::cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The window's Copy results for 6 dB, 1 W, 50 ohms, E12.
+constexpr const char* sixdb = R"(Attenuation: 6 dB
+Input power: 1 W
+System impedance: 50 ohms
+Series: E12
+Pi R1 theoretical value in ohms: 150.5
+Pi R2 theoretical value in ohms: 37.4
+Pi R3 theoretical value in ohms: 150.5
+T R1 theoretical value in ohms: 16.6
+T R2 theoretical value in ohms: 66.9
+T R3 theoretical value in ohms: 16.6
+Power in Pi R1, theoretical: 0.33 W
+Power in Pi R2, theoretical: 0.33 W
+Power in Pi R3, theoretical: 0.10 W
+Pi R1 preferred value: 150R
+Pi R2 preferred value: 39R
+Pi R3 preferred value: 150R
+T R1 preferred value: 18R
+T R2 preferred value: 68R
+T R3 preferred value: 18R
+Power in Pi R1, preferred value: 0.33 W
+Power in Pi R2, preferred value: 0.33 W
+Power in Pi R3, preferred value: 0.08 W
+Power in T R1, preferred value: 0.33 W
+Power in T R2, preferred value: 0.31 W
+Power in T R3, preferred value: 0.08 W
+Pi actual attenuation with preferred values: Attenuation 6.19 dB
+T actual attenuation with preferred values: Attenuation 6.36 dB
+Pi input VSWR with preferred values: VSWR 1.01
+T input VSWR with preferred values: VSWR 1.04
+Pi return loss with preferred values: Rtn Loss -43.7 dB
+T return loss with preferred values: Rtn Loss -34.2 dB
+)";
+
+TEST(Text, OneValueIsCopyResults)
+{
+    const Result r = cli({"6"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, sixdb);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Text, SeveralValuesAreBlocksSeparatedByABlankLine)
+{
+    const Result r = cli({"6", "-z", "50ohm", "6"});
+    EXPECT_EQ(r.out, std::string(sixdb) + "\n" + sixdb);
+}
+
+std::vector<std::string> split(const std::string& s, char sep)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(s);
+    for (std::string part; std::getline(in, part, sep);)
+        parts.push_back(part);
+    return parts;
+}
+
+double num(const std::string& text)
+{
+    double v = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    EXPECT_EQ(res.ptr, text.data() + text.size()) << text;
+    return v;
+}
+
+// Published 50-ohm tables: Pi shunt and series, T series and shunt, ohms.
+struct Table { double db, pishunt, piseries, tseries, tshunt; };
+constexpr Table published[] = {
+    {1, 869.55, 5.77, 2.88, 433.34}, {2, 436.21, 11.61, 5.73, 215.24}, {3, 292.40, 17.61, 8.55, 141.93},
+};
+
+TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
+{
+    const Result r = cli({"-f", "csv", "1:3:1"});
+    const std::vector<std::string> lines = split(r.out, '\n');
+    ASSERT_EQ(lines.size(), 4u);
+    const std::string pad = "theoretical_ohm_1,theoretical_ohm_2,theoretical_ohm_3,theoretical_power_w_1,"
+                            "theoretical_power_w_2,theoretical_power_w_3,preferred_ohm_1,preferred_ohm_2,"
+                            "preferred_ohm_3,codes_1,codes_2,codes_3,attenuation_db,vswr,return_loss_db,"
+                            "power_w_1,power_w_2,power_w_3";
+    std::string header = "attenuation_db,power_w,impedance_ohm,series";
+    for (const char* p : {",pi_", ",t_"})
+        for (const std::string& column : split(pad, ','))
+            header += p + column;
+    EXPECT_EQ(lines[0], header);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::vector<std::string> cells = split(lines[i + 1], ',');
+        ASSERT_EQ(cells.size(), 40u);
+        EXPECT_EQ(cells[0], std::to_string(i + 1));
+        EXPECT_EQ(cells[3], "E12");
+        EXPECT_NEAR(num(cells[4]), published[i].pishunt, 0.005);
+        EXPECT_NEAR(num(cells[5]), published[i].piseries, 0.005);
+        EXPECT_NEAR(num(cells[22]), published[i].tseries, 0.005);
+        EXPECT_NEAR(num(cells[23]), published[i].tshunt, 0.005);
+    }
+    // 1 dB in E12: Pi 820, 5.6, 820 (codes without padding), T 2.7, 470, 2.7.
+    EXPECT_NE(lines[1].find(",820,5.6,820,820R,5R6,820R,"), std::string::npos);
+    EXPECT_NE(lines[1].find(",2.7,470,2.7,2R7,470R,2R7,"), std::string::npos);
+}
+
+// 10 dB, 1 W, 50 ohms, E12 by hand. Pi of 100, 68, 100 loaded by 50:
+// 100 || 50 = 33.33, plus 68 = 101.33; ratio 3.04, 9.6575 dB; input
+// 100 || 101.33 = 50.331, rho 0.3311 / 100.331. T of 27, 33, 27: input
+// 27 + 33 || 77 = 50.1, rho 0.1 / 100.1.
+TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
+{
+    const Result r = cli({"-f", "json", "10"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, 79), "[\n  {\"attenuation_db\": 10, \"power_w\": 1, \"impedance_ohm\": 50, \"series\": \"E12\", ");
+    const auto all = nlohmann::ordered_json::parse(r.out);
+    ASSERT_EQ(all.size(), 1u);
+    const auto& o = all[0];
+    std::string keys;
+    for (const auto& [key, value] : o["pi"].items())
+        keys += key + " ";
+    EXPECT_EQ(keys, "theoretical_ohm theoretical_power_w preferred_ohm codes attenuation_db vswr "
+                    "return_loss_db power_w ");
+    EXPECT_NEAR(o["pi"]["theoretical_ohm"][0], 96.2475, 1e-4);
+    EXPECT_NEAR(o["pi"]["theoretical_ohm"][1], 71.1512, 1e-4);
+    EXPECT_NEAR(o["pi"]["theoretical_power_w"][2], 0.0519494, 1e-7);   // 0.1 W out: not floored
+    EXPECT_EQ(o["pi"]["preferred_ohm"], nlohmann::json({100, 68, 100}));
+    EXPECT_EQ(o["pi"]["codes"], nlohmann::json({"100R", "68R", "100R"}));
+    EXPECT_NEAR(o["pi"]["attenuation_db"], 20 * std::log10(3.04), 1e-9);
+    const double rhop = (5000.0 / 99.34 - 50) / (5000.0 / 99.34 + 50);   // 100 || 101.33 = 10133.3 / 201.33
+    EXPECT_NEAR(o["pi"]["return_loss_db"], 49.6289, 1e-4);
+    EXPECT_NEAR(o["pi"]["vswr"], 1.006623, 1e-6);
+    EXPECT_NEAR(o["pi"]["power_w"][0], 0.5, 1e-12);
+    EXPECT_NEAR(rhop, 0.0033, 1e-4);
+    EXPECT_NEAR(o["t"]["vswr"], 50.1 / 50, 1e-12);
+    EXPECT_NEAR(o["t"]["return_loss_db"], -20 * std::log10(0.1 / 100.1), 1e-9);
+    EXPECT_NEAR(o["t"]["theoretical_power_w"][0], 0.5194939, 1e-7);
+}
+
+TEST(Json, PerfectMatchIs120dB)
+{
+    // T of 10, 120, 10 ohms at 3.2 dB: 10 + 120 || 60 = 50 exactly.
+    const auto o = nlohmann::json::parse(cli({"-f", "json", "3.2"}).out)[0];
+    EXPECT_EQ(o["t"]["return_loss_db"], 120);
+    EXPECT_NEAR(o["t"]["vswr"], 1, 3e-6);   // from the same stand-in reflection of 1e-6
+}
+
+struct Notation { const char* name; std::vector<std::string> args; std::string column; std::vector<std::string> values; };
+class Notations : public testing::TestWithParam<Notation> {};
+
+// Each row's values, as written in the CSV column named.
+TEST_P(Notations, ReadAsTheValueTheyStandFor)
+{
+    const Result r = cli(GetParam().args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> lines = split(r.out, '\n');
+    const std::vector<std::string> header = split(lines[0], ',');
+    const std::size_t column = std::find(header.begin(), header.end(), GetParam().column) - header.begin();
+    std::vector<std::string> got;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        got.push_back(split(lines[i], ',').at(column));
+    EXPECT_EQ(got, GetParam().values);
+}
+
+using S = std::vector<std::string>;
+INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
+    Notation{"CodeKilo", {"-f", "csv", "-z", "4k7", "6"}, "impedance_ohm", {"4700"}},
+    Notation{"CodeUpperKilo", {"-f", "csv", "-z", "4K7", "6"}, "impedance_ohm", {"4700"}},
+    Notation{"CodeBelowOne", {"-f", "csv", "--impedance", "R47", "6"}, "impedance_ohm", {"0.47"}},
+    Notation{"CodeMega", {"-f", "csv", "-z", "1M5", "6"}, "impedance_ohm", {"1500000"}},
+    Notation{"OhmUnit", {"-f", "csv", "-z", "50ohm", "6"}, "impedance_ohm", {"50"}},
+    Notation{"OmegaUnit", {"-f", "csv", "-z", "4.7k\u03a9", "6"}, "impedance_ohm", {"4700"}},
+    Notation{"Milliwatts", {"-f", "csv", "-p", "250m", "6"}, "power_w", {"0.25"}},
+    Notation{"MicroSign", {"-f", "csv", "-p", "2.2\u00b5W", "6"}, "power_w", {"2.2e-06"}},
+    Notation{"Dbm", {"-f", "csv", "-p", "30dBm", "6"}, "power_w", {"1"}},
+    Notation{"NegativeDbm", {"-f", "csv", "--power", "-10dBm", "6"}, "power_w", {"1e-04"}},
+    Notation{"Exponent", {"-f", "csv", "1e1", ".5"}, "attenuation_db", {"10", "0.5"}},
+    Notation{"Range", {"-f", "csv", "1:3:1"}, "attenuation_db", {"1", "2", "3"}},
+    Notation{"DecimalRange", {"-f", "csv", "0.01:0.1:0.01"}, "attenuation_db",
+             {"0.01", "0.02", "0.03", "0.04", "0.05", "0.06", "0.07", "0.08", "0.09", "0.1"}},
+    Notation{"RangeEndBetweenSteps", {"-f", "csv", "1:2.9:0.5"}, "attenuation_db", {"1", "1.5", "2", "2.5"}},
+    Notation{"SeriesAnyCase", {"-f", "csv", "-s", "e24", "6"}, "pi_codes_2", {"36R"}},
+    Notation{"E6", {"-f", "CSV", "--series", "E6", "6"}, "t_codes_2", {"68R"}}),
+    rowname);
+
+TEST(Notations, LongRangeStepsInDecimals)
+{
+    const std::vector<std::string> lines = split(cli({"-f", "csv", "0.01:60:0.01"}).out, '\n');
+    ASSERT_EQ(lines.size(), 6001u);
+    EXPECT_EQ(lines[7].substr(0, 5), "0.07,");
+    EXPECT_EQ(lines[6000].substr(0, 3), "60,");
+    EXPECT_EQ(lines[4200], split(cli({"-f", "csv", "42"}).out, '\n')[1]);
+}
+
+// Every code the window writes reads back as the value it stands for.
+TEST(Notations, EveryCodeReadsBack)
+{
+    for (velkor::Series s : {velkor::Series::E6, velkor::Series::E12, velkor::Series::E24}) {
+        velkor::Calc c;
+        c.loadseries(s);
+        for (double x = 1.05e-4; x < 1e16; x *= 1.07) {
+            const double v = c.prefvalue(x);
+            const std::string code = c.rescode(v);
+            EXPECT_EQ(readimpedance(code.substr(code.find_first_not_of(' '))), v) << code;
+        }
+    }
+}
+
+struct Refusal { const char* name; std::vector<std::string> args; int status; std::string says; };
+class Errors : public testing::TestWithParam<Refusal> {};
+
+TEST_P(Errors, NameTheArgumentAndPrintNothing)
+{
+    const Result r = cli(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("velkor-cli: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(GetParam().says), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
+    Refusal{"UnknownOption", {"--bogus", "6"}, 2, "--bogus"},
+    Refusal{"UnknownSeries", {"-s", "E8", "6"}, 2, "E8"},
+    Refusal{"UnknownFormat", {"-f", "xml", "6"}, 2, "xml"},
+    Refusal{"MissingValue", {"6", "--power"}, 2, "--power"},
+    Refusal{"NoDb", {"-p", "1"}, 2, "DB"},
+    Refusal{"NotANumber", {"6", "abc"}, 2, "DB 'abc'"},
+    Refusal{"TwoPoints", {"-z", "4.7.1", "6"}, 2, "--impedance '4.7.1'"},
+    Refusal{"MilliIsNoCodeLetter", {"-z", "1m5", "6"}, 2, "--impedance '1m5'"},
+    Refusal{"BadPower", {"-p", "1 W", "6"}, 2, "--power '1 W'"},
+    Refusal{"Infinity", {"inf"}, 2, "DB 'inf'"},
+    Refusal{"NotANumberWord", {"-p", "nan", "6"}, 2, "--power 'nan'"},
+    Refusal{"BeyondDouble", {"1e400"}, 2, "DB '1e400'"},
+    Refusal{"HalfARange", {"1:3"}, 2, "FROM:TO:STEP"},
+    Refusal{"EmptyRangePart", {"1::1"}, 2, "DB '1::1'"},
+    Refusal{"BackwardsRange", {"3:1:1"}, 2, "backwards"},
+    Refusal{"ZeroStep", {"1:3:0"}, 2, "step"},
+    Refusal{"NegativeStep", {"1:3:-1"}, 2, "step"},
+    Refusal{"TooManyValues", {"0:60:1e-9"}, 2, "100000"},
+    Refusal{"TooManyTogether", {"1:60000:1", "1:60000:1"}, 2, "more than 100000 values in all"},
+    Refusal{"UsageBeforeNoDesign", {"0", "x"}, 2, "DB 'x'"},
+    Refusal{"ZeroDb", {"6", "0"}, 1, "DB '0'"},
+    Refusal{"NegativeDb", {"-3"}, 1, "DB '-3'"},
+    Refusal{"RangeThroughZero", {"-1:1:1"}, 1, "-1 dB"},
+    Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
+    Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
+    Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
+    Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"}),
+    rowname);
+
+TEST(Help, ExamplesAndExitStatusOnStdout)
+{
+    const Result r = cli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("velkor-cli -f csv 1:30:1"), std::string::npos);
+    EXPECT_NE(r.out.find("Exit status:"), std::string::npos);
+    EXPECT_EQ(cli({"--version"}).out, "velkor-cli 1.0\n");
+}
+
+} // namespace

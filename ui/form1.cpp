@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <array>
 #include <limits>
 #include <map>
 #include <string_view>
@@ -42,6 +44,26 @@ int pixels(double points)
 {
     constexpr double dotsperinch = 96, pointsperinch = 72;
     return qRound(points * dotsperinch / pointsperinch);
+}
+
+// The faces the window draws with, and the copies built into the program.
+// Registering a face from memory costs a few milliseconds at start-up, so a
+// copy is registered only where the system lacks that face.
+constexpr std::array<std::pair<const char*, const char*>, 2> faces = {{
+    {"Bold", ":/fonts/LiberationSans-Bold.ttf"},
+    {"Bold Italic", ":/fonts/LiberationSans-BoldItalic.ttf"},
+}};
+
+void ensurefaces()
+{
+    static const bool registered = [] {
+        const QStringList styles = QFontDatabase::styles(QString::fromLatin1(fontfamily));
+        for (const auto& [style, file] : faces)
+            if (!styles.contains(QLatin1String(style)))
+                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        return true;
+    }();
+    (void)registered;
 }
 
 QFont fontfor(Face face)
@@ -87,6 +109,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QString::fromLatin1(windowtitle));
     setWindowIcon(attenuatoricon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    ensurefaces();
     setFont(fontfor(Face::Normal));   // the menu bar too: one face fewer to load
     buildmenus();
     buildclient();

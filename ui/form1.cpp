@@ -118,6 +118,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    // A request only: a Wayland compositor places windows itself.
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
 }

@@ -5,7 +5,6 @@
 namespace velkor::ui {
 namespace {
 
-constexpr Qt::Alignment left = Qt::AlignLeft;
 constexpr Qt::Alignment right = Qt::AlignRight;
 constexpr Qt::Alignment centre = Qt::AlignHCenter;
 

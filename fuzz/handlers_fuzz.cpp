@@ -20,7 +20,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define CHECK(ok) ((ok) ? void() : (std::fprintf(stderr, "handlers_fuzz.cpp:%d: broken: %s\n", __LINE__, #ok), std::abort()))
+#define CHECK(ok) ((ok) ? void() : broken(__LINE__, #ok))
+
+[[noreturn]] void broken(int line, const char* what)
+{
+    std::fprintf(stderr, "handlers_fuzz.cpp:%d: broken: %s\n", line, what);
+    std::abort();
+}
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -40,10 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     velkor::Captions before = st.captions;
     const auto text = [&in] {   // any bytes as UTF-8, or as Latin-1 for control characters
         const std::string b = in.ConsumeRandomLengthString(4096);
-        return in.ConsumeBool() ? QString::fromUtf8(b.data(), qsizetype(b.size())) : QString::fromLatin1(b.data(), qsizetype(b.size()));
+        const auto size = static_cast<qsizetype>(b.size());
+        return in.ConsumeBool() ? QString::fromUtf8(b.data(), size)
+                                : QString::fromLatin1(b.data(), size);
     };
     const auto checked = [&] {
-        CHECK(st.atten <= velkor::attenmax && st.pwr >= velkor::pwrmin && st.pwr <= velkor::pwrmax && st.sysz > 0 && std::isfinite(st.sysz));
+        CHECK(st.atten <= velkor::attenmax);
+        CHECK(st.pwr >= velkor::pwrmin);
+        CHECK(st.pwr <= velkor::pwrmax);
+        CHECK(st.sysz > 0);
+        CHECK(std::isfinite(st.sysz));
         const std::string z = boxes[2]->text().toStdString();
         zedited = zedited || z != "50";
         CHECK(!zedited || velkor::acceptsysz(velkor::readnum(z)).value == st.sysz);
@@ -52,16 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(st.captions == before || (fresh.recalc() && fresh.captions == st.captions));
         before = st.captions;
     };
-    static constexpr Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Tab};
+    static constexpr Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                                       Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Tab};
     for (int n = 0; n < 24 && in.remaining_bytes() > 0; ++n) {
         const auto op = in.ConsumeIntegralInRange<int>(0, 3);
         QLineEdit* b = boxes[in.ConsumeIntegralInRange<int>(0, 2)];
         QRadioButton* button = buttons[in.ConsumeIntegralInRange<int>(0, 2)];
         if (op == 0) {   // a whole new text from the program
             b->setText(text());
-        } else if (op == 1) {   // typed at the caret or over everything, as an input method sends it
+        } else if (op == 1) {   // typed at the caret or over all, as an input method sends it
             b->setFocus();
-            in.ConsumeBool() ? b->selectAll() : b->setCursorPosition(in.ConsumeIntegralInRange<int>(0, static_cast<int>(b->text().size())));
+            const int end = static_cast<int>(b->text().size());
+            if (in.ConsumeBool())
+                b->selectAll();
+            else
+                b->setCursorPosition(in.ConsumeIntegralInRange<int>(0, end));
             for (const QChar c : text()) {
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
                 QApplication::sendEvent(b, &press);
@@ -69,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         } else if (op == 2) {   // editing keys
             b->setFocus();
-            QTest::keyClick(b, keys[in.ConsumeIntegralInRange<std::size_t>(0, std::size(keys) - 1)]);
+            const auto key = in.ConsumeIntegralInRange<std::size_t>(0, std::size(keys) - 1);
+            QTest::keyClick(b, keys[key]);
         } else {
             button->click();
         }

@@ -18,9 +18,11 @@ int main(int argc, char* argv[])
     int inputs = 0;
     for (int i = 1; i < argc; ++i)
         for (const auto& file : std::filesystem::directory_iterator(argv[i])) {
-            std::ostringstream bytes;
-            bytes << std::ifstream(file.path(), std::ios::binary).rdbuf();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.view().data()), bytes.view().size());
+            std::ostringstream read;
+            read << std::ifstream(file.path(), std::ios::binary).rdbuf();
+            const std::string_view input = read.view();
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(input.data());
+            LLVMFuzzerTestOneInput(bytes, input.size());
             ++inputs;
         }
     return std::printf("%d inputs replayed\n", inputs) > 0 && inputs > 0 ? 0 : 1;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -19,52 +20,74 @@ Calc loaded(Series s)
     c.loadseries(s);
     return c;
 }
-struct Pick { const char* name; Series series; double rr, value; const char* code; };   // ohms
+struct Pick { const char* name; Series series; double rr, value; const char* code; };
 class Preferred : public testing::TestWithParam<Pick> {};
 
 TEST_P(Preferred, NearestEntryAndItsCode)
 {
     Calc c = loaded(GetParam().series);
     const double v = c.prefvalue(GetParam().rr);
-    EXPECT_NEAR(v, GetParam().value, GetParam().value * 1e-12);
+    EXPECT_EQ(v, GetParam().value);   // the part's value itself: 0.22, not 2.2 * 0.1
     EXPECT_EQ(c.rescode(v), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
-    Pick{"UpToEntryTen", Series::E12, 96.2, 100, "100R"}, Pick{"DownToLower", Series::E12, 71.2, 68, " 68R"},
-    Pick{"E24Between", Series::E24, 37.4, 36, " 36R"}, Pick{"FirstEntry", Series::E12, 1.05, 1, " 1R0"}, Pick{"ExactEntryKept", Series::E12, 4.7, 4.7, " 4R7"},
+    Pick{"UpToEntryTen", Series::E12, 96.2, 100, "100R"},
+    Pick{"DownToLower", Series::E12, 71.2, 68, " 68R"},
+    Pick{"E24Between", Series::E24, 37.4, 36, " 36R"},
+    Pick{"FirstEntry", Series::E12, 1.05, 1, " 1R0"},
+    Pick{"ExactEntryKept", Series::E12, 4.7, 4.7, " 4R7"},
     Pick{"HalfWayGoesUp", Series::E12, 2.45, 2.7, " 2R7"},
     Pick{"HalfWayBelowOneFallsShort", Series::E12, 0.245, 0.22, " R22"},   // 0.245 / 0.1 < 2.45
-    Pick{"KiloFromEntryTen", Series::E12, 962, 1000, " 1k0"}, Pick{"MegaFromEntryTen", Series::E12, 962e3, 1e6, " 1M0"},
-    Pick{"ThousandItself", Series::E12, 1000, 1000, " 1k0"}, Pick{"E24TwoZero", Series::E24, 2000, 2000, " 2k0"},
-    Pick{"E24ThreeZero", Series::E24, 30, 30, " 30R"}, Pick{"E6Coarse", Series::E6, 2.9, 3.3, " 3R3"},
+    Pick{"KiloFromEntryTen", Series::E12, 962, 1000, " 1k0"},
+    Pick{"MegaFromEntryTen", Series::E12, 962e3, 1e6, " 1M0"},
+    Pick{"ThousandItself", Series::E12, 1000, 1000, " 1k0"},
+    Pick{"E24TwoZero", Series::E24, 2000, 2000, " 2k0"},
+    Pick{"E24ThreeZero", Series::E24, 30, 30, " 30R"},
+    Pick{"E6Coarse", Series::E6, 2.9, 3.3, " 3R3"},
     Pick{"MantissaJustBelowOne", Series::E12, 0.9999999, 1, " 1R0"},
-    Pick{"Tenths", Series::E12, 0.47, 0.47, " R47"}, Pick{"Hundredths", Series::E12, 0.056, 0.056, "R056"},
-    Pick{"Thousandths", Series::E12, 0.0047, 0.0047, "R0047"}, Pick{"TenThousandths", Series::E12, 4.7e-4, 4.7e-4, "4.7E-04"},
-    Pick{"KiloTens", Series::E12, 47e3, 47e3, " 47k"}, Pick{"KiloHundreds", Series::E12, 470e3, 470e3, "470k"},
-    Pick{"MegaUnits", Series::E12, 4.7e6, 4.7e6, " 4M7"}, Pick{"GigaUnits", Series::E12, 4.7e9, 4.7e9, " 4G7"},
-    Pick{"TeraTens", Series::E12, 47e12, 47e12, " 47T"}, Pick{"TeraHundreds", Series::E12, 470e12, 470e12, "470T"},
-    Pick{"Beyond", Series::E12, 1.2e15, 1.2e15, "1.2E+15"}, Pick{"FarBeyond", Series::E12, 8.2e120, 8.2e120, "8.2E+120"},
+    Pick{"Tenths", Series::E12, 0.47, 0.47, " R47"},
+    Pick{"Hundredths", Series::E12, 0.056, 0.056, "R056"},
+    Pick{"Thousandths", Series::E12, 0.0047, 0.0047, "R0047"},
+    Pick{"TenThousandths", Series::E12, 4.7e-4, 4.7e-4, "4.7E-04"},
+    Pick{"KiloTens", Series::E12, 47e3, 47e3, " 47k"},
+    Pick{"KiloHundreds", Series::E12, 470e3, 470e3, "470k"},
+    Pick{"MegaUnits", Series::E12, 4.7e6, 4.7e6, " 4M7"},
+    Pick{"GigaUnits", Series::E12, 4.7e9, 4.7e9, " 4G7"},
+    Pick{"TeraTens", Series::E12, 47e12, 47e12, " 47T"},
+    Pick{"TeraHundreds", Series::E12, 470e12, 470e12, "470T"},
+    Pick{"Beyond", Series::E12, 1.2e15, 1.2e15, "1.2E+15"},
+    Pick{"FarBeyond", Series::E12, 8.2e120, 8.2e120, "8.2E+120"},
     // A decade that falls one short gives a mantissa of 10: the search stops at the entry 10.
-    Pick{"MillionItself", Series::E12, 1e6, 1e6, " 1M0"}, Pick{"PowerOfTenBeyond", Series::E12, 1e21, 1e21, "1.0E+21"}),
+    Pick{"MillionItself", Series::E12, 1e6, 1e6, " 1M0"},
+    Pick{"PowerOfTenBeyond", Series::E12, 1e21, 1e21, "1.0E+21"}),
     rowname);
 
 TEST(Series, ShorterSeriesLeavesHigherSlotsAndStopsAtItsOwnTen)
 {
     Calc c = loaded(Series::E24);
-    EXPECT_TRUE(c.pvtable[0] == 0 && c.pvtable[8] == 2.0 && c.pvtable[25] == 10 && c.pvtable[26] == 0);
+    using Slots = std::vector<double>;
+    const Slots slots{c.pvtable[0], c.pvtable[8], c.pvtable[25], c.pvtable[26]};
+    EXPECT_EQ(slots, Slots({0, 2.0, 10, 0}));
     c.loadseries(Series::E6);
-    EXPECT_TRUE(c.pvtable[7] == 10 && c.pvtable[8] == 2.0);   // an E24 leftover in slot 8
-    EXPECT_TRUE(c.prefvalue(9.0) == 10 && c.idx == 7 && c.rescode(10) == " 10R");
-    EXPECT_TRUE(std::isnan(c.prefvalue(0)) && std::isnan(c.prefvalue(-5)) && std::isnan(c.prefvalue(INFINITY)));
+    EXPECT_EQ(c.pvtable[7], 10);
+    EXPECT_EQ(c.pvtable[8], 2.0);   // an E24 leftover
+    EXPECT_EQ(c.prefvalue(9.0), 10);
+    EXPECT_EQ(c.idx, 7);
+    EXPECT_EQ(c.rescode(10), " 10R");
+    for (double bad : {0.0, -5.0, HUGE_VAL})
+        EXPECT_TRUE(std::isnan(c.prefvalue(bad))) << bad;
 }
 
 TEST(Decade, PowersOfTenAreTheNearestDoubles)
 {
     // Powers a product of tens misses by an ulp.
-    for (int n : {-22, -5, 22, 23, 300})
-        EXPECT_EQ(Calc::fnd(n + 0.5), std::strtod(("1e" + std::to_string(n)).c_str(), nullptr)) << n;
-    EXPECT_TRUE(Calc::fnd(-400) == 0 && Calc::fnc(0.47) == -1);
+    for (int n : {-22, -5, 22, 23, 300}) {
+        const std::string power = "1e" + std::to_string(n);
+        EXPECT_EQ(Calc::fnd(n + 0.5), std::strtod(power.c_str(), nullptr)) << power;
+    }
+    EXPECT_EQ(Calc::fnd(-400), 0);
+    EXPECT_EQ(Calc::fnc(0.47), -1);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -28,7 +29,8 @@ Calc run(double atten, double pwr, double sysz, Series s)
     return c;
 }
 
-struct Whole { const char* name; double atten, pwr, sysz; Series series; const char* captions; };   // "|" between fields
+// The captions with "|" between them.
+struct Whole { const char* name; double atten, pwr, sysz; Series series; const char* captions; };
 class Captions : public testing::TestWithParam<Whole> {};
 
 TEST_P(Captions, EveryFieldToTheCharacter)
@@ -41,46 +43,68 @@ TEST_P(Captions, EveryFieldToTheCharacter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Captions, testing::Values(
-    Whole{"Start6dB1W50OhmE12", 6, 1, 50, Series::E12, "150.5|37.4|150.5|16.6|66.9|16.6|0.33 W|0.33 W|0.10 W|150R| 39R|150R| 18R| 68R| 18R|"
-          "0.33 W|0.33 W|0.08 W|0.33 W|0.31 W|0.08 W|Attenuation 6.19 dB|Attenuation 6.36 dB|VSWR 1.01|VSWR 1.04|Rtn Loss -43.7 dB|Rtn Loss -34.2 dB"},
-    Whole{"TenDbE12", 10, 1, 50, Series::E12, "96.2|71.2|96.2|26.0|35.1|26.0|0.52 W|0.33 W|0.10 W|100R| 68R|100R| 27R| 33R| 27R|"
-          "0.50 W|0.33 W|0.05 W|0.54 W|0.32 W|0.05 W|Attenuation 9.66 dB|Attenuation 10.47 dB|VSWR 1.01|VSWR 1.00|Rtn Loss -49.7 dB|Rtn Loss -60.1 dB"},
-    Whole{"SixDbE24", 6, 1, 50, Series::E24, "150.5|37.4|150.5|16.6|66.9|16.6|0.33 W|0.33 W|0.10 W|150R| 36R|150R| 16R| 68R| 16R|"
-          "0.33 W|0.33 W|0.09 W|0.33 W|0.34 W|0.08 W|Attenuation 5.85 dB|Attenuation 5.8 dB|VSWR 1.01|VSWR 1.01|Rtn Loss -43.5 dB|Rtn Loss -45.9 dB"},
-    Whole{"OneDbTenthWatt", 1, 0.1, 50, Series::E12, "869.5|5.8|869.5|2.9|433.3|2.9|0.10 W|0.10 W|0.10 W|820R| 5R6|820R| 2R7|470R| 2R7|"
-          "0.01 W|0.01 W|0.00 W|0.01 W|0.01 W|0.00 W|Attenuation .98 dB|Attenuation .94 dB|VSWR 1.01|VSWR 1.00|Rtn Loss -46.8 dB|Rtn Loss -61.3 dB"},
-    Whole{"FortyDbHundredWatts75OhmE6", 40, 100, 75, Series::E6, "76.5|3749.6|76.5|73.5|1.5|73.5|98.02 W|1.96 W|0.10 W| 68R| 3k3| 68R| 68R| 1R5| 68R|"
-          "110.29 W|2.22 W|0.01 W|105.63 W|2.28 W|0.01 W|Attenuation 39.42 dB|Attenuation 39.01 dB|VSWR 1.13|VSWR 1.08|Rtn Loss -24.6 dB|Rtn Loss -28.4 dB"},
+    Whole{"Start6dB1W50OhmE12", 6, 1, 50, Series::E12,
+          "150.5|37.4|150.5|16.6|66.9|16.6|0.33 W|0.33 W|0.10 W|150R| 39R|150R| 18R| 68R| 18R|"
+          "0.33 W|0.33 W|0.08 W|0.33 W|0.31 W|0.08 W|Attenuation 6.19 dB|Attenuation 6.36 dB|"
+          "VSWR 1.01|VSWR 1.04|Rtn Loss -43.7 dB|Rtn Loss -34.2 dB"},
+    Whole{"TenDbE12", 10, 1, 50, Series::E12,
+          "96.2|71.2|96.2|26.0|35.1|26.0|0.52 W|0.33 W|0.10 W|100R| 68R|100R| 27R| 33R| 27R|"
+          "0.50 W|0.33 W|0.05 W|0.54 W|0.32 W|0.05 W|Attenuation 9.66 dB|Attenuation 10.47 dB|"
+          "VSWR 1.01|VSWR 1.00|Rtn Loss -49.7 dB|Rtn Loss -60.1 dB"},
+    Whole{"SixDbE24", 6, 1, 50, Series::E24,
+          "150.5|37.4|150.5|16.6|66.9|16.6|0.33 W|0.33 W|0.10 W|150R| 36R|150R| 16R| 68R| 16R|"
+          "0.33 W|0.33 W|0.09 W|0.33 W|0.34 W|0.08 W|Attenuation 5.85 dB|Attenuation 5.8 dB|"
+          "VSWR 1.01|VSWR 1.01|Rtn Loss -43.5 dB|Rtn Loss -45.9 dB"},
+    Whole{"OneDbTenthWatt", 1, 0.1, 50, Series::E12,
+          "869.5|5.8|869.5|2.9|433.3|2.9|0.10 W|0.10 W|0.10 W|820R| 5R6|820R| 2R7|470R| 2R7|"
+          "0.01 W|0.01 W|0.00 W|0.01 W|0.01 W|0.00 W|Attenuation .98 dB|Attenuation .94 dB|"
+          "VSWR 1.01|VSWR 1.00|Rtn Loss -46.8 dB|Rtn Loss -61.3 dB"},
+    Whole{"FortyDbHundredWatts75OhmE6", 40, 100, 75, Series::E6,
+          "76.5|3749.6|76.5|73.5|1.5|73.5|98.02 W|1.96 W|0.10 W| 68R| 3k3| 68R| 68R| 1R5| 68R|"
+          "110.29 W|2.22 W|0.01 W|105.63 W|2.28 W|0.01 W|Attenuation 39.42 dB|"
+          "Attenuation 39.01 dB|VSWR 1.13|VSWR 1.08|Rtn Loss -24.6 dB|Rtn Loss -28.4 dB"},
     // T of 10, 120, 10 ohms: 10 + 120 || 60 is exactly 50 ohms, no reflection.
-    Whole{"PerfectlyMatchedT", 3.2, 1, 50, Series::E12, "274.5|18.8|274.5|9.1|132.7|9.1|0.18 W|0.25 W|0.10 W|270R| 18R|270R| 10R|120R| 10R|"
-          "0.19 W|0.25 W|0.09 W|0.20 W|0.27 W|0.09 W|Attenuation 3.09 dB|Attenuation 3.52 dB|VSWR 1.02|VSWR 1.00|Rtn Loss -42.1 dB|Rtn Loss -120. dB"}),
+    Whole{"PerfectlyMatchedT", 3.2, 1, 50, Series::E12,
+          "274.5|18.8|274.5|9.1|132.7|9.1|0.18 W|0.25 W|0.10 W|270R| 18R|270R| 10R|120R| 10R|"
+          "0.19 W|0.25 W|0.09 W|0.20 W|0.27 W|0.09 W|Attenuation 3.09 dB|Attenuation 3.52 dB|"
+          "VSWR 1.02|VSWR 1.00|Rtn Loss -42.1 dB|Rtn Loss -120. dB"}),
     rowname);
 
 TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
 {
     Calc c = run(10, 0, 50, Series::E12);
-    EXPECT_TRUE(c.pwr == 1 && c.captions[static_cast<std::size_t>(Field::ThP0)] == "0.52 W");
+    EXPECT_EQ(c.pwr, 1);
+    EXPECT_EQ(c.captions[static_cast<std::size_t>(Field::ThP0)], "0.52 W");
     // The state holds the preferred values; T input 27 + 33 || 77 = 50.1 ohms.
-    EXPECT_TRUE(c.r1p == 100 && c.r2p == 68 && c.r3p == 100 && c.r1t == 27 && c.r2t == 33 && c.r3t == 27);
+    EXPECT_EQ(std::vector({c.r1p, c.r2p, c.r3p, c.r1t, c.r2t, c.r3t}),
+              std::vector<double>({100, 68, 100, 27, 33, 27}));
     EXPECT_NEAR(c.rhot, 0.1 / 100.1, 1e-12);
 }
 
 struct Declined { const char* name; double atten, sysz; };
 class NoRun : public testing::TestWithParam<Declined> {};
 
+auto results(const Calc& c) { return std::tuple(c.captions, c.r1p, c.r3t, c.rhop, c.idx); }
+
 TEST_P(NoRun, LeavesEveryResultAsItWas)
 {
     Calc c = run(6, 1, 50, Series::E12);
-    const Calc before = c;
+    const auto before = results(c);
     std::tie(c.atten, c.sysz) = std::tuple(GetParam().atten, GetParam().sysz);
     EXPECT_FALSE(c.recalc());
-    EXPECT_TRUE(c.captions == before.captions && c.r1p == before.r1p && c.r3t == before.r3t && c.rhop == before.rhop && c.idx == before.idx);
+    EXPECT_EQ(results(c), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Undefined, NoRun, testing::Values(
-    Declined{"ZeroAttenuation", 0, 50}, Declined{"NegativeAttenuation", -3, 50}, Declined{"KRoundsToOne", 1e-16, 50},
-    Declined{"ImpedanceOverflows", 60, 1e303}, Declined{"AnalysisOverflows", 6, 1e300}, Declined{"PreferredValueOverflows", 1, 9.8e306},
-    Declined{"TinyImpedanceUnderflows", 6, 1e-300}, Declined{"ZeroImpedance", 6, 0}, Declined{"NegativeImpedance", 6, -50}),
+    Declined{"ZeroAttenuation", 0, 50},
+    Declined{"NegativeAttenuation", -3, 50},
+    Declined{"KRoundsToOne", 1e-16, 50},
+    Declined{"ImpedanceOverflows", 60, 1e303},
+    Declined{"AnalysisOverflows", 6, 1e300},
+    Declined{"PreferredValueOverflows", 1, 9.8e306},
+    Declined{"TinyImpedanceUnderflows", 6, 1e-300},
+    Declined{"ZeroImpedance", 6, 0},
+    Declined{"NegativeImpedance", 6, -50}),
     rowname);
 
 double parallel(double a, double b) { return a * b / (a + b); }
@@ -92,9 +116,11 @@ TEST(Invariants, MatchedAttenuatorsPresentTheSystemImpedance)
             const double k = std::pow(10.0, db / 20);
             const velkor::Design d = Calc::design(k, z);
             const double tload = parallel(d.r2t, d.r3t + z);
-            EXPECT_NEAR(parallel(d.r1p, d.r2p + parallel(d.r3p, z)) / z, 1, 1e-9) << db << " dB " << z;
+            const double pin = parallel(d.r1p, d.r2p + parallel(d.r3p, z));
+            EXPECT_NEAR(pin / z, 1, 1e-9) << db << " dB " << z;
             EXPECT_NEAR((d.r1t + tload) / z, 1, 1e-9) << db << " dB " << z;
-            EXPECT_NEAR(tload / (d.r1t + tload) * z / (d.r3t + z) * k, 1, 1e-9);   // output is 1/k of input
+            const double tout = tload / (d.r1t + tload) * z / (d.r3t + z);   // output over input
+            EXPECT_NEAR(tout * k, 1, 1e-9) << db << " dB " << z;
         }
 }
 
@@ -106,9 +132,14 @@ TEST(Invariants, EveryRunOverASweepIsFinite)
             for (double z = 1e-3; z <= 1.0001e9; z *= 10)
                 for (double w : {0.1, 100.0}) {
                     const Calc c = run(db, w, z, s);
-                    for (const std::string& t : c.captions)
-                        ASSERT_TRUE(t.find("nan") == t.npos && t.find("inf") == t.npos) << t << " at " << db << " dB " << z;
-                    ASSERT_TRUE(c.rhop > 0 && c.rhop < 1 && c.rhot > 0 && c.rhot < 1);
+                    for (const std::string& t : c.captions) {
+                        ASSERT_EQ(t.find("nan"), t.npos) << t << ", " << db << " dB, " << z;
+                        ASSERT_EQ(t.find("inf"), t.npos) << t << ", " << db << " dB, " << z;
+                    }
+                    ASSERT_GT(c.rhop, 0);
+                    ASSERT_LT(c.rhop, 1);
+                    ASSERT_GT(c.rhot, 0);
+                    ASSERT_LT(c.rhot, 1);
                 }
 }
 

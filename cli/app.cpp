@@ -126,7 +126,7 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
     for (std::size_t i = 0; i < q.db.size(); ++i) {
         calc.atten = q.db[i];
         const std::optional<Evaluation> e = calc.evaluate();
-        if (!e || !allfinite(*e))
+        if (!e)
             return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": the design for " + shortest(q.db[i]) +
                                          " dB at " + shortest(q.sysz) + " ohms and " + shortest(q.pwr) +
                                          " W leaves the range of a double"};

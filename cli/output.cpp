@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <string_view>
 
 namespace velkor::cli {
@@ -156,21 +155,7 @@ private:
     std::string_view prefix_;
 };
 
-bool finite(const Triple& v)
-{
-    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
-}
-
 } // namespace
-
-bool allfinite(const Evaluation& e)
-{
-    for (const Pad* p : {&e.pi, &e.t})
-        if (!finite(p->theory) || !finite(p->theorypower) || !finite(p->preferred) || !finite(p->power) ||
-            !std::isfinite(p->atten) || !std::isfinite(p->vswr) || !std::isfinite(p->returnloss))
-            return false;
-    return true;
-}
 
 void csvheader(std::string& out)
 {

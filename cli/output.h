@@ -18,10 +18,6 @@ struct Row {
     Evaluation e;
 };
 
-/// Whether every number of an evaluation is finite, so that it can be
-/// written and read back.
-bool allfinite(const Evaluation& e);
-
 /// The CSV header line, column names joining the JSON keys with underscores
 /// and numbering array elements from 1 ("pi_theoretical_ohm_1").
 void csvheader(std::string& out);

@@ -81,8 +81,9 @@ public:
     bool recalc();
 
     /// Works out every result from atten, pwr (> 0), sysz and pvtable as
-    /// numbers, without touching the captions or the stored results; recalc
-    /// shows what this returns. Nothing when recalc would decline the run.
+    /// numbers, all of them finite, without touching the captions or the
+    /// stored results; recalc shows what this returns. Nothing when recalc
+    /// would decline the run.
     /// Leaves idx at the last pick of a complete evaluation, else unchanged.
     std::optional<Evaluation> evaluate();
 

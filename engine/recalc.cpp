@@ -162,7 +162,7 @@ std::optional<Evaluation> Calc::evaluate()
                 return std::nullopt;
     e.pi.theorypower = pipowers(e.pi.theory, vin, k);
     e.t.theorypower = tpowers(e.t.theory, z, vin, k);
-    if (!finite(e.pi.theorypower))
+    if (!finite(e.pi.theorypower) || !finite(e.t.theorypower))
         return std::nullopt;
     const std::int16_t oldidx = idx;
     if (prefer(*this, e.pi) && prefer(*this, e.t)) {

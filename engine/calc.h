@@ -69,7 +69,8 @@ public:
     /// Caption of every result field, as the window shows it.
     Captions captions;
 
-    /// Loads a series into pvtable slots 1..n, reading each entry as a number.
+    /// Loads E6, E12 or E24 into pvtable slots 1..n, reading each entry as a
+    /// number; a longer series leaves the table as it is.
     void loadseries(Series s);
 
     /// Recalculates every result from atten, pwr, sysz and pvtable and sets

@@ -2,10 +2,10 @@
 
 #include "calc.h"
 #include "numtext.h"
+#include "parts.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -37,32 +37,12 @@ const std::array<double, 2 * exponentlimit + 1>& powersoften()
     return table;
 }
 
-// The table has slots 0 to 30: slot 0 stays 0 below the first entry, and
-// the longest series, E24, fills slots 1 to 25 with its closing 10. The
-// search never passes slot 30, whatever a table holds.
-constexpr int lastslot = 30;
-
-// The double nearest entry * 10^dec, for an entry of the table and a whole
-// decade exponent. The product of the two doubles can be an ulp off the
-// part's value (8.2 * 100 gives 819.9999999999999); read from its decimal
-// text it is the part itself. Beyond the range of a double: infinity above,
-// 0 below.
-double partvalue(double entry, double dec)
-{
-    char text[64];
-    char* end = std::to_chars(text, text + 32, entry).ptr;
-    *end++ = 'e';
-    end = std::to_chars(end, text + sizeof text, static_cast<int>(dec)).ptr;
-    double value = 0;
-    if (std::from_chars(text, end, value).ec != std::errc())
-        return dec > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return value;
-}
-
 } // namespace
 
 void Calc::loadseries(Series s)
 {
+    if (seriesdigits(s) != 2)   // the window's table holds E6 to E24 only
+        return;
     const std::string_view text = seriestext(s);
     const int n = seriescount(s);
     for (int k = 1; k <= n; ++k)
@@ -85,23 +65,9 @@ double Calc::fnd(double x)
 
 double Calc::prefvalue(double rr)
 {
-    idx = 1;
-    if (!(rr > 0) || !std::isfinite(rr))
-        return std::numeric_limits<double>::quiet_NaN();
-    const double dec = fnc(rr);
-    const double scale = fnd(dec);
-    const double mant = rr / scale;
-    // Up to the first entry above the mantissa; an equal entry is passed
-    // over. The entry 10 ends the search even for a mantissa of 10 or more
-    // (an exact power of ten whose logarithm fell short).
-    const auto at = [this](int i) { return pvtable[static_cast<std::size_t>(i)]; };
-    while (mant >= at(idx) && at(idx) < decadeend && idx < lastslot)
-        ++idx;
-    // The lower neighbour wins only when the upper lies more than half the
-    // gap away: a mantissa exactly half-way goes up.
-    if (at(idx) - mant > (at(idx) - at(idx - 1)) / 2)
-        --idx;
-    return partvalue(at(idx), dec);
+    const Pick p = nearestpick(rr, pvtable);
+    idx = static_cast<std::int16_t>(p.slot);
+    return p.value;
 }
 
 std::string Calc::rescode(double x) const
@@ -112,7 +78,7 @@ std::string Calc::rescode(double x) const
     const double limit = exponentlimit;
     const int dec = std::isfinite(decade) ? static_cast<int>(std::clamp(decade, -limit, limit)) : 0;
 
-    std::string entry = signtext(pvtable[static_cast<std::size_t>(std::clamp<int>(idx, 0, lastslot))]);
+    std::string entry = signtext(pvtable[static_cast<std::size_t>(std::clamp<int>(idx, 0, static_cast<int>(pvtable.size()) - 1))]);
     if (entry == " 1" || entry == " 2" || entry == " 3")
         entry += ".0";
     const char a = entry[1];

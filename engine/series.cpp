@@ -1,29 +1,91 @@
 #include "series.h"
 
+#include "numtext.h"
+
 #include <array>
+#include <string>
+#include <vector>
 
 namespace velkor {
 namespace {
 
 struct Entries {
     std::string_view name, text;
+    double tolerance;
+    int stride;   // the three-digit series take every stride-th entry of E192
 };
 
 // In the order of Series.
-constexpr std::array<Entries, 3> series = {{
-    {"E6", "1.0 1.5 2.2 3.3 4.7 6.8 10. "},
-    {"E12", "1.0 1.2 1.5 1.8 2.2 2.7 3.3 3.9 4.7 5.6 6.8 8.2 10. "},
-    {"E24", "1.0 1.1 1.2 1.3 1.5 1.6 1.8 2.0 2.2 2.4 2.7 3.0 3.3 3.6 3.9 4.3 4.7 5.1 5.6 6.2 6.8 7.5 8.2 9.1 10. "},
+constexpr std::array<Entries, 6> series = {{
+    {"E6", "1.0 1.5 2.2 3.3 4.7 6.8 10. ", 0.2, 0},
+    {"E12", "1.0 1.2 1.5 1.8 2.2 2.7 3.3 3.9 4.7 5.6 6.8 8.2 10. ", 0.1, 0},
+    {"E24", "1.0 1.1 1.2 1.3 1.5 1.6 1.8 2.0 2.2 2.4 2.7 3.0 3.3 3.6 3.9 4.3 4.7 5.1 5.6 6.2 6.8 7.5 8.2 "
+            "9.1 10. ", 0.05, 0},
+    {"E48", "", 0.02, 4},
+    {"E96", "", 0.01, 2},
+    {"E192", "", 0.005, 1},
 }};
+
+// IEC 60063's E192 in hundredths. It departs from the rounded geometric
+// series at one entry: 920 where 10^(185/192) gives 919. E96 and E48 take
+// every second and fourth entry. (E24 is not a subset: its 1.1 and 1.3 are
+// no E192 entries.)
+constexpr std::array<int, 192> e192 = {
+    100, 101, 102, 104, 105, 106, 107, 109, 110, 111, 113, 114, 115, 117, 118, 120, 121, 123, 124, 126,
+    127, 129, 130, 132, 133, 135, 137, 138, 140, 142, 143, 145, 147, 149, 150, 152, 154, 156, 158, 160,
+    162, 164, 165, 167, 169, 172, 174, 176, 178, 180, 182, 184, 187, 189, 191, 193, 196, 198, 200, 203,
+    205, 208, 210, 213, 215, 218, 221, 223, 226, 229, 232, 234, 237, 240, 243, 246, 249, 252, 255, 258,
+    261, 264, 267, 271, 274, 277, 280, 284, 287, 291, 294, 298, 301, 305, 309, 312, 316, 320, 324, 328,
+    332, 336, 340, 344, 348, 352, 357, 361, 365, 370, 374, 379, 383, 388, 392, 397, 402, 407, 412, 417,
+    422, 427, 432, 437, 442, 448, 453, 459, 464, 470, 475, 481, 487, 493, 499, 505, 511, 517, 523, 530,
+    536, 542, 549, 556, 562, 569, 576, 583, 590, 597, 604, 612, 619, 626, 634, 642, 649, 657, 665, 673,
+    681, 690, 698, 706, 715, 723, 732, 741, 750, 759, 768, 777, 787, 796, 806, 816, 825, 835, 845, 856,
+    866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988,
+};
+
+constexpr std::size_t at(Series s) { return static_cast<std::size_t>(s); }
+
+std::vector<double> table(Series s)
+{
+    std::vector<double> t{0.0};
+    const Entries& e = series[at(s)];
+    if (e.stride == 0) {
+        for (std::size_t k = 0; k + 3 <= e.text.size(); k += 4)
+            t.push_back(readnum(e.text.substr(k, 3)));
+        return t;
+    }
+    for (std::size_t k = 0; k < e192.size(); k += static_cast<std::size_t>(e.stride))
+        t.push_back(readnum(std::to_string(e192[k]) + "E-2"));
+    t.push_back(10.0);
+    return t;
+}
 
 } // namespace
 
-std::string_view seriestext(Series s) { return series[static_cast<std::size_t>(s)].text; }
-std::string_view seriesname(Series s) { return series[static_cast<std::size_t>(s)].name; }
+std::string_view seriestext(Series s) { return series[at(s)].text; }
+std::string_view seriesname(Series s) { return series[at(s)].name; }
+double seriestolerance(Series s) { return series[at(s)].tolerance; }
+int seriesdigits(Series s) { return series[at(s)].stride == 0 ? 2 : 3; }
 
-int seriescount(Series s)
+std::optional<Series> seriesbyname(std::string_view name)
 {
-    return static_cast<int>(seriestext(s).size() / 4);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const std::string_view n = series[i].name;
+        if (!name.empty() && (name[0] == 'E' || name[0] == 'e') && name.substr(1) == n.substr(1))
+            return static_cast<Series>(i);
+    }
+    return std::nullopt;
+}
+
+int seriescount(Series s) { return static_cast<int>(seriestable(s).size()) - 1; }
+
+std::span<const double> seriestable(Series s)
+{
+    static const std::array<std::vector<double>, 6> tables = {
+        table(Series::E6), table(Series::E12), table(Series::E24),
+        table(Series::E48), table(Series::E96), table(Series::E192),
+    };
+    return tables[at(s)];
 }
 
 } // namespace velkor

@@ -1,0 +1,19 @@
+#pragma once
+// Pads as SPICE netlists that a circuit simulator runs as they are.
+
+#include "pads.h"
+
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+/// A netlist of the pads as built: each a subcircuit named after the pad
+/// ("pi", "t", "bridged_t", "l_pad") with ports in, out and gnd, then a
+/// test bench for each (a 1 V source behind zin ohms, the pad, a load of
+/// zout ohms), and a control block after which `ngspice -b` prints
+/// "<pad>_attenuation_db = ..." and "<pad>_input_ohm = ..." for each pad.
+/// `title` becomes the first line, a comment.
+std::string netlist(const std::vector<PadResult>& pads, Ports p, std::string_view title);
+
+} // namespace velkor

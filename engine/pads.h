@@ -1,0 +1,92 @@
+#pragma once
+// Pads between any two impedances: the Pi and T, the bridged-T between equal
+// impedances, and the minimum-loss L-pad between unequal ones; each designed,
+// built from preferred values (or pairs of them), analysed as built, and
+// taken to the corners of its parts' tolerance.
+
+#include "series.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkor {
+
+enum class PadKind { pi, t, bridgedt, lpad };
+
+/// The impedances a pad joins, ohms (> 0): its source's and its load's.
+struct Ports {
+    double zin, zout;
+};
+
+/// Resistor values of a pad in its kind's order, ohms. Pi: input shunt,
+/// series, output shunt. T: input series arm, shunt, output series arm.
+/// Bridged-T: arm in, arm out, bridge, shunt. L-pad: series, shunt.
+using Values = std::vector<double>;
+
+/// The least loss of a resistive pad between two impedances, dB:
+/// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.
+/// Pi and T exist only above it; the L-pad has exactly this loss.
+double minimumattenuation(Ports p);
+
+/// The resistors of a pad of `db` decibels (ignored by the L-pad) between
+/// the ports; nothing where no such pad exists (db at or below the minimum
+/// attenuation, a bridged-T between unequal or an L-pad between equal
+/// impedances) or a value leaves the range of a double.
+std::optional<Values> design(PadKind k, double db, Ports p);
+
+/// What a pad does with its input driven by sqrt(pwr * zin) volts and its
+/// output loaded by zout. Reflections of exactly 0 count as 1e-6 (120 dB).
+struct Response {
+    double atten;           ///< dB: 20 log10(Vin / Vout) + 10 log10(zout / zin)
+    double rho;             ///< input reflection against zin, output loaded by zout
+    double vswr;            ///< input VSWR, (1 + rho) / (1 - rho)
+    double returnloss;      ///< input return loss, dB, positive
+    double outrho;          ///< output reflection against zout, input loaded by zin
+    double outreturnloss;   ///< output return loss, dB, positive
+    double insertionloss;   ///< -20 log10 |S21| with port impedances zin and zout, dB
+    Values power;           ///< W in each resistor
+};
+Response analyse(PadKind k, const Values& r, Ports p, double pwr);
+
+/// The worst a pad does when each part may lie anywhere within +-tolerance
+/// (a fraction, 0 <= tolerance < 1) of its value.
+struct WorstCase {
+    double attenlow, attenhigh;   ///< dB
+    double rho;                   ///< the highest input reflection
+    double vswr;                  ///< the highest input VSWR
+    double returnloss;            ///< the lowest input return loss, dB
+    Values power;                 ///< the highest power in each resistor, W
+};
+WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tolerance);
+
+/// One pad worked out: designed, built, analysed.
+struct PadResult {
+    PadKind kind;
+    Values theory;          ///< the design, ohms
+    Values theorypower;     ///< W in the design, driven and loaded as in analyse; no floor
+    Values preferred;       ///< as built: each resistor rounded to the series, or the closest pair
+    std::vector<std::string> codes;
+    Response built;
+    WorstCase worst;        ///< the preferred values at the tolerance
+};
+
+/// What to work out.
+struct PadRequest {
+    std::optional<double> db;   ///< dB; none for the L-pad alone
+    double pwr;                 ///< W, > 0
+    Ports ports;
+    Series series;
+    double tolerance;           ///< fraction, [0, 1)
+    bool pairs = false;         ///< one part or the closest pair, rather than the nearest part
+};
+
+/// Every pad the request calls for: Pi and T when a db is given, then the
+/// bridged-T between equal impedances or the L-pad between unequal ones.
+/// Nothing when a pad has no design or a result is not finite.
+std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q);
+
+/// The pad's name as the outputs write it: "pi", "t", "bridged_t", "l_pad".
+std::string_view padname(PadKind k);
+
+} // namespace velkor

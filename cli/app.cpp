@@ -1,13 +1,16 @@
 #include "app.h"
 
 #include "notation.h"
+#include "netlist.h"
 #include "output.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <optional>
+#include <tuple>
 #include <ostream>
 
 namespace velkor::cli {
@@ -70,29 +73,73 @@ struct Failure {
 
 std::string named(std::string_view s) { return "'" + std::string(s) + "'"; }
 
+// The options as given.
+struct Given {
+    std::vector<std::string> db;
+    std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
+    bool pairs = false, all = false;
+};
+
 // Everything the arguments ask for, read and checked, or why not.
 struct Request {
     std::vector<double> db;
     std::vector<std::string_view> dbarg;   // the argument each value came from
-    double pwr = 0, sysz = 0;
+    double pwr = 0;
+    Ports ports{};
     Series series = Series::E12;
+    double tolerance = 0;   // fraction
+    bool pairs = false;
     Format format = Format::text;
+    TextLines lines;
 };
 
-std::optional<Failure> read(Request& q, const std::vector<std::string>& dbs, const std::string& power,
-                            const std::string& impedance)
+// A tolerance in percent, "1" or "1%", from 0 up to but not including 100.
+std::optional<double> readtolerance(std::string_view text)
 {
-    const std::optional<double> pwr = readpower(power);
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    const std::optional<double> pct = readdecimal(text);
+    constexpr double whole = 100;
+    if (!pct || *pct < 0 || *pct >= whole)
+        return std::nullopt;
+    return *pct / whole;
+}
+
+std::optional<Failure> readoptions(Request& q, const Given& g)
+{
+    const std::optional<double> pwr = readpower(g.power);
     if (!pwr)
-        return Failure{usage, "--power " + named(power) +
+        return Failure{usage, "--power " + named(g.power) +
                                   ": not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm"};
-    const std::optional<double> sysz = readimpedance(impedance);
-    if (!sysz)
-        return Failure{usage, "--impedance " + named(impedance) +
-                                  ": not an impedance: write ohms as 50, 75ohm or 4.7k, or a code as 4k7, R47 or 1M5"};
+    for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
+        const std::optional<double> z = readimpedance(text->empty() ? g.zin : *text);
+        if (!z)
+            return Failure{usage, option + (" " + named(*text)) +
+                                      ": not an impedance: write ohms as 50, 75ohm or 4.7k, or a code as 4k7, R47 or 1M5"};
+        (text == &g.zin ? q.ports.zin : q.ports.zout) = *z;
+    }
     q.pwr = *pwr;
-    q.sysz = *sysz;
-    for (const std::string& arg : dbs) {
+    q.series = seriesbyname(g.series).value_or(Series::E12);
+    q.tolerance = seriestolerance(q.series);
+    if (!g.tolerance.empty()) {
+        const std::optional<double> t = readtolerance(g.tolerance);
+        if (!t)
+            return Failure{usage, "--tolerance " + named(g.tolerance) +
+                                      ": not a tolerance: write a percentage from 0 to below 100, as 1 or 1%"};
+        q.tolerance = *t;
+    }
+    q.pairs = g.pairs;
+    q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
+             : g.format == "spice" ? Format::spice : Format::text;
+    q.lines = {!g.tolerance.empty(), g.all};
+    return std::nullopt;
+}
+
+std::optional<Failure> read(Request& q, const Given& g)
+{
+    if (std::optional<Failure> f = readoptions(q, g))
+        return f;
+    for (const std::string& arg : g.db) {
         const Values v = readdb(arg, maxvalues);
         if (!v.error.empty())
             return Failure{usage, "DB " + named(arg) + ": " + v.error};
@@ -101,50 +148,83 @@ std::optional<Failure> read(Request& q, const std::vector<std::string>& dbs, con
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
+    const bool unequal = q.ports.zin != q.ports.zout;
+    if (q.db.empty() && !unequal)
+        return Failure{usage, "DB is required: only the L-pad between unequal impedances needs none"};
+    if (q.format == Format::spice && q.db.size() > 1)
+        return Failure{usage, "--format spice takes one DB value, not " + std::to_string(q.db.size())};
     if (q.pwr <= 0)
-        return Failure{nodesign, "--power " + named(power) + ": no attenuator for a power of 0 W or below"};
-    if (q.sysz <= 0)
-        return Failure{nodesign, "--impedance " + named(impedance) + ": no attenuator for 0 ohms or below"};
-    for (std::size_t i = 0; i < q.db.size(); ++i)
-        if (q.db[i] <= 0)
+        return Failure{nodesign, "--power " + named(g.power) + ": no attenuator for a power of 0 W or below"};
+    for (const auto& [option, text, z] : {std::tuple{"--impedance", &g.zin, q.ports.zin},
+                                          std::tuple{"--zout", &g.zout, q.ports.zout}})
+        if (z <= 0)
+            return Failure{nodesign, option + (" " + named(text->empty() ? g.zin : *text)) +
+                                         ": no attenuator for 0 ohms or below"};
+    const double least = minimumattenuation(q.ports);
+    for (std::size_t i = 0; i < q.db.size(); ++i) {
+        if (q.db[i] > least)
+            continue;
+        if (!unequal)
             return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": no attenuator for " + shortest(q.db[i]) +
                                          " dB: the attenuation must be above 0 dB"};
+        char amin[32];
+        std::snprintf(amin, sizeof amin, "%.4f", least);
+        return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": no Pi or T for " + shortest(q.db[i]) +
+                                     " dB between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
+                                     " ohms: the attenuation must be above the minimum of " + amin + " dB"};
+    }
     return std::nullopt;
+}
+
+// The window's own captions, where it could show these inputs.
+std::optional<Captions> windowcaptions(const Request& q, double db)
+{
+    if (q.ports.zin != q.ports.zout || seriesdigits(q.series) != 2 || q.pairs)
+        return std::nullopt;
+    Calc calc;
+    calc.loadseries(q.series);
+    std::tie(calc.atten, calc.pwr, calc.sysz) = std::tuple(db, q.pwr, q.ports.zin);
+    if (!calc.recalc())
+        return std::nullopt;
+    return calc.captions;
 }
 
 // Evaluates every value into `out`; nothing is written elsewhere.
 std::optional<Failure> evaluate(const Request& q, std::string& out)
 {
-    Calc calc;
-    calc.loadseries(q.series);
-    calc.pwr = q.pwr;
-    calc.sysz = q.sysz;
-    if (q.format == Format::csv)
-        csvheader(out);
+    std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
+    if (values.empty())
+        values.push_back(std::nullopt);   // the L-pad alone
     if (q.format == Format::json)
         out += "[\n";
-    for (std::size_t i = 0; i < q.db.size(); ++i) {
-        calc.atten = q.db[i];
-        const std::optional<Evaluation> e = calc.evaluate();
-        if (!e)
-            return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": the design for " + shortest(q.db[i]) +
-                                         " dB at " + shortest(q.sysz) + " ohms and " + shortest(q.pwr) +
-                                         " W leaves the range of a double"};
-        const Row row{{q.db[i], q.pwr, q.sysz, q.series}, *e};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerance, q.pairs};
+        const std::optional<std::vector<PadResult>> pads = evaluatepads(request);
+        if (!pads)
+            return Failure{nodesign, (values[i] ? "DB " + named(q.dbarg[i]) + ": the design for " +
+                                                      shortest(*values[i]) + " dB"
+                                                : std::string("the L-pad")) +
+                                         " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
+                                         " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
+        const Row row{values[i], q.pwr, q.ports, q.series, q.tolerance, *pads};
         switch (q.format) {
         case Format::text:
-            calc.recalc();
             if (i)
                 out += '\n';
-            out += summary(row.in, calc.captions);
+            out += textblock(row, values[i] ? windowcaptions(q, *values[i]) : std::nullopt, q.lines);
             break;
         case Format::csv:
+            if (i == 0)
+                csvheader(out, row);
             csvrow(out, row);
             break;
         case Format::json:
             out += "  ";
             jsonobject(out, row);
-            out += i + 1 < q.db.size() ? ",\n" : "\n";
+            out += i + 1 < values.size() ? ",\n" : "\n";
+            break;
+        case Format::spice:
+            out += netlist(request, *pads);
             break;
         }
     }
@@ -157,24 +237,29 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    CLI::App app{"Designs resistive Pi and T attenuators, rounds them to preferred values\n"
-                 "and tells what the attenuators built from those values really do.",
+    CLI::App app{"Designs resistive Pi, T, bridged-T and L attenuators, rounds them to preferred\n"
+                 "values and tells what the attenuators built from those values really do.",
                  program};
-    std::vector<std::string> dbs;
-    std::string power = "1", impedance = "50", series = "E12", format = "text";
-    app.add_option("DB", dbs, "attenuation in dB; several values, or a range FROM:TO:STEP")
-        ->required()
-        ->type_name("");
-    app.add_option("-p,--power", power, "input power: W (1, 0.25, 250m) or dBm (30dBm); default 1 W")
+    Given g;
+    app.add_option("DB", g.db, "attenuation in dB; several values, or a range FROM:TO:STEP")->type_name("");
+    app.add_option("-p,--power", g.power, "input power: W (1, 0.25, 250m) or dBm (30dBm); default 1 W")
         ->type_name("P");
-    app.add_option("-z,--impedance", impedance, "system impedance in ohms (50, 75, 4k7, R47, 1M5); default 50")
+    app.add_option("-z,--impedance,--zin", g.zin,
+                   "system impedance, the input side, in ohms (50, 75, 4k7, R47, 1M5); default 50")
         ->type_name("Z");
-    app.add_option("-s,--series", series, "preferred values: E6, E12 or E24; default E12")
+    app.add_option("--zout", g.zout, "output impedance in ohms; default the same as --impedance")->type_name("Z2");
+    app.add_option("-s,--series", g.series, "preferred values: E6, E12, E24, E48, E96 or E192; default E12")
         ->type_name("S")
-        ->transform(CLI::IsMember({"E6", "E12", "E24"}, CLI::ignore_case));
-    app.add_option("-f,--format", format, "text (default), csv or json")
+        ->transform(CLI::IsMember({"E6", "E12", "E24", "E48", "E96", "E192"}, CLI::ignore_case));
+    app.add_option("-t,--tolerance", g.tolerance,
+                   "parts' tolerance in percent (1 or 1%); default the series' own: E6 20, E12 10, E24 5, "
+                   "E48 2, E96 1, E192 0.5")
+        ->type_name("PCT");
+    app.add_flag("--pairs", g.pairs, "each resistor the closest of one part or two in series or parallel");
+    app.add_flag("--all", g.all, "text: every result, the bridged-T or L-pad and the worst case included");
+    app.add_option("-f,--format", g.format, "text (default), csv, json or spice")
         ->type_name("F")
-        ->transform(CLI::IsMember({"text", "csv", "json"}, CLI::ignore_case));
+        ->transform(CLI::IsMember({"text", "csv", "json", "spice"}, CLI::ignore_case));
     app.set_version_flag("--version", std::string(program) + " " VELKOR_VERSION);
     app.footer(footer);
     app.get_formatter()->column_width(24);
@@ -191,10 +276,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
 
     Request q;
-    q.series = series == "E6" ? Series::E6 : series == "E24" ? Series::E24 : Series::E12;
-    q.format = format == "csv" ? Format::csv : format == "json" ? Format::json : Format::text;
     std::string text;
-    std::optional<Failure> failure = read(q, dbs, power, impedance);
+    std::optional<Failure> failure = read(q, g);
     if (!failure)
         failure = evaluate(q, text);
     if (failure) {

@@ -1,26 +1,45 @@
 #pragma once
 // The command line's output formats. Text repeats the window's captions;
 // CSV and JSON carry the numbers themselves, each written as the shortest
-// text that reads back as the same double.
+// text that reads back as the same double; SPICE runs in a simulator.
 
 #include "calc.h"
-#include "summary.h"
+#include "pads.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace velkor::cli {
 
-enum class Format { text, csv, json };
+enum class Format { text, csv, json, spice };
 
-/// One evaluated value: its inputs and everything worked out from them.
+/// One evaluated value: its inputs and every pad worked out from them.
 struct Row {
-    Inputs in;
-    Evaluation e;
+    std::optional<double> db;   ///< none for the L-pad alone
+    double pwr;                 ///< W
+    Ports ports;                ///< ohms
+    Series series;
+    double tolerance;           ///< fraction
+    std::vector<PadResult> pads;
 };
+
+/// Which further lines the text format gives beyond the window's. Unequal
+/// impedances always add the minimum attenuation, each pad's output return
+/// loss and insertion loss, and the L-pad.
+struct TextLines {
+    bool worst = false;   ///< the worst case at tolerance
+    bool all = false;     ///< everything, the bridged-T or L-pad included
+};
+
+/// The text of one row: for a Pi and T between equal impedances from E6 to
+/// E24 parts, `captions` (the window's own, for these inputs) and nothing
+/// more unless `lines` asks; otherwise the same lines made from the row.
+std::string textblock(const Row& r, const std::optional<Captions>& captions, TextLines lines);
 
 /// The CSV header line, column names joining the JSON keys with underscores
 /// and numbering array elements from 1 ("pi_theoretical_ohm_1").
-void csvheader(std::string& out);
+void csvheader(std::string& out, const Row& r);
 /// One CSV line per row.
 void csvrow(std::string& out, const Row& r);
 

@@ -43,6 +43,11 @@ struct Evaluation {
     Pad pi, t;
 };
 
+/// The caption of every result field for an evaluation, as the window shows
+/// them (theoretical Pi powers floored at 0.10 W, return losses negative on
+/// a 0.1 dB grid).
+Captions captionsof(const Evaluation& e);
+
 class Calc {
 public:
     // Inputs, written by the window's handlers.

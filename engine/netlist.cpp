@@ -31,10 +31,14 @@ std::array<std::string_view, 8> nodes(PadKind k, Ports p)
 
 } // namespace
 
-std::string netlist(const std::vector<PadResult>& pads, Ports p, std::string_view title)
+std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
 {
-    std::string out = "* ";
-    out.append(title).append("\n");
+    const Ports p = q.ports;
+    std::string out = "* Velkor pads as built: ";
+    if (q.db)
+        out += number(*q.db) + " dB, ";
+    out += number(p.zin) + " to " + number(p.zout) + " ohms, " + std::string(seriesname(q.series)) +
+           (q.pairs ? " parts and pairs\n" : " parts\n");
     for (const PadResult& pad : pads) {
         const std::string name(padname(pad.kind));
         const auto n = nodes(pad.kind, p);

@@ -4,7 +4,6 @@
 #include "pads.h"
 
 #include <string>
-#include <string_view>
 
 namespace velkor {
 
@@ -13,7 +12,7 @@ namespace velkor {
 /// test bench for each (a 1 V source behind zin ohms, the pad, a load of
 /// zout ohms), and a control block after which `ngspice -b` prints
 /// "<pad>_attenuation_db = ..." and "<pad>_input_ohm = ..." for each pad.
-/// `title` becomes the first line, a comment.
-std::string netlist(const std::vector<PadResult>& pads, Ports p, std::string_view title);
+/// The first line, a comment, names the request.
+std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads);
 
 } // namespace velkor

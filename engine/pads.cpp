@@ -81,10 +81,14 @@ Solution solve(const Topology& top, const Values& r, Node driven, double volts, 
     return s;
 }
 
+// Node voltages carry rounding errors of a few parts in 10^16, so a
+// reflection below this is a perfect match worked out inexactly.
+constexpr double roundingnoise = 1e-12;
+
 double reflection(double r, double z)
 {
     const double rho = std::fabs((r - z) / (r + z));
-    return rho == 0 ? perfectmatch : rho;
+    return rho < roundingnoise ? perfectmatch : rho;
 }
 
 double vswr(double rho) { return (1 + rho) / (1 - rho); }

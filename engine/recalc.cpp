@@ -105,8 +105,11 @@ Triple floored(Triple p)
     return p;
 }
 
-void show(Captions& out, const Evaluation& e)
+} // namespace
+
+Captions captionsof(const Evaluation& e)
 {
+    Captions out;
     const auto at = [&out](Field f, std::size_t offset = 0) -> std::string& {
         return out[static_cast<std::size_t>(f) + offset];
     };
@@ -126,9 +129,8 @@ void show(Captions& out, const Evaluation& e)
     at(Field::VSWRT) = "VSWR " + Calc::tidyvswr(e.t.vswr);
     at(Field::TrueAttenT) = "Attenuation " + Calc::tidydb(e.t.atten);
     at(Field::TrueAttenP) = "Attenuation " + Calc::tidydb(e.pi.atten);
+    return out;
 }
-
-} // namespace
 
 Design Calc::design(double k, double z)
 {
@@ -184,7 +186,7 @@ bool Calc::recalc()
     const std::optional<Evaluation> e = evaluate();
     if (!e)
         return false;
-    show(captions, *e);
+    captions = captionsof(*e);
     std::tie(r1p, r2p, r3p) = std::tuple(e->pi.preferred[0], e->pi.preferred[1], e->pi.preferred[2]);
     std::tie(r1t, r2t, r3t) = std::tuple(e->t.preferred[0], e->t.preferred[1], e->t.preferred[2]);
     rhop = e->pi.rho;

@@ -14,7 +14,9 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-std::string line(std::string_view what, std::string_view value, std::string_view unit = {})
+} // namespace
+
+std::string summaryline(std::string_view what, std::string_view value, std::string_view unit)
 {
     std::string out(what);
     out += ": ";
@@ -24,14 +26,21 @@ std::string line(std::string_view what, std::string_view value, std::string_view
     return out;
 }
 
-} // namespace
+std::string summaryinputs(const Inputs& in)
+{
+    std::string out = summaryline("Attenuation", signtext(in.atten), " dB");
+    out += summaryline("Input power", signtext(in.pwr), " W");
+    out += summaryline("System impedance", signtext(in.sysz), " ohms");
+    if (in.zout)
+        out += summaryline("Output impedance", signtext(*in.zout), " ohms");
+    return out + summaryline("Series", seriesname(in.series));
+}
 
 std::string summary(const Inputs& in, const Captions& captions)
 {
-    std::string out = line("Attenuation", signtext(in.atten), " dB") + line("Input power", signtext(in.pwr), " W") +
-                      line("System impedance", signtext(in.sysz), " ohms") + line("Series", seriesname(in.series));
+    std::string out = summaryinputs(in);
     for (std::size_t i = 0; i < fieldcount; ++i)
-        out += line(fielddescription(static_cast<Field>(i)), captions[i]);
+        out += summaryline(fielddescription(static_cast<Field>(i)), captions[i]);
     return out;
 }
 

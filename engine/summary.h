@@ -4,6 +4,7 @@
 #include "fields.h"
 #include "series.h"
 
+#include <optional>
 #include <string>
 
 namespace velkor {
@@ -14,9 +15,17 @@ struct Inputs {
     double pwr = 0;     ///< W
     double sysz = 0;    ///< ohms
     Series series = Series::E12;
+    std::optional<double> zout;   ///< ohms: an output side other than sysz, listed after it
 };
 
-/// One line per item, each ended by a line feed: the four inputs, then every
+/// One line per item, each ended by a line feed: "what: value".
+std::string summaryline(std::string_view what, std::string_view value, std::string_view unit = {});
+
+/// The inputs, one line each: attenuation, power, impedance, the output
+/// impedance where given, series.
+std::string summaryinputs(const Inputs& in);
+
+/// One line per item, each ended by a line feed: the inputs, then every
 /// result field as "what it is: caption" in field order, the captions
 /// without their padding blanks ("Pi R2 preferred value: 39R").
 std::string summary(const Inputs& in, const Captions& captions);

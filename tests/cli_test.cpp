@@ -20,12 +20,14 @@ namespace {
 
 using velkor::cli::readimpedance;
 
+using Texts = std::vector<std::string>;
+
 struct Result {
     int status;
     std::string out, err;
 };
 
-Result cli(std::vector<std::string> args)
+Result cli(Texts args)
 {
     std::ostringstream out, err;
     const int status = velkor::cli::run(args, out, err);
@@ -64,9 +66,31 @@ double num(const std::string& text)
     return v;
 }
 
+
+// A CSV table as rows of cells, found by column name.
+struct Table {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    const std::string& at(std::size_t row, const std::string& column) const
+    {
+        const auto c = std::find(header.begin(), header.end(), column) - header.begin();
+        return rows.at(row).at(static_cast<std::size_t>(c));
+    }
+};
+
+Table csv(const Texts& args)
+{
+    const Result r = cli(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    Table t;
+    for (const std::string& line : split(r.out, '\n'))
+        (t.header.empty() ? t.header : t.rows.emplace_back()) = split(line, ',');
+    return t;
+}
+
 // Published 50-ohm tables: Pi shunt and series, T series and shunt, ohms.
-struct Table { double db, pishunt, piseries, tseries, tshunt; };
-constexpr Table published[] = {
+struct Published { double db, pishunt, piseries, tseries, tshunt; };
+constexpr Published published[] = {
     {1, 869.55, 5.77, 2.88, 433.34},
     {2, 436.21, 11.61, 5.73, 215.24},
     {3, 292.40, 17.61, 8.55, 141.93},
@@ -74,32 +98,30 @@ constexpr Table published[] = {
 
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
-    const Result r = cli({"-f", "csv", "1:3:1"});
-    const std::vector<std::string> lines = split(r.out, '\n');
-    ASSERT_EQ(lines.size(), 4u);
-    const std::string pad = "theoretical_ohm_1,theoretical_ohm_2,theoretical_ohm_3,"
-                            "theoretical_power_w_1,theoretical_power_w_2,theoretical_power_w_3,"
-                            "preferred_ohm_1,preferred_ohm_2,preferred_ohm_3,"
-                            "codes_1,codes_2,codes_3,attenuation_db,vswr,return_loss_db,"
-                            "power_w_1,power_w_2,power_w_3";
-    std::string header = "attenuation_db,power_w,impedance_ohm,series";
-    for (const char* p : {",pi_", ",t_"})
-        for (const std::string& column : split(pad, ','))
-            header += p + column;
-    EXPECT_EQ(lines[0], header);
+    const Table t = csv({"-f", "csv", "1:3:1"});
+    const std::string first = "attenuation_db,power_w,impedance_ohm,output_impedance_ohm,series,"
+                              "tolerance,pi_theoretical_ohm_1,";
+    std::string header;
+    for (const std::string& column : t.header)
+        header += column + ",";
+    EXPECT_EQ(header.substr(0, first.size()), first);
+    for (const char* column : {",pi_worst_case_attenuation_db_2,pi_worst_case_vswr,", ",t_codes_3,",
+                               ",bridged_t_codes_4,", ",bridged_t_worst_case_power_w_4,"})
+        EXPECT_NE(("," + header).find(column), std::string::npos) << column;
+    ASSERT_EQ(t.rows.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
-        const std::vector<std::string> cells = split(lines[i + 1], ',');
-        ASSERT_EQ(cells.size(), 40u);
-        EXPECT_EQ(cells[0], std::to_string(i + 1));
-        EXPECT_EQ(cells[3], "E12");
-        EXPECT_NEAR(num(cells[4]), published[i].pishunt, 0.005);
-        EXPECT_NEAR(num(cells[5]), published[i].piseries, 0.005);
-        EXPECT_NEAR(num(cells[22]), published[i].tseries, 0.005);
-        EXPECT_NEAR(num(cells[23]), published[i].tshunt, 0.005);
+        EXPECT_EQ(t.rows[i].size(), t.header.size());
+        EXPECT_EQ(t.at(i, "attenuation_db"), std::to_string(i + 1));
+        EXPECT_EQ(t.at(i, "tolerance"), "0.1");   // E12's own
+        EXPECT_NEAR(num(t.at(i, "pi_theoretical_ohm_1")), published[i].pishunt, 0.005);
+        EXPECT_NEAR(num(t.at(i, "pi_theoretical_ohm_2")), published[i].piseries, 0.005);
+        EXPECT_NEAR(num(t.at(i, "t_theoretical_ohm_1")), published[i].tseries, 0.005);
+        EXPECT_NEAR(num(t.at(i, "t_theoretical_ohm_2")), published[i].tshunt, 0.005);
     }
     // 1 dB in E12: Pi 820, 5.6, 820 (codes without padding), T 2.7, 470, 2.7.
-    EXPECT_NE(lines[1].find(",820,5.6,820,820R,5R6,820R,"), std::string::npos);
-    EXPECT_NE(lines[1].find(",2.7,470,2.7,2R7,470R,2R7,"), std::string::npos);
+    EXPECT_EQ(t.at(0, "pi_preferred_ohm_1"), "820");
+    EXPECT_EQ(t.at(0, "pi_codes_2"), "5R6");
+    EXPECT_EQ(t.at(0, "t_codes_2"), "470R");
 }
 
 // 10 dB, 1 W, 50 ohms, E12 by hand. Pi of 100, 68, 100 loaded by 50:
@@ -110,8 +132,9 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
 {
     const Result r = cli({"-f", "json", "10"});
     ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.substr(0, 79), "[\n  {\"attenuation_db\": 10, \"power_w\": 1, "
-                                   "\"impedance_ohm\": 50, \"series\": \"E12\", ");
+    const std::string start = "[\n  {\"attenuation_db\": 10, \"power_w\": 1, \"impedance_ohm\": 50, "
+                              "\"output_impedance_ohm\": 50, \"series\": \"E12\", \"tolerance\": 0.1, ";
+    EXPECT_EQ(r.out.substr(0, start.size()), start);
     const auto all = nlohmann::ordered_json::parse(r.out);
     ASSERT_EQ(all.size(), 1u);
     const auto& o = all[0];
@@ -119,7 +142,7 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     for (const auto& [key, value] : o["pi"].items())
         keys += key + " ";
     EXPECT_EQ(keys, "theoretical_ohm theoretical_power_w preferred_ohm codes attenuation_db vswr "
-                    "return_loss_db power_w ");
+                    "return_loss_db power_w output_return_loss_db insertion_loss_db worst_case ");
     EXPECT_NEAR(o["pi"]["theoretical_ohm"][0], 96.2475, 1e-4);
     EXPECT_NEAR(o["pi"]["theoretical_ohm"][1], 71.1512, 1e-4);
     EXPECT_NEAR(o["pi"]["theoretical_power_w"][2], 0.0519494, 1e-7);   // 0.1 W out: not floored
@@ -142,7 +165,6 @@ TEST(Json, PerfectMatchIs120dB)
     EXPECT_NEAR(o["t"]["vswr"], 1, 3e-6);   // from the same stand-in reflection of 1e-6
 }
 
-using Texts = std::vector<std::string>;
 struct Notation { const char* name; Texts args; std::string column; Texts values; };
 class Notations : public testing::TestWithParam<Notation> {};
 

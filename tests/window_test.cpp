@@ -3,6 +3,7 @@
 // reader and the clipboard get. (The handlers' fuzz corpus, replayed as a
 // test of its own, covers hostile text in every box.)
 
+#include "app.h"
 #include "calc.h"
 #include "copyresults.h"
 #include "drawing.h"
@@ -12,6 +13,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <sstream>
 #include <tuple>
 
 using velkor::Series;
@@ -412,8 +414,16 @@ void Form1Test::resultsReadAndCopied()
     QVERIFY(w.results().contains(QStringLiteral("\nSeries: E24\n")));
     const QList<QAction*> menu = w.centralWidget()->actions();   // the client area's context menu
     QCOMPARE(w.centralWidget()->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QCOMPARE(menu.size(), 1);
-    QCOMPARE(menu.front()->text(), QStringLiteral("Copy results"));
+    QStringList commands;
+    for (const QAction* a : menu)
+        commands << a->text();
+    QCOMPARE(commands, QStringList({"Copy results", "Copy SPICE netlist"}));
+    // The netlist the command line writes for the values on display.
+    find(w, "Text1")->setText(QStringLiteral("10"));
+    menu.back()->trigger();
+    std::ostringstream cli, err;
+    velkor::cli::run({"-f", "spice", "-s", "E24", "10"}, cli, err);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(cli.str()));
 }
 
 QTEST_MAIN(Form1Test)

@@ -3,6 +3,7 @@
 #include "drawing.h"
 #include "fields.h"
 #include "inputs.h"
+#include "netlist.h"
 #include "numtext.h"
 #include "velkorconfig.h"
 
@@ -34,6 +35,7 @@ constexpr quint32 helpcolour = quint32(qBlue(colour::window)) << 16 | quint32(qG
 constexpr const char* helpfile = "Velkor.hlp";
 constexpr const char* abouttext = "Velkor version " VELKOR_VERSION "\n\ntamsel@example.com";
 constexpr const char* copytext = "Copy results";
+constexpr const char* copyspicetext = "Copy SPICE netlist";
 
 // Font sizes in points, drawn at 96 logical dots per inch.
 constexpr double normalpoints = 9.75;
@@ -158,6 +160,9 @@ void Form1::buildclient()
     copyresults->setObjectName(QStringLiteral("copyresults"));
     copyresults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     client->addAction(copyresults);
+    copyspice = new QAction(QString::fromLatin1(copyspicetext), this);
+    copyspice->setObjectName(QStringLiteral("copyspice"));
+    client->addAction(copyspice);
     client->setContextMenuPolicy(Qt::ActionsContextMenu);
     addAction(copyresults);   // the shortcut works anywhere in the window
 
@@ -244,6 +249,7 @@ void Form1::connecthandlers()
     connect(helpinfo, &QAction::triggered, this, &Form1::helpinfo_Click);
     connect(Quit, &QAction::triggered, this, &Form1::Quit_Click);
     connect(copyresults, &QAction::triggered, this, &Form1::copyresults_Click);
+    connect(copyspice, &QAction::triggered, this, &Form1::copyspice_Click);
 }
 
 void Form1::recalc()
@@ -251,7 +257,7 @@ void Form1::recalc()
     ++recalcs_;
     if (!calc_.recalc())
         return;   // nothing finite to show: the previous results stay
-    shown_ = {calc_.atten, calc_.pwr, calc_.sysz, series_};
+    shown_ = {calc_.atten, calc_.pwr, calc_.sysz, series_, std::nullopt};
     for (std::size_t i = 0; i < fieldcount; ++i) {
         const std::string& c = calc_.captions[i];
         fields_[i]->setCaption(QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size())));
@@ -362,6 +368,19 @@ void Form1::helpinfo_Click()
 void Form1::copyresults_Click()
 {
     QGuiApplication::clipboard()->setText(results());
+}
+
+void Form1::copyspice_Click()
+{
+    QGuiApplication::clipboard()->setText(spicenetlist());
+}
+
+QString Form1::spicenetlist() const
+{
+    const PadRequest q{shown_.atten, shown_.pwr, {shown_.sysz, shown_.sysz}, shown_.series,
+                       seriestolerance(shown_.series)};
+    const std::optional<std::vector<PadResult>> pads = evaluatepads(q);
+    return pads ? QString::fromStdString(netlist(q, *pads)) : QString();
 }
 
 QString Form1::results() const

@@ -34,6 +34,9 @@ public:
     /// The results on display as plain text, as "Copy results" puts them on
     /// the clipboard.
     QString results() const;
+    /// The pads on display (Pi, T and bridged-T as built) as a SPICE netlist,
+    /// as "Copy SPICE netlist" puts it on the clipboard.
+    QString spicenetlist() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,6 +68,7 @@ private:
     void helpinfo_Click();
     void Quit_Click();
     void copyresults_Click();
+    void copyspice_Click();
     void openmenus();
 
     Calc calc_;
@@ -85,6 +89,7 @@ private:
     QAction* helpinfo = nullptr;
     QMenu* help = nullptr;
     QAction* copyresults = nullptr;
+    QAction* copyspice = nullptr;
     std::array<AnchoredLabel*, fieldcount> fields_{};
 };
 

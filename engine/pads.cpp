@@ -186,13 +186,14 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
     Response a{};
     const Solution f = forward(a, top, r, p, pwr);
     const double vin = f.v[in];
-    const double input = vin / f.current;
+    a.inputohm = vin / f.current;
     // Driven from the output, the input loaded by zin.
     const Solution back = solve(top, r, out, 1, p.zin);
-    a.outrho = reflection(1 / back.current, p.zout);
+    a.outputohm = 1 / back.current;
+    a.outrho = reflection(a.outputohm, p.zout);
     a.outreturnloss = -20 * std::log10(a.outrho);
     // A source of zin ohms sees the input resistance; S21 = 2 (Vout / Es) sqrt(zin / zout).
-    const double s21 = 2 * input / (input + p.zin) * (f.v[out] / vin) * std::sqrt(p.zin / p.zout);
+    const double s21 = 2 * a.inputohm / (a.inputohm + p.zin) * (f.v[out] / vin) * std::sqrt(p.zin / p.zout);
     a.insertionloss = -20 * std::log10(s21);
     return a;
 }

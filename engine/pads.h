@@ -45,6 +45,8 @@ struct Response {
     double outrho;          ///< output reflection against zout, input loaded by zin
     double outreturnloss;   ///< output return loss, dB, positive
     double insertionloss;   ///< -20 log10 |S21| with port impedances zin and zout, dB
+    double inputohm;        ///< input resistance, output loaded by zout
+    double outputohm;       ///< output resistance, input loaded by zin
     Values power;           ///< W in each resistor
 };
 Response analyse(PadKind k, const Values& r, Ports p, double pwr);

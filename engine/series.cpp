@@ -28,8 +28,8 @@ constexpr std::array<Entries, 6> series = {{
 
 // IEC 60063's E192 in hundredths. It departs from the rounded geometric
 // series at one entry: 920 where 10^(185/192) gives 919. E96 and E48 take
-// every second and fourth entry. (E24 is not a subset: its 1.1 and 1.3 are
-// no E192 entries.)
+// every second and fourth entry. (E24 is not a subset: its 2.7, 3.0, 3.3 and
+// others are no E192 entries.)
 constexpr std::array<int, 192> e192 = {
     100, 101, 102, 104, 105, 106, 107, 109, 110, 111, 113, 114, 115, 117, 118, 120, 121, 123, 124, 126,
     127, 129, 130, 132, 133, 135, 137, 138, 140, 142, 143, 145, 147, 149, 150, 152, 154, 156, 158, 160,

@@ -200,7 +200,15 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"EndBetweenSteps", {"-f", "csv", "1:2.9:.5"}, "attenuation_db",
              {"1", "1.5", "2", "2.5"}},
     Notation{"SeriesAnyCase", {"-f", "csv", "-s", "e24", "6"}, "pi_codes_2", {"36R"}},
-    Notation{"E6", {"-f", "CSV", "--series", "E6", "6"}, "t_codes_2", {"68R"}}),
+    Notation{"E6", {"-f", "CSV", "--series", "E6", "6"}, "t_codes_2", {"68R"}},
+    Notation{"E96Codes", {"-f", "csv", "-s", "E96", "6"}, "pi_codes_2", {"37R4"}},
+    Notation{"GigaWatts", {"-f", "csv", "-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},
+    // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
+    Notation{"DbmBetweenTens", {"-f", "csv", "-p", "33dBm", "6"}, "power_w", {"1.9952623149688795"}},
+    Notation{"TolerancePercent", {"-f", "csv", "-t", "1%", "6"}, "tolerance", {"0.01"}},
+    Notation{"ToleranceZero", {"-f", "csv", "--tolerance", "0", "6"}, "tolerance", {"0"}},
+    Notation{"Pairs", {"-f", "csv", "--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
+    Notation{"LPadBeside", {"-f", "csv", "--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
     rowname);
 
 TEST(Notations, LongRangeStepsInDecimals)
@@ -265,8 +273,51 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
     Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
-    Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"}),
+    Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
+    Refusal{"TooManyDigits", {"1:1.00000000000000000000000000000000000001:1"}, 2, "too many digits"},
+    Refusal{"ZeroWithExponent", {"0e-40:2:1"}, 1, "for 0 dB"},
+    Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
+    Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},
+    Refusal{"BadZout", {"--zout", "x", "6"}, 2, "--zout 'x'"},
+    Refusal{"ZeroZout", {"--zout", "0", "6"}, 1, "--zout '0'"},
+    Refusal{"AtTheMinimum", {"--zin", "75", "--zout", "50", "5.7"}, 1, "minimum of 5.7195 dB"},
+    Refusal{"SpiceOneValue", {"-f", "spice", "6", "10"}, 2, "one DB value"},
+    Refusal{"NoDbBetweenEqual", {"--zout", "50"}, 2, "DB is required"}),
     rowname);
+
+TEST(Text, OutputImpedanceFollowsSystemImpedance)
+{
+    const std::vector<std::string> lines = split(cli({"10", "--zout", "75"}).out, '\n');
+    EXPECT_EQ(lines.at(2), "System impedance: 50 ohms");
+    EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
+    EXPECT_EQ(lines.at(4), "Series: E12");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
+}
+
+TEST(Text, EverythingAfterCopyResults)
+{
+    const std::string out = cli({"6", "--all"}).out;
+    EXPECT_EQ(out.substr(0, std::string(sixdbresults).size()), sixdbresults);
+    EXPECT_NE(out.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
+    EXPECT_NE(out.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
+}
+
+TEST(Json, LPadAloneBetweenUnequalImpedances)
+{
+    const auto all = nlohmann::json::parse(cli({"--zin", "600", "--zout", "50", "-f", "json"}).out);
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_FALSE(all[0].contains("attenuation_db"));
+    EXPECT_FALSE(all[0].contains("pi"));
+    EXPECT_NEAR(all[0]["minimum_attenuation_db"], 16.63, 0.005);
+    EXPECT_NEAR(all[0]["l_pad"]["theoretical_ohm"][0], 574.5, 0.05);
+    EXPECT_NEAR(all[0]["l_pad"]["theoretical_ohm"][1], 52.2, 0.05);
+}
+
+TEST(Ranges, CountAgainstTheLimit)
+{
+    EXPECT_EQ(velkor::cli::readdb("0:8:2", 5).values.size(), 5u);
+    EXPECT_EQ(velkor::cli::readdb("0:10:2", 5).error, "more than 5 values");
+}
 
 TEST(Help, ExamplesAndExitStatusOnStdout)
 {

@@ -1,0 +1,319 @@
+// Pads between any impedances: published and hand-worked references, the
+// invariants every design must meet, the worst case against a dense sample,
+// the longer series against IEC 60063, pairs against a brute-force search,
+// and the netlists run in ngspice.
+
+#include "calc.h"
+#include "netlist.h"
+#include "pads.h"
+#include "parts.h"
+
+#include "rows.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+using velkor::PadKind;
+using velkor::Ports;
+using velkor::Series;
+using velkor::Values;
+
+struct Reference { const char* name; PadKind kind; double db, zin, zout; Values ohms; double tol; };
+class Designs : public testing::TestWithParam<Reference> {};
+
+TEST_P(Designs, MatchPublishedValues)
+{
+    const Reference& r = GetParam();
+    const std::optional<Values> got = velkor::design(r.kind, r.db, {r.zin, r.zout});
+    ASSERT_TRUE(got);
+    ASSERT_EQ(got->size(), r.ohms.size());
+    for (std::size_t i = 0; i < r.ohms.size(); ++i)
+        EXPECT_NEAR((*got)[i], r.ohms[i], r.tol) << "resistor " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
+    Reference{"Pi10dB75To50", PadKind::pi, 10, 75, 50, {207.43, 87.14, 77.11}, 0.005},
+    Reference{"T10dB75To50", PadKind::t, 10, 75, 50, {48.63, 43.03, 18.08}, 0.005},
+    Reference{"LPad75To50", PadKind::lpad, 0, 75, 50, {43.30, 86.60}, 0.005},
+    Reference{"LPad50To75", PadKind::lpad, 0, 50, 75, {43.30, 86.60}, 0.005},
+    Reference{"LPad600To50Handbook", PadKind::lpad, 0, 600, 50, {574.5, 52.2}, 0.05},
+    Reference{"BridgedT10dB", PadKind::bridgedt, 10, 50, 50, {50, 50, 108.11, 23.12}, 0.005}),
+    rowname);
+
+struct Absent { const char* name; PadKind kind; double db, zin, zout; };
+class NoDesign : public testing::TestWithParam<Absent> {};
+
+TEST_P(NoDesign, IsRefused)
+{
+    const Absent& a = GetParam();
+    EXPECT_FALSE(velkor::design(a.kind, a.db, {a.zin, a.zout}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, NoDesign, testing::Values(
+    Absent{"PiAtMinimum", PadKind::pi, 5.719475, 75, 50},
+    Absent{"TBelowMinimum", PadKind::t, 5, 75, 50},
+    Absent{"PiAtZero", PadKind::pi, 0, 50, 50},
+    Absent{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50},
+    Absent{"BridgedTAtZero", PadKind::bridgedt, 0, 50, 50},
+    Absent{"LPadEqual", PadKind::lpad, 0, 50, 50}),
+    rowname);
+
+TEST(Minimum, AttenuationBetweenUnequalImpedances)
+{
+    EXPECT_NEAR(velkor::minimumattenuation({75, 50}), 5.7195, 5e-5);
+    EXPECT_NEAR(velkor::minimumattenuation({50, 600}), 16.63, 0.005);   // the handbook's
+    EXPECT_EQ(velkor::minimumattenuation({50, 50}), 0);
+}
+
+// Pi of 100, 68, 100 ohms at 50 ohms by hand: 100 || 50 = 33.33, plus 68 is
+// 101.33, so the voltage ratio is 3.04; the input 100 || 101.33 = 50.331
+// gives S21 = 2 (50.331 / 100.331) / 3.04.
+TEST(AsBuilt, PiOfPreferredValuesAtFivePercent)
+{
+    const Values pi{100, 68, 100};
+    const velkor::Response r = velkor::analyse(PadKind::pi, pi, {50, 50}, 1);
+    EXPECT_NEAR(r.atten, 20 * std::log10(3.04), 1e-9);
+    EXPECT_NEAR(r.inputohm, 1 / (1 / 100.0 + 1 / (68 + 100.0 / 3)), 1e-9);
+    EXPECT_NEAR(r.insertionloss, -20 * std::log10(2 * r.inputohm / (r.inputohm + 50) / 3.04), 1e-9);
+    EXPECT_NEAR(r.insertionloss, 9.63, 0.005);
+    EXPECT_NEAR(r.power[0], 0.5, 1e-12);   // 1 W into 50 ohms is 7.07 V across 100 ohms
+    const velkor::WorstCase w = velkor::worstcase(PadKind::pi, pi, {50, 50}, 1, 0.05);
+    EXPECT_NEAR(w.attenlow, 9.27, 0.005);
+    EXPECT_NEAR(w.attenhigh, 10.05, 0.005);
+    EXPECT_GT(w.returnloss, 32.0);
+    EXPECT_LT(w.returnloss, 32.1);
+}
+
+// Every design, analysed as designed, has exactly its attenuation (the
+// L-pad its minimum) and presents zin and zout at its ports.
+TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
+{
+    const Ports ports[] = {{50, 50}, {75, 50}, {50, 75}, {600, 50}, {1e-3, 1e6}};
+    for (const Ports p : ports)
+        for (PadKind k : {PadKind::pi, PadKind::t, PadKind::bridgedt, PadKind::lpad})
+            for (double db = 0.1; db < 120; db *= 1.9) {
+                const std::optional<Values> r = velkor::design(k, db, p);
+                if (!r)
+                    continue;
+                const velkor::Response a = velkor::analyse(k, *r, p, 1);
+                const double want = k == PadKind::lpad ? velkor::minimumattenuation(p) : db;
+                const std::string at = std::string(velkor::padname(k)) + " " + std::to_string(db);
+                EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
+                EXPECT_NEAR(a.inputohm / p.zin, 1, 1e-9) << at;
+                EXPECT_NEAR(a.outputohm / p.zout, 1, 1e-9) << at;
+            }
+}
+
+TEST(Invariants, EqualImpedancesAgreeWithTheWindow)
+{
+    for (double db = 0.1; db < 120; db *= 1.3) {
+        const velkor::Design w = velkor::Calc::design(std::pow(10.0, db / 20), 50);
+        const Values pi = *velkor::design(PadKind::pi, db, {50, 50});
+        const Values t = *velkor::design(PadKind::t, db, {50, 50});
+        const Values window[] = {{w.r1p, w.r2p, w.r3p}, {w.r1t, w.r2t, w.r3t}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(pi[i] / window[0][i], 1, 1e-9) << db;
+            EXPECT_NEAR(t[i] / window[1][i], 1, 1e-9) << db;
+        }
+    }
+}
+
+TEST(WorstCase, AtNoToleranceIsTheNominal)
+{
+    const Values t{27, 33, 27};
+    const velkor::Response a = velkor::analyse(PadKind::t, t, {50, 50}, 2);
+    const velkor::WorstCase w = velkor::worstcase(PadKind::t, t, {50, 50}, 2, 0);
+    EXPECT_EQ(w.attenlow, a.atten);
+    EXPECT_EQ(w.attenhigh, a.atten);
+    EXPECT_EQ(w.vswr, a.vswr);
+    EXPECT_EQ(w.returnloss, a.returnloss);
+    EXPECT_EQ(w.power, a.power);
+}
+
+// No point inside the tolerance box is worse than its corners.
+TEST(WorstCase, CornersBoundADenseSample)
+{
+    struct Case { PadKind kind; Ports ports; double db; };
+    const Case cases[] = {{PadKind::pi, {50, 50}, 10}, {PadKind::t, {75, 50}, 12},
+                          {PadKind::bridgedt, {50, 50}, 6}, {PadKind::lpad, {600, 50}, 0}};
+    std::mt19937_64 gen(20261206);
+    std::uniform_real_distribution<double> within(-1, 1);
+    constexpr double tolerance = 0.1;
+    for (const Case& c : cases) {
+        const Values r = *velkor::design(c.kind, c.db, c.ports);
+        const velkor::WorstCase w = velkor::worstcase(c.kind, r, c.ports, 1, tolerance);
+        Values point(r.size());
+        for (int n = 0; n < 20000; ++n) {
+            for (std::size_t i = 0; i < r.size(); ++i)
+                point[i] = r[i] * (1 + tolerance * within(gen));
+            const velkor::Response a = velkor::analyse(c.kind, point, c.ports, 1);
+            ASSERT_GE(a.atten, w.attenlow - 0.001) << velkor::padname(c.kind);
+            ASSERT_LE(a.atten, w.attenhigh + 0.001) << velkor::padname(c.kind);
+            ASSERT_LE(a.rho, w.rho + 1e-6) << velkor::padname(c.kind);
+        }
+    }
+}
+
+// IEC 60063: E192 is the geometric series 10^(i/192) rounded to three
+// digits except 920 (not 919); E96 and E48 take every second and fourth.
+TEST(Series, LongSeriesFollowTheStandard)
+{
+    const std::span<const double> e192 = velkor::seriestable(Series::E192);
+    ASSERT_EQ(e192.size(), 194u);   // 0, 192 entries, 10
+    for (int i = 0; i < 192; ++i) {
+        const double formula = std::round(100 * std::pow(10.0, i / 192.0)) / 100;
+        EXPECT_EQ(e192[static_cast<std::size_t>(i + 1)], i == 185 ? 9.2 : formula) << i;
+    }
+    for (auto [s, stride] : {std::pair{Series::E96, 2}, std::pair{Series::E48, 4}})
+        for (int i = 0; i < 192 / stride; ++i)
+            EXPECT_EQ(velkor::seriestable(s)[static_cast<std::size_t>(i + 1)],
+                      e192[static_cast<std::size_t>(i * stride + 1)]);
+    EXPECT_EQ(std::count(e192.begin(), e192.end(), 2.7), 0);   // E24's 2.7 is no E192 value
+    EXPECT_EQ(velkor::seriestolerance(Series::E192), 0.005);
+}
+
+struct Coded { const char* name; double ohms; int digits; const char* code; };
+class Codes : public testing::TestWithParam<Coded> {};
+
+TEST_P(Codes, LetterAtTheDecimalPoint)
+{
+    EXPECT_EQ(velkor::partcode(GetParam().ohms, GetParam().digits), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeDigits, Codes, testing::Values(
+    Coded{"Tenths", 0.499, 3, "R499"}, Coded{"Units", 4.99, 3, "4R99"}, Coded{"Tens", 49.9, 3, "49R9"},
+    Coded{"Hundreds", 499, 3, "499R"}, Coded{"Kilo", 4990, 3, "4k99"}, Coded{"KiloTens", 49.9e3, 3, "49k9"},
+    Coded{"KiloHundreds", 499e3, 3, "499k"}, Coded{"Mega", 4.99e6, 3, "4M99"},
+    Coded{"RoundOne", 1, 3, "1R00"}, Coded{"RoundTen", 10, 3, "10R0"}, Coded{"RoundHundred", 100, 3, "100R"},
+    Coded{"Hundredths", 0.0499, 3, "R0499"}, Coded{"Beyond", 4.99e-4, 3, "4.99E-04"},
+    Coded{"TwoDigitsHundreds", 470, 2, "470R"}, Coded{"TwoDigitsKiloOne", 1000, 2, "1k0"}),
+    rowname);
+
+// The window's codes and the general ones agree wherever the window goes.
+TEST(Codes, TwoDigitCodesAreTheWindowsOwn)
+{
+    for (Series s : {Series::E6, Series::E12, Series::E24}) {
+        velkor::Calc c;
+        c.loadseries(s);
+        for (double x = 1.05e-5; x < 1e17; x *= 1.09) {
+            const double v = c.prefvalue(x);
+            const std::string code = c.rescode(v);
+            EXPECT_EQ(velkor::partcode(v, 2), code.substr(code.find_first_not_of(' '))) << x;
+        }
+    }
+}
+
+TEST(Rounding, LongSeriesTieGoesUp)
+{
+    const auto pick = [](double r) { return velkor::nearestpick(r, velkor::seriestable(Series::E96)).value; };
+    EXPECT_EQ(pick(1.015), 1.02);   // half-way between 1.00 and 1.02, in binary just above
+    EXPECT_EQ(pick(9.87), 9.76);
+    EXPECT_EQ(pick(9.9), 10);
+    EXPECT_EQ(pick(49.9), 49.9);
+}
+
+// The closest part or pair by a plain search over every pair of parts, with
+// the tie rules spelt out.
+velkor::Part bruteforce(double rr, Series s)
+{
+    std::vector<double> pool;
+    const std::span<const double> t = velkor::seriestable(s);
+    const int dec = static_cast<int>(std::floor(std::log10(rr)));
+    for (int d = dec - 3; d <= dec + 3; ++d)
+        for (std::size_t k = 1; k + 1 < t.size(); ++k)
+            pool.push_back(std::stod(std::to_string(t[k]) + "e" + std::to_string(d)));
+    struct Best { double v, err; int parts; bool parallel; double larger, smaller; };
+    Best best{0, INFINITY, 0, false, 0, 0};
+    const auto consider = [&](double v, int parts, bool parallel, double a, double b) {
+        const double err = std::fabs(v - rr) / rr;
+        const bool tie = std::fabs(err - best.err) <= 1e-12;
+        const bool wins = tie ? std::tuple(parts, parallel, std::fabs(a - rr)) <
+                                    std::tuple(best.parts, best.parallel, std::fabs(best.larger - rr))
+                              : err < best.err;
+        if (wins)
+            best = {v, err, parts, parallel, a, b};
+    };
+    for (double a : pool) {
+        consider(a, 1, false, a, 0);
+        for (double b : pool)
+            if (b <= a) {
+                consider(a + b, 2, false, a, b);
+                consider(a * b / (a + b), 2, true, a, b);
+            }
+    }
+    const int digits = velkor::seriesdigits(s);
+    std::string code = velkor::partcode(best.larger, digits);
+    if (best.parts == 2)
+        code += (best.parallel ? "||" : "+") + velkor::partcode(best.smaller, digits);
+    return {best.v, code};
+}
+
+TEST(Pairs, ClosestOfOneOrTwoParts)
+{
+    EXPECT_EQ(velkor::closestpart(150.476, Series::E12).code, "150R+R47");
+    EXPECT_EQ(velkor::closestpart(50, Series::E12).code, "100R||100R");
+    EXPECT_EQ(velkor::closestpart(4700, Series::E12).code, "4k7");   // one part beats an equal pair
+    std::mt19937_64 gen(7);
+    std::uniform_real_distribution<double> exp10(-1, 6);
+    for (Series s : {Series::E6, Series::E24}) {
+        for (int n = 0; n < 25; ++n) {
+            const double rr = std::pow(10.0, exp10(gen));
+            const velkor::Part want = bruteforce(rr, s);
+            const velkor::Part got = velkor::closestpart(rr, s);
+            EXPECT_EQ(got.code, want.code) << rr;
+            EXPECT_NEAR(got.ohms / want.ohms, 1, 1e-15) << rr;
+        }
+    }
+}
+
+// ngspice's own reading of each netlist agrees with the analysis.
+std::string ngspice(const std::string& netlist)
+{
+    const std::string file = testing::TempDir() + "velkor_pads.cir";
+    std::ofstream(file) << netlist;
+    std::string out;
+    if (FILE* p = popen(("ngspice -b " + file + " 2>&1").c_str(), "r")) {
+        char buf[512];
+        while (std::fgets(buf, sizeof buf, p))
+            out += buf;
+        pclose(p);
+    }
+    return out;
+}
+
+double printed(const std::string& out, const std::string& name)
+{
+    std::smatch m;
+    const std::regex line("\\n" + name + " = ([-+0-9.e]+)");
+    return std::regex_search(out, m, line) ? std::stod(m[1]) : NAN;
+}
+
+TEST(Spice, NgspiceAgreesWithTheAnalysis)
+{
+    const std::string six = ngspice(velkor::netlist(
+        {6, 1, {50, 50}, Series::E12, 0.1}, *velkor::evaluatepads({6, 1, {50, 50}, Series::E12, 0.1})));
+    EXPECT_NE(six.find("\npi_attenuation_db = 6.192603e+00"), std::string::npos) << six;
+    EXPECT_NE(six.find("\npi_input_ohm = 5.066225e+01"), std::string::npos) << six;
+    const velkor::PadRequest requests[] = {{10, 1, {75, 50}, Series::E96, 0.01},
+                                           {20, 1, {50, 50}, Series::E24, 0.05, true},
+                                           {std::nullopt, 1, {50, 600}, Series::E192, 0.005}};
+    for (const velkor::PadRequest& q : requests) {
+        const std::vector<velkor::PadResult> pads = *velkor::evaluatepads(q);
+        const std::string out = ngspice(velkor::netlist(q, pads));
+        for (const velkor::PadResult& p : pads) {
+            const std::string name(velkor::padname(p.kind));
+            EXPECT_NEAR(printed(out, name + "_attenuation_db") / p.built.atten, 1, 1e-6) << name;
+            EXPECT_NEAR(printed(out, name + "_input_ohm") / p.built.inputohm, 1, 1e-6) << name;
+        }
+    }
+}
+
+} // namespace

@@ -132,8 +132,9 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
 {
     const Result r = cli({"-f", "json", "10"});
     ASSERT_EQ(r.status, 0);
-    const std::string start = "[\n  {\"attenuation_db\": 10, \"power_w\": 1, \"impedance_ohm\": 50, "
-                              "\"output_impedance_ohm\": 50, \"series\": \"E12\", \"tolerance\": 0.1, ";
+    const std::string start = "[\n  {\"attenuation_db\": 10, \"power_w\": 1, "
+                              "\"impedance_ohm\": 50, \"output_impedance_ohm\": 50, "
+                              "\"series\": \"E12\", \"tolerance\": 0.1, ";
     EXPECT_EQ(r.out.substr(0, start.size()), start);
     const auto all = nlohmann::ordered_json::parse(r.out);
     ASSERT_EQ(all.size(), 1u);
@@ -204,11 +205,13 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"E96Codes", {"-f", "csv", "-s", "E96", "6"}, "pi_codes_2", {"37R4"}},
     Notation{"GigaWatts", {"-f", "csv", "-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},
     // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
-    Notation{"DbmBetweenTens", {"-f", "csv", "-p", "33dBm", "6"}, "power_w", {"1.9952623149688795"}},
+    Notation{"DbmBetweenTens", {"-f", "csv", "-p", "33dBm", "6"}, "power_w",
+             {"1.9952623149688795"}},
     Notation{"TolerancePercent", {"-f", "csv", "-t", "1%", "6"}, "tolerance", {"0.01"}},
     Notation{"ToleranceZero", {"-f", "csv", "--tolerance", "0", "6"}, "tolerance", {"0"}},
     Notation{"Pairs", {"-f", "csv", "--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
-    Notation{"LPadBeside", {"-f", "csv", "--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
+    Notation{"LPadBeside", {"-f", "csv", "--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2",
+             {"82R"}}),
     rowname);
 
 TEST(Notations, LongRangeStepsInDecimals)
@@ -274,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
-    Refusal{"TooManyDigits", {"1:1.00000000000000000000000000000000000001:1"}, 2, "too many digits"},
+    Refusal{"TooManyDigits", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
     Refusal{"ZeroWithExponent", {"0e-40:2:1"}, 1, "for 0 dB"},
     Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
     Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},

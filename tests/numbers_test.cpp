@@ -8,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <random>
 
 namespace {
 
@@ -43,19 +40,5 @@ INSTANTIATE_TEST_SUITE_P(Rule, SignText, testing::Values(
     Sign{"CarryIntoNextDecade", 999999999999999.9, " 1E+15"},
     Sign{"MinusInfinity", -INFINITY, "-inf"}),
     rowname);
-
-// Whatever its form, the text denotes the double rounded to 15 digits as
-// the C library rounds it.
-TEST(SignText, DenotesTheFifteenDigitValueAtEveryMagnitude)
-{
-    std::mt19937_64 gen(20261206);
-    std::uniform_real_distribution<double> exp10(-300, 300);
-    for (int i = 0; i < 100000; ++i) {
-        const double x = std::pow(10.0, exp10(gen)) * (i % 3 ? 1 : -1);
-        char c[40];
-        std::snprintf(c, sizeof c, "%.14e", x);
-        ASSERT_EQ(velkor::readnum(velkor::signtext(x)), std::strtod(c, nullptr)) << c;
-    }
-}
 
 } // namespace

@@ -26,6 +26,7 @@ using velkor::Ports;
 using velkor::Series;
 using velkor::Values;
 
+// Each design against published or hand-worked values; no values: no such pad.
 struct Reference { const char* name; PadKind kind; double db, zin, zout; Values ohms; double tol; };
 class Designs : public testing::TestWithParam<Reference> {};
 
@@ -33,8 +34,8 @@ TEST_P(Designs, MatchPublishedValues)
 {
     const Reference& r = GetParam();
     const std::optional<Values> got = velkor::design(r.kind, r.db, {r.zin, r.zout});
-    ASSERT_TRUE(got);
-    ASSERT_EQ(got->size(), r.ohms.size());
+    ASSERT_EQ(got.has_value(), !r.ohms.empty());
+    ASSERT_EQ(got.value_or(Values{}).size(), r.ohms.size());
     for (std::size_t i = 0; i < r.ohms.size(); ++i)
         EXPECT_NEAR((*got)[i], r.ohms[i], r.tol) << "resistor " << i + 1;
 }
@@ -44,25 +45,13 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     Reference{"T10dB75To50", PadKind::t, 10, 75, 50, {48.63, 43.03, 18.08}, 0.005},
     Reference{"LPad75To50", PadKind::lpad, 0, 75, 50, {43.30, 86.60}, 0.005},
     Reference{"LPad600To50Handbook", PadKind::lpad, 0, 600, 50, {574.5, 52.2}, 0.05},
-    Reference{"BridgedT10dB", PadKind::bridgedt, 10, 50, 50, {50, 50, 108.11, 23.12}, 0.005}),
-    rowname);
-
-struct Absent { const char* name; PadKind kind; double db, zin, zout; };
-class NoDesign : public testing::TestWithParam<Absent> {};
-
-TEST_P(NoDesign, IsRefused)
-{
-    const Absent& a = GetParam();
-    EXPECT_FALSE(velkor::design(a.kind, a.db, {a.zin, a.zout}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Worked, NoDesign, testing::Values(
-    Absent{"PiAtMinimum", PadKind::pi, 5.719475, 75, 50},
-    Absent{"TBelowMinimum", PadKind::t, 5, 75, 50},
-    Absent{"PiAtZero", PadKind::pi, 0, 50, 50},
-    Absent{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50},
-    Absent{"BridgedTAtZero", PadKind::bridgedt, 0, 50, 50},
-    Absent{"LPadEqual", PadKind::lpad, 0, 50, 50}),
+    Reference{"BridgedT10dB", PadKind::bridgedt, 10, 50, 50, {50, 50, 108.11, 23.12}, 0.005},
+    Reference{"PiAtMinimum", PadKind::pi, 5.719475, 75, 50, {}, 0},
+    Reference{"TBelowMinimum", PadKind::t, 5, 75, 50, {}, 0},
+    Reference{"PiAtZero", PadKind::pi, 0, 50, 50, {}, 0},
+    Reference{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50, {}, 0},
+    Reference{"BridgedTAtZero", PadKind::bridgedt, 0, 50, 50, {}, 0},
+    Reference{"LPadEqual", PadKind::lpad, 0, 50, 50, {}, 0}),
     rowname);
 
 TEST(Minimum, AttenuationBetweenUnequalImpedances)
@@ -297,7 +286,9 @@ double printed(const std::string& out, const std::string& name)
 TEST(Spice, NgspiceAgreesWithTheAnalysis)
 {
     const velkor::PadRequest six{6, 1, {50, 50}, Series::E12, 0.1};
-    const std::string out = ngspice(velkor::netlist(six, *velkor::evaluatepads(six)));
+    const std::string netlist = velkor::netlist(six, *velkor::evaluatepads(six));
+    EXPECT_EQ(netlist.substr(netlist.size() - 11), ".endc\n.end\n");
+    const std::string out = ngspice(netlist);
     EXPECT_NE(out.find("\npi_attenuation_db = 6.192603e+00"), std::string::npos) << out;
     EXPECT_NE(out.find("\npi_input_ohm = 5.066225e+01"), std::string::npos) << out;
     const velkor::PadRequest requests[] = {{10, 1, {75, 50}, Series::E96, 0.01},

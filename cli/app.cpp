@@ -1,7 +1,8 @@
 #include "app.h"
 
-#include "notation.h"
+#include "clihelp.h"
 #include "netlist.h"
+#include "notation.h"
 #include "output.h"
 
 #include <CLI/CLI.hpp>
@@ -23,68 +24,7 @@ constexpr std::size_t maxvalues = 100000;
 
 constexpr const char* program = "velkor-cli";
 
-constexpr const char* footer = R"(Pads:
-  Between equal impedances: Pi, T and bridged-T. Between unequal ones
-  (--zout): Pi and T, from just above the minimum attenuation, and the
-  minimum-loss L-pad, which alone needs no DB. Every resistor is rounded to
-  the series as the window rounds, or with --pairs made of the closest one
-  part, two in series (150R+3R3) or two in parallel (470R||220R).
 
-Numbers:
-  DB     a decimal with optional sign and exponent: 6, 0.5, 1e1 (E or e is
-         always an exponent); or a range FROM:TO:STEP with both ends included:
-         1:30:0.5, 0.01:60:0.01. Each value is the decimal you would type.
-  power  a decimal with an optional SI prefix p n u (or µ) m k M G and an
-         optional unit W: 1, 0.25, 250m, 250mW, 2.5W (m is milli, M is mega);
-         or decibels above a milliwatt: 30dBm = 1 W, -10dBm = 0.1 mW.
-  ohms   a decimal with an optional SI prefix and an optional unit ohm, ohms
-         or Ω: 50, 75ohm, 4.7k, 1Mohms; or a resistor code with its letter at
-         the decimal point: 4k7, 4K7, R47, 68R, 1M5, R047, 4k99 (R r k K M G T).
-  PCT    a percentage from 0 to below 100: 1, 1%, 0.5. Each series has its
-         own: E6 20, E12 10, E24 5, E48 2, E96 1, E192 0.5.
-  Not numbers: 1m5, 4.7.1, inf, nan, values beyond the range of a double.
-
-Results:
-  The input is driven with sqrt(P * Z) volts and the output loaded by Z2.
-  Attenuation is 20 log10(Vin / Vout) + 10 log10(Z2 / Z), the window's for
-  equal impedances; insertion loss is -20 log10 |S21|, what a network
-  analyser with ports of Z and Z2 measures (they differ when the input is not
-  matched). The worst case takes every part to each end of its tolerance.
-
-Output:
-  text   for one value between equal impedances from E6 to E24 parts, exactly
-         the window's Copy results; further lines for --zout, --tolerance and
-         everything with --all. Several values: blocks split by a blank line.
-  csv    a header row, then one row of numbers per value.
-  json   an array with one object per value: the inputs, then "pi", "t" and
-         "bridged_t" or "l_pad", each with theoretical_ohm,
-         theoretical_power_w, preferred_ohm, codes, attenuation_db, vswr,
-         return_loss_db (positive), power_w, output_return_loss_db,
-         insertion_loss_db and worst_case.
-  spice  one value: each pad as built as a subcircuit with a test bench;
-         ngspice -b FILE prints <pad>_attenuation_db and <pad>_input_ohm.
-  Resistors are listed as drawn: Pi input shunt, series, output shunt;
-  T input arm, shunt, output arm; bridged-T arm in, arm out, bridge, shunt;
-  L-pad series, shunt.
-
-Examples:
-  velkor-cli 6                            every result for 6 dB, 1 W, 50 ohms, E12
-  velkor-cli -z 75 -s E24 3 6 10          three attenuators at 75 ohms, E24 parts
-  velkor-cli -f csv 1:30:1 > pads.csv     a table from 1 to 30 dB
-  velkor-cli -f json -p 30dBm 10 | jq '.[0].pi.codes'
-  velkor-cli --zin 75 --zout 50           the minimum-loss pad from 75 to 50 ohms
-  velkor-cli -s E96 -t 1 --all 10         1 % parts, every result and worst case
-  velkor-cli -f spice 6 > pads.cir && ngspice -b pads.cir
-
-Exit status:
-  0  the results were written
-  1  a value has no design: 0 dB or below (between unequal impedances, the
-     minimum attenuation or below), a power or an impedance of 0 or below,
-     or a design beyond the range of a double
-  2  a usage error: an unknown option or series, a missing option value, an
-     argument that is not a number, an empty or backwards range, a step of 0
-     or below, more than 100000 values, a tolerance outside 0 to below 100,
-     no DB between equal impedances, or more than one DB for spice)";
 
 std::string shortest(double x)
 {
@@ -285,7 +225,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ->type_name("F")
         ->transform(CLI::IsMember({"text", "csv", "json", "spice"}, CLI::ignore_case));
     app.set_version_flag("--version", std::string(program) + " " VELKOR_VERSION);
-    app.footer(footer);
+    app.footer(clihelp);
     app.get_formatter()->column_width(24);
 
     try {

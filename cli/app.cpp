@@ -208,6 +208,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                  "values and tells what the attenuators built from those values really do.",
                  program};
     Given g;
+    // As in most programs, an option given twice takes its last value.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("DB", g.db, "attenuation in dB; several values, or a range FROM:TO:STEP")->type_name("");
     app.add_option("-p,--power", g.power, "input power: W (1, 0.25, 250m) or dBm (30dBm); default 1 W")
         ->type_name("P");

@@ -24,8 +24,6 @@ constexpr std::size_t maxvalues = 100000;
 
 constexpr const char* program = "velkor-cli";
 
-
-
 std::string shortest(double x)
 {
     char buf[32];
@@ -81,8 +79,8 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
     for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
         const std::optional<double> z = readimpedance(text->empty() ? g.zin : *text);
         if (!z)
-            return Failure{usage, option + (" " + named(*text)) +
-                                      ": not an impedance: write ohms as 50, 75ohm or 4.7k, or a code as 4k7, R47 or 1M5"};
+            return Failure{usage, option + (" " + named(*text)) + ": not an impedance: write ohms as 50, "
+                                                                  "75ohm or 4.7k, or a code as 4k7, R47 or 1M5"};
         (text == &g.zin ? q.ports.zin : q.ports.zout) = *z;
     }
     q.pwr = *pwr;

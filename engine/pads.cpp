@@ -125,6 +125,13 @@ bool finite(const Values& v)
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
+// The window's rounding of a resistor to the series, with its code.
+Part nearestpart(double rr, Series s)
+{
+    const double ohms = nearestpick(rr, seriestable(s)).value;
+    return {ohms, std::isfinite(ohms) ? partcode(ohms, seriesdigits(s)) : std::string()};
+}
+
 bool finite(const PadResult& p)
 {
     const Response& b = p.built;
@@ -240,9 +247,7 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
             return std::nullopt;
         PadResult p{k, *theory, analyse(k, *theory, q.ports, q.pwr).power, {}, {}, {}, {}};
         for (double rr : p.theory) {
-            Part part = q.pairs ? closestpart(rr, q.series) : Part{nearestpick(rr, seriestable(q.series)).value, {}};
-            if (!q.pairs && std::isfinite(part.ohms))
-                part.code = partcode(part.ohms, seriesdigits(q.series));
+            const Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
             p.preferred.push_back(part.ohms);
             p.codes.push_back(part.code);
         }

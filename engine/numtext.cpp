@@ -52,7 +52,6 @@ double readnum(std::string_view text)
 {
     // Gather the numeric prefix with the dropped characters removed.
     std::string num;
-    std::size_t accepted = 0;        // length of the longest valid prefix so far
     bool digit = false, point = false;
     enum { sign, mantissa, expsign, expdigits } at = sign;
     long exp10 = 0;
@@ -73,14 +72,11 @@ double readnum(std::string_view text)
             if (isdigit09(c)) {
                 digit = true;
                 num.push_back(c);
-                accepted = num.size();
                 continue;
             }
             if (c == '.' && !point) {
                 point = true;
                 num.push_back(c);
-                if (digit)
-                    accepted = num.size();
                 continue;
             }
             if ((c == 'E' || c == 'e') && digit) {
@@ -101,7 +97,6 @@ double readnum(std::string_view text)
         }
         if (isdigit09(c)) {   // at == expdigits
             num.push_back(c);
-            accepted = num.size();
             if (exp10 < exponentcap)
                 exp10 = exp10 * 10 + (c - '0');
             continue;
@@ -110,7 +105,8 @@ double readnum(std::string_view text)
     }
     if (!digit)
         return 0.0;
-    num.resize(accepted);
+    // An E with no digits after it ("1e", "1e-") is left to from_chars,
+    // which reads the longest number at the start and stops before it.
     const bool hasexp = mantend < num.size();
 
     double value = 0.0;

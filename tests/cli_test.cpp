@@ -270,6 +270,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
+    Refusal{"PowersOverflow", {"-p", "1e308", "6"}, 1, "range of a double"},
     Refusal{"TooManyDigitsTo", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
     Refusal{"TooManyDigitsFrom", {"1.00000000000000000000000000000000000001:2:1"}, 2, "digits"},
     Refusal{"TooManyDigitsStep", {"1:2:0.00000000000000000000000000000000000001"}, 2, "digits"},
@@ -289,6 +290,7 @@ TEST(Text, OutputImpedanceFollowsSystemImpedance)
     EXPECT_EQ(lines.at(2), "System impedance: 50 ohms");
     EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
     EXPECT_EQ(lines.at(4), "Series: E12");
+    EXPECT_EQ(lines.at(5), "Pi R1 theoretical value in ohms: 77.1");   // 77.11 at the 50-ohm side
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 

@@ -81,7 +81,8 @@ TEST(AsBuilt, PiOfPreferredValuesAtFivePercent)
 }
 
 // Every design, analysed as designed, has exactly its attenuation (the
-// L-pad its minimum) and presents zin and zout at its ports.
+// L-pad its minimum), presents zin and zout at its ports, and so loses in
+// a network analyser just what it attenuates.
 TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
 {
     const Ports ports[] = {{50, 50}, {75, 50}, {50, 75}, {600, 50}, {1e-3, 1e6}};
@@ -95,6 +96,7 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
                 const double want = k == PadKind::lpad ? velkor::minimumattenuation(p) : db;
                 const std::string at = std::string(velkor::padname(k)) + " " + std::to_string(db);
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
+                EXPECT_NEAR(a.insertionloss / want, 1, 1e-9) << at;   // matched: the same loss
                 EXPECT_NEAR(a.inputohm / p.zin, 1, 1e-9) << at;
                 EXPECT_NEAR(a.outputohm / p.zout, 1, 1e-9) << at;
             }

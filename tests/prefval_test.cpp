@@ -63,8 +63,10 @@ TEST(Series, ShorterSeriesLeavesHigherSlotsAndStopsAtItsOwnTen)
     EXPECT_EQ(c.prefvalue(9.0), 10);
     EXPECT_EQ(c.idx, 7);
     EXPECT_EQ(c.rescode(10), " 10R");
-    for (double bad : {0.0, -5.0, HUGE_VAL})
+    for (double bad : {0.0, -5.0, HUGE_VAL}) {
         EXPECT_TRUE(std::isnan(c.prefvalue(bad))) << bad;
+        EXPECT_EQ(c.idx, 1) << bad;
+    }
 }
 
 TEST(Decade, PowersOfTenAreTheNearestDoubles)

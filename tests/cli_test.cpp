@@ -124,17 +124,18 @@ TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
     EXPECT_EQ(t.at(0, "t_codes_2"), "470R");
 }
 
-// 10 dB, 1 W, 50 ohms, E12 by hand. Pi of 100, 68, 100 loaded by 50:
-// 100 || 50 = 33.33, plus 68 = 101.33; ratio 3.04, 9.6575 dB; input
-// 100 || 101.33 = 50.331, rho 0.3311 / 100.331. T of 27, 33, 27: input
-// 27 + 33 || 77 = 50.1, rho 0.1 / 100.1.
+// 10 dB, 1 W, 50 ohms, E12 at 5 % by hand. Pi of 100, 68, 100 loaded by
+// 50: 100 || 50 = 33.33, plus 68 = 101.33; ratio 3.04, 9.6575 dB; input
+// 100 || 101.33 = 50.331, rho 0.3311 / 100.331. At 5 % the attenuation stays
+// within 9.27 to 10.05 dB and the return loss above 32.0 dB. T of 27, 33,
+// 27: input 27 + 33 || 77 = 50.1, rho 0.1 / 100.1.
 TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
 {
-    const Result r = cli({"-f", "json", "10"});
+    const Result r = cli({"-f", "json", "-t", "5", "10"});
     ASSERT_EQ(r.status, 0);
     const std::string start = "[\n  {\"attenuation_db\": 10, \"power_w\": 1, "
                               "\"impedance_ohm\": 50, \"output_impedance_ohm\": 50, "
-                              "\"series\": \"E12\", \"tolerance\": 0.1, ";
+                              "\"series\": \"E12\", \"tolerance\": 0.05, ";
     EXPECT_EQ(r.out.substr(0, start.size()), start);
     const auto all = nlohmann::ordered_json::parse(r.out);
     ASSERT_EQ(all.size(), 1u);
@@ -152,7 +153,12 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     EXPECT_NEAR(o["pi"]["return_loss_db"], 49.6289, 1e-4);
     EXPECT_NEAR(o["pi"]["vswr"], 1.006623, 1e-6);
     EXPECT_NEAR(o["pi"]["power_w"][0], 0.5, 1e-12);
+    EXPECT_NEAR(o["pi"]["insertion_loss_db"], 9.63, 0.005);
+    EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][0], 9.27, 0.005);
+    EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][1], 10.05, 0.005);
+    EXPECT_NEAR(o["pi"]["worst_case"]["return_loss_db"], 32.0, 0.1);
     EXPECT_NEAR(o["t"]["return_loss_db"], -20 * std::log10(0.1 / 100.1), 1e-9);
+    EXPECT_NEAR(o["t"]["output_return_loss_db"], o["t"]["return_loss_db"], 1e-9);   // symmetric
     EXPECT_NEAR(o["t"]["theoretical_power_w"][0], 0.5194939, 1e-7);
 }
 

@@ -258,6 +258,8 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
 {
     const velkor::PadRequest six{6, 1, {50, 50}, Series::E12, 0.1};
     const std::string netlist = velkor::netlist(six, *velkor::evaluatepads(six));
+    const std::string title = "* Velkor pads as built: 6 dB, 50 to 50 ohms, E12 parts";
+    EXPECT_EQ(netlist.substr(0, netlist.find('\n')), title);
     EXPECT_EQ(netlist.substr(netlist.size() - 11), ".endc\n.end\n");
     const std::string out = ngspice(netlist);
     EXPECT_NE(out.find("\npi_attenuation_db = 6.192603e+00"), std::string::npos) << out;

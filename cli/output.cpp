@@ -169,7 +169,7 @@ private:
 
 // ---- Text
 
-// The window's evaluation of a Pi and a T, for its captions.
+// The window's evaluation of a Pi and a T, as far as its captions read it.
 Evaluation windowform(const PadResult& pi, const PadResult& t)
 {
     Evaluation e{};
@@ -177,14 +177,12 @@ Evaluation windowform(const PadResult& pi, const PadResult& t)
         for (std::size_t i = 0; i < 3; ++i) {
             to->theory[i] = from->theory[i];
             to->theorypower[i] = from->theorypower[i];
-            to->preferred[i] = from->preferred[i];
             to->codes[i] = from->codes[i];
             to->power[i] = from->built.power[i];
         }
         to->atten = from->built.atten;
         to->rho = from->built.rho;
         to->vswr = from->built.vswr;
-        to->returnloss = from->built.returnloss;
     }
     return e;
 }

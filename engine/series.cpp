@@ -69,11 +69,9 @@ int seriesdigits(Series s) { return series[at(s)].stride == 0 ? 2 : 3; }
 
 std::optional<Series> seriesbyname(std::string_view name)
 {
-    for (std::size_t i = 0; i < series.size(); ++i) {
-        const std::string_view n = series[i].name;
-        if (!name.empty() && (name[0] == 'E' || name[0] == 'e') && name.substr(1) == n.substr(1))
+    for (std::size_t i = 0; i < series.size(); ++i)
+        if (series[i].name == name)
             return static_cast<Series>(i);
-    }
     return std::nullopt;
 }
 

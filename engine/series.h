@@ -18,7 +18,7 @@ std::string_view seriestext(Series s);
 /// The series' name: "E6" ... "E192".
 std::string_view seriesname(Series s);
 
-/// The series of a name, in either case ("E12", "e96").
+/// The series of a name: "E6" ... "E192".
 std::optional<Series> seriesbyname(std::string_view name);
 
 /// Number of entries in a series, the closing 10 included (7, 13, 25, 49, 97

@@ -274,6 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"RangeThroughZero", {"-1:1:1"}, 1, "-1 dB"},
     Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
     Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
+    Refusal{"ZeroPower", {"-p", "0", "6"}, 1, "--power '0'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
     Refusal{"PowersOverflow", {"-p", "1e308", "6"}, 1, "range of a double"},
@@ -297,6 +298,7 @@ TEST(Text, OutputImpedanceFollowsSystemImpedance)
     EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
     EXPECT_EQ(lines.at(4), "Series: E12");
     EXPECT_EQ(lines.at(5), "Pi R1 theoretical value in ohms: 77.1");   // 77.11 at the 50-ohm side
+    EXPECT_EQ(lines.at(11), "Power in Pi R1, theoretical: 0.65 W");      // 50 V^2 into 77.11 ohms
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 
@@ -307,6 +309,18 @@ TEST(Text, EverythingAfterCopyResults)
     EXPECT_NE(out.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
     EXPECT_NE(out.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
     EXPECT_NE(out.find("\nPower in T R3, worst case at 10 % tolerance: "), std::string::npos);
+}
+
+// Its own block: the inputs but the attenuation, then the L-pad; 600 to 50
+// ohms from the handbook's table: 574.5 and 52.2 ohms, 16.63 dB.
+TEST(Text, LPadAlone)
+{
+    const std::vector<std::string> lines = split(cli({"--zin", "600", "--zout", "50"}).out, '\n');
+    ASSERT_EQ(lines.size(), 18u);   // 5 of inputs, 13 of the L-pad
+    EXPECT_EQ(lines[0], "Input power: 1 W");
+    EXPECT_EQ(lines[4], "Minimum attenuation: 16.63 dB");
+    EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
+    EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.2");
 }
 
 TEST(Json, LPadAloneBetweenUnequalImpedances)

@@ -19,7 +19,6 @@ TEST_P(Pattern, FormatsToTheCharacter)
 
 // The four patterns the captions use, at their ties, carries and zeros.
 INSTANTIATE_TEST_SUITE_P(Language, Pattern, testing::Values(
-    Formatted{"ResInteger", "###0.0", 47, "47.0"},
     Formatted{"ResBelowOne", "###0.0", 0.06, "0.1"},
     Formatted{"ResHalfUp", "###0.0", 0.25, "0.3"},
     Formatted{"ResHalfFromFifteenDigits", "###0.0", 2.05, "2.1"},   // the double lies below 2.05
@@ -28,13 +27,8 @@ INSTANTIATE_TEST_SUITE_P(Language, Pattern, testing::Values(
     Formatted{"ResTiny", "###0.0", 0.04, "0.0"},
     Formatted{"ResNegative", "###0.0", -3.14, "-3.1"},
     Formatted{"ResNoSeparator", "###0.0", 1234567.89, "1234567.9"},
-    Formatted{"PwrZero", "###0.#0 W", 0.004, "0.00 W"},
     Formatted{"PwrHalfUp", "###0.#0 W", 0.125, "0.13 W"},
     Formatted{"PwrCarry", "###0.#0 W", 99.999, "100.00 W"},
-    Formatted{"DbOneDecimal", "##.## dB", 9.5, "9.5 dB"},
-    Formatted{"DbNegative", "##.## dB", -49.7, "-49.7 dB"},
-    Formatted{"DbPointKept", "##.## dB", -120, "-120. dB"},
-    Formatted{"DbNoLeadingZero", "##.## dB", 0.5, ".5 dB"},
     Formatted{"DbRoundsToZero", "##.## dB", 0.001, ". dB"},
     Formatted{"DbNegativeZeroNoSign", "##.## dB", -0.001, ". dB"},
     Formatted{"DbToInteger", "##.## dB", 20.999, "21. dB"},

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -50,19 +51,29 @@ int pixels(double points)
 
 // The faces the window draws with, and the copies built into the program.
 // Registering a face from memory costs a few milliseconds at start-up, so a
-// copy is registered only where the system lacks that face.
-constexpr std::array<std::pair<const char*, const char*>, 2> faces = {{
-    {"Bold", ":/fonts/LiberationSans-Bold.ttf"},
-    {"Bold Italic", ":/fonts/LiberationSans-BoldItalic.ttf"},
+// copy is registered only where the system's own does not resolve. Asking
+// for the face as the window draws it costs nothing extra: the window needs
+// that face loaded anyway.
+struct Embedded {
+    Face face;
+    const char* style;   // as the face names itself
+    const char* file;
+};
+constexpr std::array<Embedded, 2> faces = {{
+    {Face::Normal, "Bold", ":/fonts/LiberationSans-Bold.ttf"},
+    {Face::Subtitle, "Bold Italic", ":/fonts/LiberationSans-BoldItalic.ttf"},
 }};
+
+QFont fontfor(Face face);
 
 void ensurefaces()
 {
     static const bool registered = [] {
-        const QStringList styles = QFontDatabase::styles(QString::fromLatin1(fontfamily));
-        for (const auto& [style, file] : faces)
-            if (!styles.contains(QLatin1String(style)))
-                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        for (const Embedded& e : faces) {
+            const QFontInfo found(fontfor(e.face));
+            if (found.family() != QLatin1String(fontfamily) || found.styleName() != QLatin1String(e.style))
+                QFontDatabase::addApplicationFont(QString::fromLatin1(e.file));
+        }
         return true;
     }();
     (void)registered;

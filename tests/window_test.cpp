@@ -104,9 +104,9 @@ void checkwidget(const Form1& w, const velkor::ui::Item& i)
     COMPARE_AT(i.name, item->toolTip(), QString::fromLatin1(i.tooltip ? i.tooltip : ""));
     const bool edit = i.kind == Kind::TextBox;
     const auto* label = qobject_cast<const QLabel*>(item);
-    if (label || edit) {
-        const auto* box = static_cast<const QLineEdit*>(item);
-        const Qt::Alignment align = label ? label->alignment() : box->alignment();
+    const auto* entry = qobject_cast<const QLineEdit*>(item);
+    if (label || entry) {
+        const Qt::Alignment align = label ? label->alignment() : entry->alignment();
         COMPARE_AT(i.name, int(align & Qt::AlignHorizontal_Mask), int(i.align));
     }
     if (label)

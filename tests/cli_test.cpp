@@ -264,6 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"BeyondDouble", {"1e400"}, 2, "DB '1e400'"},
     Refusal{"HalfARange", {"1:3"}, 2, "FROM:TO:STEP"},
     Refusal{"EmptyRangePart", {"1::1"}, 2, "DB '1::1'"},
+    Refusal{"JunkInRange", {"1:3x:1"}, 2, "DB '1:3x:1'"},
     Refusal{"BackwardsRange", {"3:1:1"}, 2, "backwards"},
     Refusal{"ZeroStep", {"1:3:0"}, 2, "step"},
     Refusal{"TooManyValues", {"0:60:1e-9"}, 2, "100000"},

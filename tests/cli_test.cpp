@@ -309,6 +309,7 @@ TEST(Text, EverythingAfterCopyResults)
     EXPECT_EQ(out.substr(0, std::string(sixdbresults).size()), sixdbresults);
     EXPECT_NE(out.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
     EXPECT_NE(out.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
+    EXPECT_NE(out.find("\nPower in T R1, worst case at 10 % tolerance: "), std::string::npos);
     EXPECT_NE(out.find("\nPower in T R3, worst case at 10 % tolerance: "), std::string::npos);
 }
 

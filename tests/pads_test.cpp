@@ -230,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(Search, Pairs, testing::Values(
     Paired{"SeriesE12", 71.15, Series::E12, "68R+3R3"},
     Paired{"SeriesUnits", 2.875, Series::E12, "2R7+R18"},
     Paired{"SeriesE6", 108.11, Series::E6, "100R+6R8"},
-    Paired{"EqualSumsLargerPartNearer", 80, Series::E12, "68R+12R"}),   // not 47R+33R
+    Paired{"EqualSumsLargerPartNearer", 80, Series::E12, "68R+12R"},   // not 47R+33R
+    Paired{"EqualParallelLargerPartNearer", 20.0 / 3, Series::E24, "15R||12R"}),   // not 20R||10R
     rowname);
 
 // ngspice's own reading of each netlist agrees with the analysis.

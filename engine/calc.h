@@ -27,14 +27,14 @@ using Triple = std::array<double, 3>;   ///< one value per resistor R1, R2, R3
 struct Pad {
     Triple theory;        ///< theoretical values, ohms
     /// W in each theoretical resistor with the input driven by sqrt(pwr * sysz)
-    /// volts and the output loaded by sysz; no floor.
+    /// volts and the output loaded by sysz; no floor. The window works it out
+    /// for the Pi only.
     Triple theorypower;
     Triple preferred;     ///< the theoretical values rounded to the series, ohms
     std::array<std::string, 3> codes;   ///< codes of the preferred values, as rescode writes them
     double atten;         ///< dB, the attenuator built from the preferred values
     double rho;           ///< input reflection coefficient magnitude, (0, 1); 1e-6 stands for 0
     double vswr;          ///< input VSWR, >= 1
-    double returnloss;    ///< input return loss, dB, positive: -20 log10(rho); 120 for a perfect match
     Triple power;         ///< W in each preferred resistor, fed with pwr
 };
 

@@ -28,13 +28,12 @@ bool finite(const Triple& v)
 
 double db20(double ratio) { return 20 * std::log(ratio) / std::log(10.0); }
 
-// Sets rho from the input resistance, and the VSWR and return loss from rho.
+// Sets rho from the input resistance, and the VSWR from rho.
 void reflect(Pad& p, double rin, double z)
 {
     const double rho = std::fabs((rin - z) / (rin + z));
     p.rho = rho == 0 ? perfectmatch : rho;
     p.vswr = (1 + p.rho) / (1 - p.rho);
-    p.returnloss = -20 * std::log10(p.rho);   // log10 of 1e-6 is exactly -6
 }
 
 // Powers in a Pi fed with vin volts (RMS) whose output is vin / k.
@@ -80,7 +79,7 @@ void analyset(Pad& p, double z, double vin)
 // A reflection of 1 or more shows as a VSWR that is not finite.
 bool finite(const Pad& p)
 {
-    return std::isfinite(p.atten) && std::isfinite(p.vswr) && std::isfinite(p.returnloss) && finite(p.power);
+    return std::isfinite(p.atten) && std::isfinite(p.vswr) && finite(p.power);
 }
 
 // Rounds each resistor to the loaded series and takes its code right after
@@ -163,8 +162,7 @@ std::optional<Evaluation> Calc::evaluate()
             if (!positive(r))
                 return std::nullopt;
     e.pi.theorypower = pipowers(e.pi.theory, vin, k);
-    e.t.theorypower = tpowers(e.t.theory, z, vin, k);
-    if (!finite(e.pi.theorypower) || !finite(e.t.theorypower))
+    if (!finite(e.pi.theorypower))
         return std::nullopt;
     const std::int16_t oldidx = idx;
     if (prefer(*this, e.pi) && prefer(*this, e.t)) {

@@ -41,12 +41,10 @@ const std::array<double, 2 * exponentlimit + 1>& powersoften()
 
 void Calc::loadseries(Series s)
 {
-    if (seriesdigits(s) != 2)   // the window's table holds E6 to E24 only
+    const std::span<const double> table = seriestable(s);
+    if (table.size() > pvtable.size())   // the window's table holds E6 to E24 only
         return;
-    const std::string_view text = seriestext(s);
-    const int n = seriescount(s);
-    for (int k = 1; k <= n; ++k)
-        pvtable[static_cast<std::size_t>(k)] = readnum(text.substr(static_cast<std::size_t>(4 * k - 4), 3));
+    std::copy(table.begin() + 1, table.end(), pvtable.begin() + 1);
 }
 
 double Calc::fnc(double x)

@@ -9,6 +9,8 @@
 namespace velkor {
 namespace {
 
+// E6 to E24 as text: each entry three characters and a blank, ascending,
+// the last "10." (one decade above 1.0), each read as the window reads a number.
 struct Entries {
     std::string_view name, text;
     double tolerance;
@@ -62,7 +64,6 @@ std::vector<double> table(Series s)
 
 } // namespace
 
-std::string_view seriestext(Series s) { return series[at(s)].text; }
 std::string_view seriesname(Series s) { return series[at(s)].name; }
 double seriestolerance(Series s) { return series[at(s)].tolerance; }
 int seriesdigits(Series s) { return series[at(s)].stride == 0 ? 2 : 3; }
@@ -74,8 +75,6 @@ std::optional<Series> seriesbyname(std::string_view name)
             return static_cast<Series>(i);
     return std::nullopt;
 }
-
-int seriescount(Series s) { return static_cast<int>(seriestable(s).size()) - 1; }
 
 std::span<const double> seriestable(Series s)
 {

@@ -10,20 +10,11 @@ namespace velkor {
 
 enum class Series { E6, E12, E24, E48, E96, E192 };
 
-/// The entries of E6, E12 or E24 as the window loads them: each entry takes
-/// three characters and a blank, in ascending order, the last being "10."
-/// (one decade above 1.0). Empty for the longer series.
-std::string_view seriestext(Series s);
-
 /// The series' name: "E6" ... "E192".
 std::string_view seriesname(Series s);
 
 /// The series of a name: "E6" ... "E192".
 std::optional<Series> seriesbyname(std::string_view name);
-
-/// Number of entries in a series, the closing 10 included (7, 13, 25, 49, 97
-/// or 193).
-int seriescount(Series s);
 
 /// Significant digits of the series' entries: 2 up to E24, 3 from E48.
 int seriesdigits(Series s);

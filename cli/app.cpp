@@ -3,12 +3,12 @@
 #include "clihelp.h"
 #include "netlist.h"
 #include "notation.h"
+#include "numtext.h"
 #include "output.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <tuple>
@@ -23,12 +23,6 @@ namespace {
 constexpr std::size_t maxvalues = 100000;
 
 constexpr const char* program = "velkor-cli";
-
-std::string shortest(double x)
-{
-    char buf[32];
-    return {buf, std::to_chars(buf, buf + sizeof buf, x).ptr};
-}
 
 // A refusal: the message on stderr, naming the argument, and the status.
 struct Failure {

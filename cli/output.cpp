@@ -1,9 +1,9 @@
 #include "output.h"
 
+#include "numtext.h"
 #include "summary.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <span>
@@ -13,12 +13,7 @@
 namespace velkor::cli {
 namespace {
 
-void number(std::string& out, double x)
-{
-    char buf[32];   // the longest shortest form is 24 characters: "-2.2250738585072014e-308"
-    const auto res = std::to_chars(buf, buf + sizeof buf, x);
-    out.append(buf, res.ptr);
-}
+void number(std::string& out, double x) { out += shortest(x); }
 
 // Walks the keys and values of one row in output order, telling a writer
 // each key and value; the writers below give them their format.

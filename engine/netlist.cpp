@@ -1,18 +1,11 @@
 #include "netlist.h"
 
+#include "numtext.h"
+
 #include <array>
-#include <charconv>
 
 namespace velkor {
 namespace {
-
-// Shortest text that reads back as the same double; SPICE reads 1e+06 as a
-// number and no letter of it as a scale factor.
-std::string number(double x)
-{
-    char buf[32];
-    return {buf, std::to_chars(buf, buf + sizeof buf, x).ptr};
-}
 
 // Each resistor's nodes in the subcircuit, in the kind's order.
 std::array<std::string_view, 8> nodes(PadKind k, Ports p)
@@ -31,13 +24,15 @@ std::array<std::string_view, 8> nodes(PadKind k, Ports p)
 
 } // namespace
 
+// Numbers are written as std::to_chars writes them: SPICE reads 1e+06 as a
+// number and no letter of it as a scale factor.
 std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
 {
     const Ports p = q.ports;
     std::string out = "* Velkor pads as built: ";
     if (q.db)
-        out += number(*q.db) + " dB, ";
-    out += number(p.zin) + " to " + number(p.zout) + " ohms, " + std::string(seriesname(q.series)) +
+        out += shortest(*q.db) + " dB, ";
+    out += shortest(p.zin) + " to " + shortest(p.zout) + " ohms, " + std::string(seriesname(q.series)) +
            (q.pairs ? " parts and pairs\n" : " parts\n");
     for (const PadResult& pad : pads) {
         const std::string name(padname(pad.kind));
@@ -48,16 +43,16 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
         out += "\n.subckt " + name + " in out gnd\n";
         for (std::size_t i = 0; i < pad.preferred.size(); ++i)
             out.append(1, 'R').append(std::to_string(i + 1)).append(" ").append(n[2 * i]).append(" ")
-                .append(n[2 * i + 1]).append(" ").append(number(pad.preferred[i])).append("\n");
+                .append(n[2 * i + 1]).append(" ").append(shortest(pad.preferred[i])).append("\n");
         out += ".ends " + name + "\n";
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
     for (const PadResult& pad : pads) {
         const std::string name(padname(pad.kind));
         out += "V_" + name + " src_" + name + " 0 DC 1\n";
-        out += "Rs_" + name + " src_" + name + " in_" + name + " " + number(p.zin) + "\n";
+        out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
         out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
-        out += "Rl_" + name + " out_" + name + " 0 " + number(p.zout) + "\n";
+        out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
     }
     // Attenuation as the calculator defines it: the voltage ratio across the
     // pad, corrected for unequal impedances; the input resistance from the
@@ -67,9 +62,9 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
         const std::string name(padname(pad.kind));
         const std::string vin = "v(in_" + name + ")", vout = "v(out_" + name + ")";
         out += "let " + name + "_attenuation_db = 20*log10(" + vin + "/" + vout + ") + 10*log10(" +
-               number(p.zout) + "/" + number(p.zin) + ")\n";
+               shortest(p.zout) + "/" + shortest(p.zin) + ")\n";
         out += "let " + name + "_input_ohm = " + vin + "/((v(src_" + name + ")-" + vin + ")/" +
-               number(p.zin) + ")\n";
+               shortest(p.zin) + ")\n";
         out += "print " + name + "_attenuation_db\nprint " + name + "_input_ohm\n";
     }
     out += ".endc\n.end\n";

@@ -125,6 +125,12 @@ double readnum(std::string_view text)
     return value;
 }
 
+std::string shortest(double x)
+{
+    char buf[32];   // the longest is 24 characters: "-2.2250738585072014e-308"
+    return {buf, std::to_chars(buf, buf + sizeof buf, x).ptr};
+}
+
 std::string exponenttext(int exp10)
 {
     const int mag = exp10 < 0 ? -exp10 : exp10;

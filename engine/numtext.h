@@ -23,6 +23,10 @@ double readnum(std::string_view text);
 /// `x` should be finite; infinities and NaN give " inf", "-inf" and " nan".
 std::string signtext(double x);
 
+/// The shortest text that reads back as the same double, as std::to_chars
+/// writes it: "6", "0.25", "1e-05", "1.5e+09".
+std::string shortest(double x);
+
 /// The exponent of a number written in exponent form: E, its sign and at
 /// least two digits ("E+15", "E-05", "E-300").
 std::string exponenttext(int exp10);

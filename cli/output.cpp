@@ -182,8 +182,6 @@ Evaluation windowform(const PadResult& pi, const PadResult& t)
     return e;
 }
 
-std::string returnloss(double rho) { return "Rtn Loss " + Calc::tidydb(Calc::fnz(rho)); }
-
 // Names of each kind's resistors in the lines, and of the pad itself.
 struct Words {
     const char* pad;     // "Pi", "Bridged-T"
@@ -227,20 +225,20 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
             line(pad + " " + w.parts[i] + " preferred value", p.codes[i]);
         for (std::size_t i = 0; i < p.theory.size(); ++i)
             line("Power in " + lower + " " + w.parts[i] + ", preferred value", Calc::tidypwr(p.built.power[i]));
-        line(pad + " actual attenuation with preferred values", "Attenuation " + Calc::tidydb(p.built.atten));
-        line(pad + " input VSWR with preferred values", "VSWR " + Calc::tidyvswr(p.built.vswr));
-        line(pad + " return loss with preferred values", returnloss(p.built.rho));
+        line(pad + " actual attenuation with preferred values", attencaption(p.built.atten));
+        line(pad + " input VSWR with preferred values", vswrcaption(p.built.vswr));
+        line(pad + " return loss with preferred values", rtnlosscaption(p.built.rho));
     }
     if (r.ports.zin != r.ports.zout || lines.all) {
-        line(pad + " output return loss with preferred values", returnloss(p.built.outrho));
+        line(pad + " output return loss with preferred values", rtnlosscaption(p.built.outrho));
         line(pad + " insertion loss with preferred values", Calc::tidydb(p.built.insertionloss));
     }
     if (lines.worst || lines.all) {
         const std::string at = " at " + percent(r.tolerance) + " tolerance";
         line(pad + " worst-case attenuation" + at,
              Calc::tidydb(p.worst.attenlow) + " to " + Calc::tidydb(p.worst.attenhigh));
-        line(pad + " worst-case input VSWR" + at, "VSWR " + Calc::tidyvswr(p.worst.vswr));
-        line(pad + " worst-case return loss" + at, returnloss(p.worst.rho));
+        line(pad + " worst-case input VSWR" + at, vswrcaption(p.worst.vswr));
+        line(pad + " worst-case return loss" + at, rtnlosscaption(p.worst.rho));
         for (std::size_t i = 0; i < p.theory.size(); ++i)
             line("Power in " + lower + " " + w.parts[i] + ", worst case" + at, Calc::tidypwr(p.worst.power[i]));
     }

@@ -43,6 +43,14 @@ struct Evaluation {
     Pad pi, t;
 };
 
+/// The return-loss caption of a reflection coefficient magnitude 0 < rho < 1:
+/// "Rtn Loss -43.7 dB".
+std::string rtnlosscaption(double rho);
+/// The VSWR caption: "VSWR 1.01".
+std::string vswrcaption(double vswr);
+/// The attenuation caption of a value in dB: "Attenuation 6.19 dB".
+std::string attencaption(double db);
+
 /// The caption of every result field for an evaluation, as the window shows
 /// them (theoretical Pi powers floored at 0.10 W, return losses negative on
 /// a 0.1 dB grid).

@@ -122,12 +122,12 @@ Captions captionsof(const Evaluation& e)
         at(Field::RealPR1P, i) = Calc::tidypwr(e.pi.power[i]);
         at(Field::RealPR1T, i) = Calc::tidypwr(e.t.power[i]);
     }
-    at(Field::RtnlossP) = "Rtn Loss " + Calc::tidydb(Calc::fnz(e.pi.rho));
-    at(Field::rtnlosst) = "Rtn Loss " + Calc::tidydb(Calc::fnz(e.t.rho));
-    at(Field::VSWRP) = "VSWR " + Calc::tidyvswr(e.pi.vswr);
-    at(Field::VSWRT) = "VSWR " + Calc::tidyvswr(e.t.vswr);
-    at(Field::TrueAttenT) = "Attenuation " + Calc::tidydb(e.t.atten);
-    at(Field::TrueAttenP) = "Attenuation " + Calc::tidydb(e.pi.atten);
+    at(Field::RtnlossP) = rtnlosscaption(e.pi.rho);
+    at(Field::rtnlosst) = rtnlosscaption(e.t.rho);
+    at(Field::VSWRP) = vswrcaption(e.pi.vswr);
+    at(Field::VSWRT) = vswrcaption(e.t.vswr);
+    at(Field::TrueAttenT) = attencaption(e.t.atten);
+    at(Field::TrueAttenP) = attencaption(e.pi.atten);
     return out;
 }
 

@@ -17,4 +17,8 @@ std::string Calc::tidypwr(double x) { return formatpattern(x, "###0.#0 W"); }
 std::string Calc::tidydb(double x) { return formatpattern(x, "##.## dB"); }
 std::string Calc::tidyvswr(double x) { return formatpattern(x, "#.00"); }
 
+std::string rtnlosscaption(double rho) { return "Rtn Loss " + Calc::tidydb(Calc::fnz(rho)); }
+std::string vswrcaption(double vswr) { return "VSWR " + Calc::tidyvswr(vswr); }
+std::string attencaption(double db) { return "Attenuation " + Calc::tidydb(db); }
+
 } // namespace velkor

@@ -125,13 +125,6 @@ bool finite(const Values& v)
     return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
 }
 
-// The window's rounding of a resistor to the series, with its code.
-Part nearestpart(double rr, Series s)
-{
-    const double ohms = nearestpick(rr, seriestable(s)).value;
-    return {ohms, std::isfinite(ohms) ? partcode(ohms, seriesdigits(s)) : std::string()};
-}
-
 bool finite(const PadResult& p)
 {
     const Response& b = p.built;
@@ -245,7 +238,9 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
         const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
         if (!theory)
             return std::nullopt;
-        PadResult p{k, *theory, analyse(k, *theory, q.ports, q.pwr).power, {}, {}, {}, {}};
+        Response design{};
+        forward(design, topology(k, q.ports), *theory, q.ports, q.pwr);
+        PadResult p{k, *theory, design.power, {}, {}, {}, {}};
         for (double rr : p.theory) {
             const Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
             p.preferred.push_back(part.ohms);

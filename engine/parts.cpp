@@ -101,6 +101,12 @@ std::string partcode(double ohms, int digits)
     return sig.substr(0, 1) + '.' + sig.substr(1) + exponenttext(dec);
 }
 
+Part nearestpart(double rr, Series s)
+{
+    const double ohms = nearestpick(rr, seriestable(s)).value;
+    return {ohms, std::isfinite(ohms) ? partcode(ohms, seriesdigits(s)) : std::string()};
+}
+
 Part closestpart(double rr, Series s)
 {
     const std::span<const double> table = seriestable(s);

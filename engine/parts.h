@@ -34,6 +34,10 @@ struct Part {
     std::string code;   ///< "4k7"; "150R+3R3" in series; "470R||220R" in parallel
 };
 
+/// The nearest part to `rr` ohms by the window's rounding, with its code;
+/// NaN and no code for an argument that is not positive and finite.
+Part nearestpart(double rr, Series s);
+
 /// The closest to `rr` ohms (> 0, finite) of one part, two in series or two
 /// in parallel, by relative error; the parts are the series' values from
 /// three decades below rr's to three above. Errors within 1e-12 of each

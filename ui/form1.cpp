@@ -49,36 +49,6 @@ int pixels(double points)
     return qRound(points * dotsperinch / pointsperinch);
 }
 
-// The faces the window draws with, and the copies built into the program.
-// Registering a face from memory costs a few milliseconds at start-up, so a
-// copy is registered only where the system's own does not resolve. Asking
-// for the face as the window draws it costs nothing extra: the window needs
-// that face loaded anyway.
-struct Embedded {
-    Face face;
-    const char* style;   // as the face names itself
-    const char* file;
-};
-constexpr std::array<Embedded, 2> faces = {{
-    {Face::Normal, "Bold", ":/fonts/LiberationSans-Bold.ttf"},
-    {Face::Subtitle, "Bold Italic", ":/fonts/LiberationSans-BoldItalic.ttf"},
-}};
-
-QFont fontfor(Face face);
-
-void ensurefaces()
-{
-    static const bool registered = [] {
-        for (const Embedded& e : faces) {
-            const QFontInfo found(fontfor(e.face));
-            if (found.family() != QLatin1String(fontfamily) || found.styleName() != QLatin1String(e.style))
-                QFontDatabase::addApplicationFont(QString::fromLatin1(e.file));
-        }
-        return true;
-    }();
-    (void)registered;
-}
-
 QFont fontfor(Face face)
 {
     QFont f(QString::fromLatin1(fontfamily));
@@ -97,6 +67,34 @@ QFont fontfor(Face face)
         break;
     }
     return f;
+}
+
+// The faces the window draws with, and the copies built into the program.
+// Registering a face from memory costs a few milliseconds at start-up, so a
+// copy is registered only where the system's own does not resolve. Asking
+// for the face as the window draws it costs nothing extra: the window needs
+// that face loaded anyway.
+struct Embedded {
+    Face face;
+    const char* style;   // as the face names itself
+    const char* file;
+};
+constexpr std::array<Embedded, 2> faces = {{
+    {Face::Normal, "Bold", ":/fonts/LiberationSans-Bold.ttf"},
+    {Face::Subtitle, "Bold Italic", ":/fonts/LiberationSans-BoldItalic.ttf"},
+}};
+
+void ensurefaces()
+{
+    static const bool registered = [] {
+        for (const Embedded& e : faces) {
+            const QFontInfo found(fontfor(e.face));
+            if (found.family() != QLatin1String(fontfamily) || found.styleName() != QLatin1String(e.style))
+                QFontDatabase::addApplicationFont(QString::fromLatin1(e.file));
+        }
+        return true;
+    }();
+    (void)registered;
 }
 
 void describe(QWidget* w, const Item& i)

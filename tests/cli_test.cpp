@@ -46,6 +46,7 @@ TEST(Text, EachValueIsCopyResults)
     const std::string all = cli({"6", "--all"}).out;   // Copy results, then the rest
     EXPECT_EQ(all.substr(0, r.out.size()), r.out);
     EXPECT_NE(all.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
+    EXPECT_NE(all.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
 }
 
 std::vector<std::string> split(const std::string& s, char sep)
@@ -149,7 +150,6 @@ TEST(Json, PerfectMatchIs120dB)
     ASSERT_EQ(all.size(), 2u);
     const auto& o = all[1];
     EXPECT_EQ(o["t"]["return_loss_db"], 120);
-    EXPECT_NEAR(o["t"]["vswr"], 1, 3e-6);   // from the same stand-in reflection of 1e-6
 }
 
 struct Notation { const char* name; Texts args; std::string column; Texts values; };
@@ -174,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"OhmUnit", {"-z", "50ohm", "6"}, "impedance_ohm", {"50"}},
     Notation{"OmegaUnit", {"-z", "4.7k\u03a9", "6"}, "impedance_ohm", {"4700"}},
     Notation{"Milliwatts", {"-p", "250m", "6"}, "power_w", {"0.25"}},
+    Notation{"Nanowatts", {"-p", "500nW", "6"}, "power_w", {"5e-07"}},
     Notation{"MicroSign", {"-p", "2.2\u00b5W", "6"}, "power_w", {"2.2e-06"}},
     Notation{"Dbm", {"-p", "30dBm", "6"}, "power_w", {"1"}},
     Notation{"NegativeDbm", {"--power", "-10dBm", "6"}, "power_w", {"1e-04"}},
@@ -228,6 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"MissingValue", {"6", "--power"}, 2, "--power"},
     Refusal{"NotANumber", {"6", "abc"}, 2, "DB 'abc'"},
     Refusal{"TwoPoints", {"-z", "4.7.1", "6"}, 2, "--impedance '4.7.1'"},
+    Refusal{"PointAlone", {"-p", ".", "6"}, 2, "--power '.'"},
     Refusal{"MilliIsNoCodeLetter", {"-z", "1m5", "6"}, 2, "--impedance '1m5'"},
     Refusal{"BadPower", {"-p", "1 W", "6"}, 2, "--power '1 W'"},
     Refusal{"BeyondDouble", {"1e400"}, 2, "DB '1e400'"},
@@ -258,10 +260,11 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
 TEST(Text, OutputImpedanceFollowsSystemImpedance)
 {
     const std::vector<std::string> lines = split(cli({"10", "--zout", "75"}).out, '\n');
-    EXPECT_EQ(lines.at(2), "System impedance: 50 ohms");
     EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
     EXPECT_EQ(lines.at(5), "Pi R1 theoretical value in ohms: 77.1");   // 77.11 at the 50-ohm side
     EXPECT_EQ(lines.at(11), "Power in Pi R1, theoretical: 0.65 W");      // 50 V^2 into 77.11 ohms
+    // Pi of 82, 82, 220 ohms: input 82 || (82 + 220 || 75) = 51.43 ohms.
+    EXPECT_EQ(lines.at(28), "Pi input VSWR with preferred values: VSWR 1.03");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 
@@ -282,7 +285,6 @@ TEST(Help, ExamplesAndExitStatusOnStdout)
     const Result r = cli({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("velkor-cli -f csv 1:30:1"), std::string::npos);
-    EXPECT_NE(r.out.find("Exit status:"), std::string::npos);
     EXPECT_EQ(cli({"--version"}).out, "velkor-cli 1.0\n");
 }
 

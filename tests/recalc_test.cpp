@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -62,6 +63,9 @@ TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
     Calc c = run(10, 0, 50, Series::E12);
     EXPECT_EQ(c.pwr, 1);
     EXPECT_EQ(c.captions[static_cast<std::size_t>(Field::ThP0)], "0.52 W");   // as at 1 W
+    // The state holds the preferred values.
+    EXPECT_EQ(std::vector({c.r1p, c.r2p, c.r3p, c.r1t, c.r2t, c.r3t}),
+              std::vector<double>({100, 68, 100, 27, 33, 27}));
 }
 
 struct Declined { const char* name; double atten, sysz; };

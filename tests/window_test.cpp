@@ -213,6 +213,8 @@ void Form1Test::icon()
             COMPARE_AT(qPrintable(at), image.pixel(x * scale, y * scale), c);
         }
     }
+    const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}};   // the desktop's own
+    QCOMPARE(velkor::ui::attenuatoricon().availableSizes(), sizes);
     const QImage image = velkor::ui::attenuatorimage(32);
     for (int x = 8; x <= 22; ++x) {
         COMPARE_AT("above the text", image.pixel(x, 13), g);
@@ -328,7 +330,6 @@ void Form1Test::menusAndKeys()
     QVERIFY(!help->windowIcon().isNull());
     QCOMPARE(help->size(), QSize(640, 520));
     QCOMPARE(help->windowTitle(), QStringLiteral("Velkor Help"));   // the document's own title
-    QVERIFY(help->toPlainText().contains(QStringLiteral("Return loss")));
     const QPoint off = help->frameGeometry().center() - w.frameGeometry().center();
     QCOMPARE_LE(off.manhattanLength(), 4);   // over the window
     QApplication::setActiveWindow(&w);

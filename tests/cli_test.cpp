@@ -90,8 +90,8 @@ constexpr Published published[] = {
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
     const Table t = csv({"-f", "csv", "1:3:1"});
-    const Texts first{"attenuation_db", "power_w", "impedance_ohm", "output_impedance_ohm", "series",
-                      "tolerance", "pi_theoretical_ohm_1"};
+    const Texts first{"attenuation_db", "power_w", "impedance_ohm", "output_impedance_ohm",
+                      "series", "tolerance", "pi_theoretical_ohm_1"};
     EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 7), first);
     EXPECT_EQ(t.header.back(), "bridged_t_worst_case_power_w_4");
     ASSERT_EQ(t.rows.size(), 3u);

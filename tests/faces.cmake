@@ -8,9 +8,10 @@ foreach(scale 1 2)
                   ${SHOT} ${with} COMMAND_ERROR_IS_FATAL ANY)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${scale}
                   FONTCONFIG_FILE=${CONF} ${SHOT} ${without} COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${with} ${without} RESULT_VARIABLE differ)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${with} ${without}
+                  RESULT_VARIABLE differ)
   if(differ)
-    message(FATAL_ERROR "at scale ${scale} the window without the system's Liberation fonts differs: "
-                        "compare ${with} with ${without}")
+    message(FATAL_ERROR "at scale ${scale} the window without the system's Liberation fonts "
+                        "differs: compare ${with} with ${without}")
   endif()
 endforeach()

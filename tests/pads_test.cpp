@@ -185,7 +185,8 @@ std::string ngspice(const std::string& netlist)
 {
     const std::string file = testing::TempDir() + "velkor_pads";
     std::ofstream(file + ".cir") << netlist;
-    std::system(("ngspice -b " + file + ".cir >" + file + ".log 2>&1").c_str());   // 1 without .print lines
+    // Its status is 1 without .print lines; what it printed tells.
+    std::system(("ngspice -b " + file + ".cir >" + file + ".log 2>&1").c_str());
     std::ostringstream out;
     out << std::ifstream(file + ".log").rdbuf();
     return out.str();

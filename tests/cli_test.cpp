@@ -184,7 +184,6 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
              {"0.01", "0.02", "0.03", "0.04", "0.05", "0.06", "0.07", "0.08", "0.09", "0.1"}},
     Notation{"EndBetweenSteps", {"1:2.9:.5"}, "attenuation_db", {"1", "1.5", "2", "2.5"}},
     Notation{"SeriesAnyCase", {"-s", "e24", "6"}, "pi_codes_2", {"36R"}},
-    Notation{"E6Tolerance", {"--series", "E6", "6"}, "tolerance", {"0.2"}},
     Notation{"E96Codes", {"-s", "E96", "6"}, "pi_codes_2", {"37R4"}},
     Notation{"GigaWatts", {"-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},
     // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
@@ -248,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
     Refusal{"PowersOverflow", {"-p", "1e308", "6"}, 1, "range of a double"},
-    Refusal{"TooManyDigitsTo", {"1:1.00000000000000000000000000000000000001:1"}, 2, "digits"},
+    Refusal{"TooManyDigitsTo", {"1:1e40:1"}, 2, "digits"},
     Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
     Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},
     Refusal{"ZeroZout", {"--zout", "0", "6"}, 1, "--zout '0'"},
@@ -278,6 +277,13 @@ TEST(Text, LPadAlone)
     EXPECT_EQ(lines[4], "Minimum attenuation: 16.63 dB");
     EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
     EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.2");
+}
+
+// A range's values counted before they are made: 0, 2, 4, 6, 8 is five.
+TEST(Ranges, CountAgainstTheLimit)
+{
+    EXPECT_EQ(velkor::cli::readdb("0:8:2", 5).values.size(), 5u);
+    EXPECT_EQ(velkor::cli::readdb("0:10:2", 5).error, "more than 5 values");
 }
 
 TEST(Help, ExamplesAndExitStatusOnStdout)

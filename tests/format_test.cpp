@@ -25,7 +25,6 @@ INSTANTIATE_TEST_SUITE_P(Language, Pattern, testing::Values(
     Formatted{"ResKeptDigitsEndInZero", "###0.0", 47.04, "47.0"},
     Formatted{"ResNegative", "###0.0", -3.14, "-3.1"},
     Formatted{"ResNoSeparator", "###0.0", 1234567.89, "1234567.9"},
-    Formatted{"PwrHalfUp", "###0.#0 W", 0.125, "0.13 W"},
     Formatted{"PwrCarry", "###0.#0 W", 99.999, "100.00 W"},
     Formatted{"DbRoundsToZero", "##.## dB", 0.001, ". dB"},
     Formatted{"DbNegativeZeroNoSign", "##.## dB", -0.001, ". dB"},

@@ -20,7 +20,6 @@ TEST_P(SignText, BlankOrMinusThenShortestForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, SignText, testing::Values(
-    Sign{"Zero", 0, " 0"},
     Sign{"NegativeBelowOne", -0.5, "-.5"},
     Sign{"FifteenDigits", 0.1 + 0.2, " .3"},
     Sign{"Third", 1.0 / 3, " .333333333333333"},

@@ -32,7 +32,6 @@ TEST_P(Preferred, NearestEntryAndItsCode)
 
 INSTANTIATE_TEST_SUITE_P(Rounding, Preferred, testing::Values(
     Pick{"UpToEntryTen", Series::E12, 96.2, 100, "100R"},
-    Pick{"DownToLower", Series::E12, 71.2, 68, " 68R"},
     Pick{"E24Between", Series::E24, 37.4, 36, " 36R"},
     Pick{"FirstEntry", Series::E12, 1.05, 1, " 1R0"},
     Pick{"ExactEntryKept", Series::E12, 4.7, 4.7, " 4R7"},

@@ -169,6 +169,7 @@ void Form1Test::startupAndLayout()
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.helpviewer().color(), 0xC0E0FFu);   // the window colour as 0x00BBGGRR
     QCOMPARE(find<QLabel>(w, "Label7")->font().pixelSize(), 32);   // 24 points
+    QCOMPARE(find<QLabel>(w, "Label2")->font().pixelSize(), 13);   // 9.75 points
     const QFont subtitle = find<QLabel>(w, "Label12")->font();
     QVERIFY(subtitle.italic());
     QVERIFY(subtitle.bold());
@@ -204,7 +205,7 @@ void Form1Test::icon()
         {22, 3, g}, {1, 29, r}, {25, 5, r}, {7, 15, r}, {12, 14, g}, {30, 29, r}, {31, 29, g},
         {5, 30, g}, {26, 9, r}, {15, 7, r}, {5, 25, r}, {3, 10, r}, {3, 15, r}, {5, 9, r},
         {7, 10, r}, {4, 11, g}, {5, 11, g}, {9, 14, k}, {9, 15, k}, {10, 15, g}, {16, 14, k},
-        {19, 14, k}};
+        {19, 14, k}, {31, 5, g}};
     for (int scale : {1, 8}) {
         const QImage image = velkor::ui::attenuatorimage(32 * scale);
         QCOMPARE(image.size(), QSize(32, 32) * scale);

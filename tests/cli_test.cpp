@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"Range", {"1:3:1"}, "attenuation_db", {"1", "2", "3"}},
     Notation{"DecimalRange", {"0.01:0.1:0.01"}, "attenuation_db",
              {"0.01", "0.02", "0.03", "0.04", "0.05", "0.06", "0.07", "0.08", "0.09", "0.1"}},
-    Notation{"EndBetweenSteps", {"1:2.9:.5"}, "attenuation_db", {"1", "1.5", "2", "2.5"}},
+    Notation{"EndBetweenSteps", {"1:2.95:.5"}, "attenuation_db", {"1", "1.5", "2", "2.5"}},
     Notation{"SeriesAnyCase", {"-s", "e24", "6"}, "pi_codes_2", {"36R"}},
     Notation{"E96Codes", {"-s", "E96", "6"}, "pi_codes_2", {"37R4"}},
     Notation{"GigaWatts", {"-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},

@@ -238,9 +238,9 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
         const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
         if (!theory)
             return std::nullopt;
-        Response design{};
-        forward(design, topology(k, q.ports), *theory, q.ports, q.pwr);
-        PadResult p{k, *theory, design.power, {}, {}, {}, {}};
+        Response nominal{};   // the theoretical pad, for its powers
+        forward(nominal, topology(k, q.ports), *theory, q.ports, q.pwr);
+        PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
         for (double rr : p.theory) {
             const Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
             p.preferred.push_back(part.ohms);

@@ -3,25 +3,28 @@
 
 #include "pads.h"
 
+#include "nodal.h"
 #include "parts.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace velkor {
 namespace {
 
-// Stands in for a reflection coefficient of exactly 0, as in the window, so
-// that a perfect match gives 120 dB rather than infinity.
+// A reflection below this is written as a perfect match, 120 dB: the
+// analysis of a matched pad leaves one of a few parts in 10^16, and no
+// instrument tells a return loss past 120 dB from a perfect one.
 constexpr double perfectmatch = 1e-6;
 
 // The pad's nodes: ground, the two ports, and the junction inside a T or a
 // bridged-T.
 enum Node : int { ground, in, out, mid };
-using Branch = std::pair<Node, Node>;
-using Topology = std::vector<Branch>;
+using Place = std::pair<Node, Node>;
+using Topology = std::vector<Place>;
 
 // Where each resistor of a pad sits, in the kind's order.
 Topology topology(PadKind k, Ports p)
@@ -38,81 +41,52 @@ Topology topology(PadKind k, Ports p)
     return {};
 }
 
-// Node voltages with `driven` held at `volts` and the other port loaded by
-// `load` ohms, and the current the source delivers into the driven node.
-struct Solution {
-    std::array<double, 4> v{};
-    double current = 0;
-};
-
-Solution solve(const Topology& top, const Values& r, Node driven, double volts, double load)
+// The network with `driven` held at 1 V and the other port loaded by `load`
+// ohms.
+NodeVoltages solve(const Topology& top, const Values& r, Node driven, double load)
 {
-    const Node other = driven == in ? out : in;
-    // Unknowns: 0 the other port, 1 the junction (held at 0 when unused).
-    const auto unknown = [other](Node n) { return n == other ? 0 : n == mid ? 1 : -1; };
-    double g[2][2] = {{1 / load, 0}, {0, 0}}, i[2] = {0, 0};
-    bool junction = false;
+    std::vector<Branch> branches;
+    branches.reserve(top.size() + 1);
+    int nodes = out + 1;   // a Pi or an L-pad has no junction
     for (std::size_t k = 0; k < top.size(); ++k) {
-        const double c = 1 / r[k];
-        for (const auto& [a, b] : {top[k], Branch{top[k].second, top[k].first}}) {
-            junction = junction || a == mid;
-            const int x = unknown(a);
-            if (x < 0)
-                continue;
-            g[x][x] += c;
-            if (const int y = unknown(b); y >= 0)
-                g[x][y] -= c;
-            else if (b == driven)
-                i[x] += c * volts;
-        }
+        branches.push_back({top[k].first, top[k].second, 1 / r[k]});
+        nodes = std::max({nodes, top[k].first + 1, top[k].second + 1});
     }
-    if (!junction)
-        g[1][1] = 1;
-    const double det = g[0][0] * g[1][1] - g[0][1] * g[1][0];
-    Solution s;
-    s.v[driven] = volts;
-    s.v[other] = (i[0] * g[1][1] - g[0][1] * i[1]) / det;
-    s.v[mid] = (g[0][0] * i[1] - g[1][0] * i[0]) / det;
-    for (std::size_t k = 0; k < top.size(); ++k) {
-        const auto [a, b] = top[k];
-        if (a == driven || b == driven)
-            s.current += (s.v[driven] - s.v[a == driven ? b : a]) / r[k];
-    }
-    return s;
+    branches.push_back({driven == in ? out : in, ground, 1 / load});
+    return solvenodes(nodes, branches, driven);
 }
-
-// Node voltages carry rounding errors of a few parts in 10^16, so a
-// reflection below this is a perfect match worked out inexactly.
-constexpr double roundingnoise = 1e-12;
 
 double reflection(double r, double z)
 {
     const double rho = std::fabs((r - z) / (r + z));
-    return rho < roundingnoise ? perfectmatch : rho;
+    return rho < perfectmatch ? perfectmatch : rho;
 }
 
 double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
-double power(const Solution& s, Branch b, double ohms)
-{
-    const double v = s.v[b.first] - s.v[b.second];
-    return v * v / ohms;
-}
+constexpr double decibelspernep = 20 / std::numbers::ln10;
 
-// The forward part of the analysis: attenuation, input reflection, powers.
-// Returns the node voltages it found.
-Solution forward(Response& a, const Topology& top, const Values& r, Ports p, double pwr)
+// The forward part of the analysis: attenuation, insertion loss, input
+// reflection, powers. The losses come from log1p of their small parts, so
+// that a pad of a billionth of a dB keeps its digits.
+void forward(Response& a, const Topology& top, const Values& r, Ports p, double pwr)
 {
-    const double vin = std::sqrt(pwr * p.zin);
-    const Solution s = solve(top, r, in, vin, p.zout);
-    a.atten = 20 * std::log10(vin / s.v[out]) + 10 * std::log10(p.zout / p.zin);
-    a.rho = reflection(vin / s.current, p.zin);
+    const NodeVoltages s = solve(top, r, in, p.zout);
+    const double impedances = 10 * std::log10(p.zout / p.zin);
+    // Vin / Vout = 1 + drop(out) / V(out).
+    const double voltageratio = decibelspernep * logabsoneplus(s.drop[out] / s.volts[out]);
+    a.atten = voltageratio + impedances;
+    a.inputohm = 1 / s.current.real();
+    // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
+    // the insertion loss is the attenuation plus 20 log10 |(1 + zin / Rin) / 2|.
+    const double sourcefactor = (p.zin - a.inputohm) / (2 * a.inputohm);
+    a.insertionloss = voltageratio + decibelspernep * std::log1p(sourcefactor) + impedances;
+    a.rho = reflection(a.inputohm, p.zin);
     a.vswr = vswr(a.rho);
     a.returnloss = -20 * std::log10(a.rho);
     a.power.resize(r.size());
     for (std::size_t k = 0; k < r.size(); ++k)
-        a.power[k] = power(s, top[k], r[k]);
-    return s;
+        a.power[k] = pwr * p.zin * std::norm(s.across(top[k].first, top[k].second)) / r[k];
 }
 
 bool positive(const Values& r)
@@ -144,13 +118,20 @@ std::string_view padname(PadKind k)
 
 double minimumattenuation(Ports p)
 {
-    const double r = std::max(p.zin, p.zout) / std::min(p.zin, p.zout);
-    return 20 * std::log10(std::sqrt(r) + std::sqrt(r - 1));
+    // 20 log10(sqrt(r) + sqrt(r - 1)) with r - 1 taken from the difference
+    // of the impedances themselves.
+    const double low = std::min(p.zin, p.zout);
+    return decibelspernep * std::asinh(std::sqrt((std::max(p.zin, p.zout) - low) / low));
 }
 
+// x = dB ln(10) / 20, so that the voltage ratio is e^x. Each form below is
+// the textbook one (K = e^x) rewritten without a difference of nearly equal
+// numbers: K - 1 = expm1(x), (K^2 - 1) / 2K = sinh x, and
+// cosh x - sqrt(zb / za) = 2 sinh^2(x/2) + (za - zb) / (za + sqrt(za zb)).
 std::optional<Values> design(PadKind k, double db, Ports p)
 {
     const double zin = p.zin, zout = p.zout;
+    const double x = db / decibelspernep;
     Values r;
     if (k == PadKind::lpad) {
         if (zin == zout)
@@ -158,22 +139,23 @@ std::optional<Values> design(PadKind k, double db, Ports p)
         const double zh = std::max(zin, zout), zl = std::min(zin, zout);
         r = {std::sqrt(zh * (zh - zl)), zl * std::sqrt(zh / (zh - zl))};
     } else if (k == PadKind::bridgedt) {
-        const double kk = std::pow(10.0, db / 20);   // voltage ratio
-        if (zin != zout || !(kk > 1))
+        if (zin != zout || !(x > 0))
             return std::nullopt;
-        r = {zin, zin, zin * (kk - 1), zin / (kk - 1)};
+        const double km1 = std::expm1(x);   // K - 1
+        r = {zin, zin, zin * km1, zin / km1};
     } else {
         if (!(db > minimumattenuation(p)))
             return std::nullopt;
-        const double l = std::pow(10.0, db / 10);   // power ratio
-        const double a = (l + 1) / (l - 1);
-        if (k == PadKind::pi) {
-            const double r2 = (l - 1) / 2 * std::sqrt(zin * zout / l);
-            r = {1 / (a / zin - 1 / r2), r2, 1 / (a / zout - 1 / r2)};
-        } else {
-            const double r2 = 2 * std::sqrt(l * zin * zout) / (l - 1);
-            r = {a * zin - r2, r2, a * zout - r2};
-        }
+        const double sinhx = std::sinh(x), sinhhalf = std::sinh(x / 2);
+        const double mean = std::sqrt(zin * zout);
+        // cosh x - sqrt(zb / za)
+        const auto excess = [&](double za, double zb) {
+            return 2 * sinhhalf * sinhhalf + (za - zb) / (za + std::sqrt(za * zb));
+        };
+        if (k == PadKind::pi)
+            r = {zin * sinhx / excess(zout, zin), mean * sinhx, zout * sinhx / excess(zin, zout)};
+        else
+            r = {zin * excess(zin, zout) / sinhx, mean / sinhx, zout * excess(zout, zin) / sinhx};
     }
     if (!positive(r))
         return std::nullopt;
@@ -184,17 +166,11 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
 {
     const Topology top = topology(k, p);
     Response a{};
-    const Solution f = forward(a, top, r, p, pwr);
-    const double vin = f.v[in];
-    a.inputohm = vin / f.current;
+    forward(a, top, r, p, pwr);
     // Driven from the output, the input loaded by zin.
-    const Solution back = solve(top, r, out, 1, p.zin);
-    a.outputohm = 1 / back.current;
+    a.outputohm = 1 / solve(top, r, out, p.zin).current.real();
     a.outrho = reflection(a.outputohm, p.zout);
     a.outreturnloss = -20 * std::log10(a.outrho);
-    // A source of zin ohms sees the input resistance; S21 = 2 (Vout / Es) sqrt(zin / zout).
-    const double s21 = 2 * a.inputohm / (a.inputohm + p.zin) * (f.v[out] / vin) * std::sqrt(p.zin / p.zout);
-    a.insertionloss = -20 * std::log10(s21);
     return a;
 }
 
@@ -240,6 +216,10 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
             return std::nullopt;
         Response nominal{};   // the theoretical pad, for its powers
         forward(nominal, topology(k, q.ports), *theory, q.ports, q.pwr);
+        // The bridged-T's junction sits at the output's voltage by design, so
+        // its arm out carries no current: 0, not the analysis's rounding.
+        if (k == PadKind::bridgedt)
+            nominal.power[1] = 0;
         PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
         for (double rr : p.theory) {
             const Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);

@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"RangeThroughZero", {"-1:1:1"}, 1, "-1 dB"},
     Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
     Refusal{"ZeroPower", {"-p", "0", "6"}, 1, "--power '0'"},
-    Refusal{"KRoundsToOne", {"1e-17"}, 1, "DB '1e-17'"},
+    Refusal{"DesignUnderflows", {"1e-320"}, 1, "DB '1e-320'"},
     Refusal{"DesignOverflows", {"-z", "1e300", "6"}, 1, "range of a double"},
     Refusal{"PowersOverflow", {"-p", "1e308", "6"}, 1, "range of a double"},
     Refusal{"TooManyDigitsTo", {"1:1e40:1"}, 2, "digits"},

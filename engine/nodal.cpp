@@ -1,0 +1,95 @@
+#include "nodal.h"
+
+#include <cmath>
+#include <cstddef>
+#include <utility>
+
+namespace velkor {
+
+Complex NodeVoltages::across(int a, int b) const
+{
+    const auto at = [](const std::vector<Complex>& v, int n) { return v[static_cast<std::size_t>(n)]; };
+    const double direct = std::abs(at(volts, a)) + std::abs(at(volts, b));
+    const double dropped = std::abs(at(drop, a)) + std::abs(at(drop, b));
+    return direct <= dropped ? at(volts, a) - at(volts, b) : at(drop, b) - at(drop, a);
+}
+
+// The unknowns are every node but ground and the driven one. Their matrix is
+// kept as its off-diagonal entries and, for each row, what it holds beyond
+// them: its admittance to ground and to the driven node. The diagonal is
+// rebuilt from those as a sum at each pivot, so that for positive
+// conductances no step subtracts (Grassmann, Taksar and Heyman's form of
+// Gaussian elimination, stable without pivoting for such matrices).
+NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driven)
+{
+    const auto n = static_cast<std::size_t>(nodes);
+    const auto d = static_cast<std::size_t>(driven);
+    std::vector<Complex> link(n * n);     // admittance between two unknowns (>= 0 when resistive)
+    std::vector<Complex> rest(n);         // admittance to ground and the driven node
+    std::vector<Complex> fromsource(n);   // to the driven node alone: the right side for V
+    std::vector<Complex> toground(n);     // to ground alone: the right side for 1 - V
+    const auto unknown = [d](std::size_t k) { return k != 0 && k != d; };
+    for (const Branch& br : branches) {
+        const auto a = static_cast<std::size_t>(br.a), b = static_cast<std::size_t>(br.b);
+        for (const auto& [x, y] : {std::pair{a, b}, std::pair{b, a}}) {
+            if (!unknown(x))
+                continue;
+            if (unknown(y) && y != x) {
+                link[x * n + y] += br.admittance;
+            } else if (y == d) {
+                rest[x] += br.admittance;
+                fromsource[x] += br.admittance;
+            } else if (y == 0) {
+                rest[x] += br.admittance;
+                toground[x] += br.admittance;
+            }
+        }
+    }
+
+    std::vector<Complex> pivot(n);
+    for (std::size_t p = 0; p < n; ++p) {
+        if (!unknown(p))
+            continue;
+        pivot[p] = rest[p];
+        for (std::size_t j = p + 1; j < n; ++j)
+            if (unknown(j))
+                pivot[p] += link[p * n + j];
+        for (std::size_t i = p + 1; i < n; ++i) {
+            if (!unknown(i) || link[i * n + p] == Complex{})
+                continue;
+            const Complex share = link[i * n + p] / pivot[p];
+            rest[i] += share * rest[p];
+            fromsource[i] += share * fromsource[p];
+            toground[i] += share * toground[p];
+            for (std::size_t j = p + 1; j < n; ++j)
+                if (unknown(j) && j != i)
+                    link[i * n + j] += share * link[p * n + j];
+        }
+    }
+
+    NodeVoltages s;
+    s.volts.assign(n, Complex{});
+    s.drop.assign(n, Complex{1});
+    s.volts[d] = 1;
+    s.drop[d] = 0;
+    for (std::size_t p = n; p-- > 0;) {
+        if (!unknown(p))
+            continue;
+        Complex v = fromsource[p], u = toground[p];
+        for (std::size_t j = p + 1; j < n; ++j)
+            if (unknown(j)) {
+                v += link[p * n + j] * s.volts[j];
+                u += link[p * n + j] * s.drop[j];
+            }
+        s.volts[p] = v / pivot[p];
+        s.drop[p] = u / pivot[p];
+    }
+    for (const Branch& br : branches)
+        if (br.a == driven || br.b == driven)
+            s.current += br.admittance * s.drop[static_cast<std::size_t>(br.a == driven ? br.b : br.a)];
+    return s;
+}
+
+double logabsoneplus(Complex z) { return 0.5 * std::log1p(2 * z.real() + std::norm(z)); }
+
+} // namespace velkor

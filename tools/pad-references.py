@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Reference values for the pad accuracy tests, in 60-digit arithmetic.
+
+For each case: the theoretical design from the textbook forms, and the
+analysis of the preferred-value pad that velkor-cli builds (its values read
+from velkor-cli's JSON, so only the rounding to the series comes from the
+program). Needs mpmath. Usage: tools/pad-references.py build/bin/velkor-cli
+"""
+import json
+import subprocess
+import sys
+
+from mpmath import mp, mpf, matrix, lu_solve, log10, sqrt, asinh, sinh, cosh, ln, fabs
+
+mp.dps = 60
+CLI = sys.argv[1] if len(sys.argv) > 1 else "build/bin/velkor-cli"
+
+# Where each resistor sits: node 0 ground, 1 in, 2 out, 3 the junction.
+PLACES = {
+    "pi": [(1, 0), (1, 2), (2, 0)],
+    "t": [(1, 3), (3, 0), (3, 2)],
+    "bridged_t": [(1, 3), (3, 2), (1, 2), (3, 0)],
+}
+
+
+def lpad_places(zin, zout):
+    return [(1, 2), (2, 0)] if zin > zout else [(1, 2), (1, 0)]
+
+
+def minimum(zin, zout):
+    r = max(zin, zout) / min(zin, zout)
+    return 20 * log10(sqrt(r) + sqrt(r - 1))
+
+
+def design(kind, db, zin, zout):
+    k = mpf(10) ** (db / 20)
+    if kind == "l_pad":
+        zh, zl = max(zin, zout), min(zin, zout)
+        return [sqrt(zh * (zh - zl)), zl * sqrt(zh / (zh - zl))]
+    if kind == "bridged_t":
+        return [zin, zin, zin * (k - 1), zin / (k - 1)]
+    l = k * k
+    a = (l + 1) / (l - 1)
+    if kind == "pi":
+        r2 = (l - 1) / 2 * sqrt(zin * zout / l)
+        return [1 / (a / zin - 1 / r2), r2, 1 / (a / zout - 1 / r2)]
+    r2 = 2 * sqrt(l * zin * zout) / (l - 1)
+    return [a * zin - r2, r2, a * zout - r2]
+
+
+def solve(places, ohms, driven, load):
+    """Node voltages with `driven` at 1 V and the other port loaded; current in."""
+    nodes = max(max(p) for p in places) + 1
+    other = 2 if driven == 1 else 1
+    unknown = [n for n in range(1, nodes) if n != driven]
+    index = {n: i for i, n in enumerate(unknown)}
+    g = matrix(len(unknown), len(unknown))
+    b = matrix(len(unknown), 1)
+    branches = [(a, c, 1 / mpf(r)) for (a, c), r in zip(places, ohms)] + [(other, 0, 1 / load)]
+    for a, c, y in branches:
+        for x, z in ((a, c), (c, a)):
+            if x in index:
+                g[index[x], index[x]] += y
+                if z in index:
+                    g[index[x], index[z]] -= y
+                elif z == driven:
+                    b[index[x]] += y
+    v = lu_solve(g, b)
+    volts = {0: mpf(0), driven: mpf(1)}
+    volts.update({n: v[index[n]] for n in unknown})
+    current = sum(y * (1 - volts[c if a == driven else a]) for a, c, y in branches if driven in (a, c))
+    return volts, current
+
+
+def returnloss(r, z):
+    rho = fabs((r - z) / (r + z))
+    return mpf(120) if rho < mpf("1e-6") else -20 * log10(rho)
+
+
+def analyse(places, ohms, zin, zout):
+    volts, current = solve(places, ohms, 1, zout)
+    rin = 1 / current
+    atten = 20 * log10(1 / volts[2]) + 10 * log10(zout / zin)
+    s21 = 2 * volts[2] / (1 + zin / rin) * sqrt(zin / zout)
+    _, back = solve(places, ohms, 2, zin)
+    return [atten, -20 * log10(s21), returnloss(rin, zin), returnloss(1 / back, zout)]
+
+
+def cases():
+    for db in ("1e-9", "1e-7", "1e-5", "1e-3", "300"):
+        yield db, 50, 50
+    low = minimum(mpf(75), mpf(50))
+    for above in ("1e-6", "1"):
+        yield repr(float(low + mpf(above))), 75, 50
+    yield "300", 75, 50
+    yield None, 75, 50
+
+
+def main():
+    for db, zin, zout in cases():
+        args = [CLI, "-f", "json", "--zin", str(zin), "--zout", str(zout)] + ([db] if db else [])
+        row = json.loads(subprocess.run(args, check=True, capture_output=True, text=True).stdout)[0]
+        kinds = ["pi", "t", "bridged_t"] if db and zin == zout else ["pi", "t"] if db else ["l_pad"]
+        for kind in kinds:
+            places = lpad_places(zin, zout) if kind == "l_pad" else PLACES[kind]
+            theory = design(kind, mpf(db or 0), mpf(zin), mpf(zout))
+            built = analyse(places, [mpf(x) for x in row[kind]["preferred_ohm"]], mpf(zin), mpf(zout))
+            print(kind, db, zin, zout)
+            print("  theory", ", ".join(mp.nstr(x, 17) for x in theory))
+            print("  built ", ", ".join(mp.nstr(x, 17) for x in built))
+
+
+main()

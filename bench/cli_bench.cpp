@@ -17,7 +17,7 @@ void row(benchmark::State& state, Writer write, velkor::Ports ports)
         db = db < 60 ? db + 0.01 : 6;   // the rows of 6:60:0.01
         const velkor::PadRequest q{db, 1, ports, velkor::Series::E12, 0.1};
         out.clear();
-        write(out, {db, q.pwr, q.ports, q.series, q.tolerance, *velkor::evaluatepads(q)});
+        write(out, {db, q.pwr, q.ports, q.series, 10, false, *velkor::evaluatepads(q)});
         benchmark::DoNotOptimize(out.data());
     }
 }

@@ -9,7 +9,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <tuple>
 #include <ostream>
@@ -30,13 +32,34 @@ struct Failure {
     std::string message;
 };
 
-std::string named(std::string_view s) { return "'" + std::string(s) + "'"; }
+// An argument quoted in a message, cut to this many characters: a message
+// stays one line whatever was pasted into the argument.
+constexpr std::size_t quotedlength = 40;
+
+std::string named(std::string_view s)
+{
+    std::size_t characters = 0, end = 0;
+    for (; end < s.size(); ++end)
+        if ((static_cast<unsigned char>(s[end]) & 0xC0) != 0x80 && characters++ == quotedlength)
+            break;
+    return "'" + std::string(s.substr(0, end)) + (end < s.size() ? "\u2026'" : "'");
+}
+
+// The reason a number was refused: a Unicode minus, which word processors
+// and web pages put in place of the hyphen-minus, is named as the cause.
+std::string refusal(std::string_view text, std::string why)
+{
+    if (text.find("\u2212") != std::string_view::npos)
+        return "use the ASCII hyphen-minus (-) for a minus sign";
+    return why;
+}
 
 // The options as given.
 struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
     bool pairs = false, all = false;
+    bool zoutgiven = false, tolerancegiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -46,11 +69,13 @@ struct Request {
     double pwr = 0;
     Ports ports{};
     Series series = Series::E12;
-    double tolerance = 0;   // fraction
+    double tolerancepercent = 0;
     bool pairs = false;
     Format format = Format::text;
     TextLines lines;
 };
+
+constexpr double whole = 100;   // percent
 
 // A tolerance in percent, "1" or "1%", from 0 up to but not including 100.
 std::optional<double> readtolerance(std::string_view text)
@@ -58,39 +83,41 @@ std::optional<double> readtolerance(std::string_view text)
     if (text.ends_with('%'))
         text.remove_suffix(1);
     const std::optional<double> pct = readdecimal(text);
-    constexpr double whole = 100;
     if (!pct || *pct < 0 || *pct >= whole)
         return std::nullopt;
-    return *pct / whole;
+    return *pct;
 }
 
 std::optional<Failure> readoptions(Request& q, const Given& g)
 {
     const std::optional<double> pwr = readpower(g.power);
     if (!pwr)
-        return Failure{usage, "--power " + named(g.power) +
-                                  ": not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm"};
+        return Failure{usage, "--power " + named(g.power) + ": " +
+                                  refusal(g.power, "not a power: write watts as 1, 0.25, 250m or 2.5W, "
+                                                   "or 30dBm")};
     for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
-        const std::optional<double> z = readimpedance(text->empty() ? g.zin : *text);
+        const std::optional<double> z = readimpedance(text == &g.zout && !g.zoutgiven ? g.zin : *text);
         if (!z)
-            return Failure{usage, option + (" " + named(*text)) + ": not an impedance: write ohms as 50, "
-                                                                  "75ohm or 4.7k, or a code as 4k7, R47 or 1M5"};
+            return Failure{usage, option + (" " + named(*text)) + ": " +
+                                      refusal(*text, "not an impedance: write ohms as 50, 75ohm or 4.7k, "
+                                                     "or a code as 4k7, R47 or 1M5")};
         (text == &g.zin ? q.ports.zin : q.ports.zout) = *z;
     }
     q.pwr = *pwr;
     q.series = seriesbyname(g.series).value_or(Series::E12);
-    q.tolerance = seriestolerance(q.series);
-    if (!g.tolerance.empty()) {
+    q.tolerancepercent = seriestolerance(q.series) * whole;
+    if (g.tolerancegiven) {
         const std::optional<double> t = readtolerance(g.tolerance);
         if (!t)
-            return Failure{usage, "--tolerance " + named(g.tolerance) +
-                                      ": not a tolerance: write a percentage from 0 to below 100, as 1 or 1%"};
-        q.tolerance = *t;
+            return Failure{usage, "--tolerance " + named(g.tolerance) + ": " +
+                                      refusal(g.tolerance, "not a tolerance: write a percentage from 0 "
+                                                           "to below 100, as 1 or 1%")};
+        q.tolerancepercent = *t;
     }
     q.pairs = g.pairs;
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
              : g.format == "spice" ? Format::spice : Format::text;
-    q.lines = {!g.tolerance.empty(), g.all};
+    q.lines = {g.tolerancegiven, g.all};
     return std::nullopt;
 }
 
@@ -101,7 +128,7 @@ std::optional<Failure> read(Request& q, const Given& g)
     for (const std::string& arg : g.db) {
         const Values v = readdb(arg, maxvalues);
         if (!v.error.empty())
-            return Failure{usage, "DB " + named(arg) + ": " + v.error};
+            return Failure{usage, "DB " + named(arg) + ": " + refusal(arg, v.error)};
         if (q.db.size() + v.values.size() > maxvalues)
             return Failure{usage, "DB " + named(arg) + ": more than " + std::to_string(maxvalues) + " values in all"};
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
@@ -117,7 +144,7 @@ std::optional<Failure> read(Request& q, const Given& g)
     for (const auto& [option, text, z] : {std::tuple{"--impedance", &g.zin, q.ports.zin},
                                           std::tuple{"--zout", &g.zout, q.ports.zout}})
         if (z <= 0)
-            return Failure{nodesign, option + (" " + named(text->empty() ? g.zin : *text)) +
+            return Failure{nodesign, option + (" " + named(g.zoutgiven ? *text : g.zin)) +
                                          ": no attenuator for 0 ohms or below"};
     const double least = minimumattenuation(q.ports);
     for (std::size_t i = 0; i < q.db.size(); ++i) {
@@ -157,7 +184,7 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
     if (q.format == Format::json)
         out += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerance, q.pairs};
+        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancepercent / whole, q.pairs};
         const std::optional<std::vector<PadResult>> pads = evaluatepads(request);
         if (!pads)
             return Failure{nodesign, (values[i] ? "DB " + named(q.dbarg[i]) + ": the design for " +
@@ -165,7 +192,7 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
                                                 : std::string("the L-pad")) +
                                          " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
                                          " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
-        const Row row{values[i], q.pwr, q.ports, q.series, q.tolerance, *pads};
+        const Row row{values[i], q.pwr, q.ports, q.series, q.tolerancepercent, q.pairs, *pads};
         switch (q.format) {
         case Format::text:
             if (i)
@@ -192,6 +219,19 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
     return std::nullopt;
 }
 
+// Flushes `out` and tells whether all that was written to it arrived; if
+// not, says why on `err`.
+int delivered(std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (out)
+        return ok;
+    const int reason = errno;
+    err << program << ": cannot write the results: "
+        << (reason ? std::strerror(reason) : "the output refused them") << '\n';
+    return unwritten;
+}
+
 } // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -203,16 +243,22 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // As in most programs, an option given twice takes its last value.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_option("DB", g.db, "attenuation in dB; several values, or a range FROM:TO:STEP")->type_name("");
-    app.add_option("-p,--power", g.power, "input power: W (1, 0.25, 250m) or dBm (30dBm); default 1 W")
-        ->type_name("P");
-    app.add_option("-z,--impedance,--zin", g.zin, "input side's impedance in ohms (50, 4k7, R47); default 50")
-        ->type_name("Z");
-    app.add_option("--zout", g.zout, "output side's impedance in ohms; default the input side's")->type_name("Z2");
+    std::vector<std::pair<CLI::Option*, const std::string*>> valued;   // options that take a value
+    valued.emplace_back(app.add_option("-p,--power", g.power, "input power: W (1, 0.25, 250m) or dBm (30dBm); default 1 W")
+        ->type_name("P"), &g.power);
+    valued.emplace_back(app.add_option("-z,--impedance,--zin", g.zin,
+                                       "input side's impedance in ohms (50, 4k7, R47); default 50")
+        ->type_name("Z"), &g.zin);
+    CLI::Option* zout = app.add_option("--zout", g.zout, "output side's impedance in ohms; default the input side's")
+        ->type_name("Z2");
+    valued.emplace_back(zout, &g.zout);
     app.add_option("-s,--series", g.series, "preferred values, E6 to E192; default E12")
         ->type_name("S")
         ->transform(CLI::IsMember({"E6", "E12", "E24", "E48", "E96", "E192"}, CLI::ignore_case));
-    app.add_option("-t,--tolerance", g.tolerance, "parts' tolerance, percent; default the series' own")
+    CLI::Option* tolerance = app.add_option("-t,--tolerance", g.tolerance,
+                                            "parts' tolerance, percent; default the series' own")
         ->type_name("PCT");
+    valued.emplace_back(tolerance, &g.tolerance);
     app.add_flag("--pairs", g.pairs, "each resistor one part or the closest pair");
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
     app.add_option("-f,--format", g.format, "text (default), csv, json or spice")
@@ -229,21 +275,32 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         const bool asked = e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success);
         if (!asked)
             err << program << ": ";
+        errno = 0;
         app.exit(e, out, err);
-        return asked ? ok : usage;
+        return asked ? delivered(out, err) : usage;
     }
+    g.zoutgiven = zout->count() > 0;
+    g.tolerancegiven = tolerance->count() > 0;
 
     Request q;
     std::string text;
-    std::optional<Failure> failure = read(q, g);
+    std::optional<Failure> failure;
+    // A value left empty, as an unset shell variable leaves it, is a
+    // mistake rather than a wish for the default.
+    for (const auto& [option, value] : valued)
+        if (!failure && option->count() > 0 && value->empty())
+            failure = Failure{usage, option->get_name() + " '': no value: give one, or leave the option out"};
+    if (!failure)
+        failure = read(q, g);
     if (!failure)
         failure = evaluate(q, text);
     if (failure) {
         err << program << ": " << failure->message << '\n';
         return failure->status;
     }
-    out << text << std::flush;
-    return ok;
+    errno = 0;
+    out << text;
+    return delivered(out, err);
 }
 
 } // namespace velkor::cli

@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include "numtext.h"
+#include "quantities.h"
 #include "summary.h"
 
 #include <array>
@@ -26,7 +27,8 @@ void walk(Writer& w, const Row& r)
     w.value("impedance_ohm", r.ports.zin);
     w.value("output_impedance_ohm", r.ports.zout);
     w.text("series", seriesname(r.series));
-    w.value("tolerance", r.tolerance);
+    w.value("tolerance_percent", r.tolerancepercent);
+    w.flag("pairs", r.pairs);
     if (r.ports.zin != r.ports.zout)
         w.value("minimum_attenuation_db", minimumattenuation(r.ports));
     for (const PadResult& pad : r.pads) {
@@ -34,7 +36,10 @@ void walk(Writer& w, const Row& r)
         w.values("theoretical_ohm", pad.theory);
         w.values("theoretical_power_w", pad.theorypower);
         w.values("preferred_ohm", pad.preferred);
-        w.texts("codes", pad.codes);
+        std::vector<std::string> codes;
+        for (const Part& part : pad.parts)
+            codes.push_back(part.code);
+        w.texts("codes", codes);
         w.value("attenuation_db", pad.built.atten);
         w.value("vswr", pad.built.vswr);
         w.value("return_loss_db", pad.built.returnloss);
@@ -59,6 +64,7 @@ public:
     explicit Json(std::string& out) : out_(out) {}
     void value(std::string_view key, double x) { number(key_(key), x); }
     void text(std::string_view key, std::string_view s) { quoted(key_(key), s); }
+    void flag(std::string_view key, bool b) { key_(key) += b ? "true" : "false"; }
     void values(std::string_view key, Numbers v) { list(key_(key), v, number); }
     void texts(std::string_view key, Texts v) { list(key_(key), v, quoted); }
     void open(std::string_view key)
@@ -92,7 +98,9 @@ private:
     bool first_ = true;
 };
 
-// Header and rows alike: with header set, writes column names instead of values.
+// Header and rows alike: with header set, writes column names instead of
+// values. No field needs quoting: series names, codes ("150R+R47",
+// "470R||220R") and flags hold no comma, quote or line break.
 class Csv {
 public:
     Csv(std::string& out, bool header) : out_(out), header_(header) {}
@@ -104,8 +112,9 @@ public:
     void text(std::string_view key, std::string_view s)
     {
         if (cell(key))
-            field(s);
+            out_ += s;
     }
+    void flag(std::string_view key, bool b) { text(key, b ? "true" : "false"); }
     void values(std::string_view key, Numbers v)
     {
         for (std::size_t i = 0; i < v.size(); ++i)
@@ -116,7 +125,7 @@ public:
     {
         for (std::size_t i = 0; i < v.size(); ++i)
             if (cell(key, i + 1))
-                field(v[i]);
+                out_ += v[i];
     }
     void open(std::string_view key)
     {
@@ -143,18 +152,6 @@ private:
             (out_ += '_') += std::to_string(element);
         return false;
     }
-    // Quoted only where the text holds a comma, a quote or a line break.
-    void field(std::string_view s)
-    {
-        if (s.find_first_of(",\"\r\n") == std::string_view::npos) {
-            out_ += s;
-            return;
-        }
-        out_ += '"';
-        for (char c : s)
-            (c == '"' ? out_ += "\"\"" : out_ += c);
-        out_ += '"';
-    }
     std::string& out_;
     bool header_;
     bool first_ = true;
@@ -163,24 +160,6 @@ private:
 };
 
 // ---- Text
-
-// The window's evaluation of a Pi and a T, as far as its captions read it.
-Evaluation windowform(const PadResult& pi, const PadResult& t)
-{
-    Evaluation e{};
-    for (auto [to, from] : {std::pair{&e.pi, &pi}, std::pair{&e.t, &t}}) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            to->theory[i] = from->theory[i];
-            to->theorypower[i] = from->theorypower[i];
-            to->codes[i] = from->codes[i];
-            to->power[i] = from->built.power[i];
-        }
-        to->atten = from->built.atten;
-        to->rho = from->built.rho;
-        to->vswr = from->built.vswr;
-    }
-    return e;
-}
 
 // Names of each kind's resistors in the lines, and of the pad itself.
 struct Words {
@@ -200,47 +179,45 @@ const Words& words(PadKind k)
     return all[static_cast<std::size_t>(k)];
 }
 
-std::string percent(double fraction)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.12g %%", fraction * 100);
-    return buf;
-}
-
-// The lines of a pad that the window has no field for.
+// The lines of a pad that the window has no field for; with `whole`, every
+// line of the pad, for a pad the window does not show.
 std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool whole)
 {
     const Words& w = words(p.kind);
     const std::string pad = w.pad, lower = w.lower;
+    const std::size_t count = p.theory.size();
     std::string out;
     const auto line = [&out](const std::string& what, const std::string& value) {
         out += summaryline(what, value);
     };
+    const auto powers = [&](const char* what, const Values& watts, Rounding rounding) {
+        for (std::size_t i = 0; i < count; ++i)
+            line("Power in " + lower + " " + w.parts[i] + ", " + what, wattstext(watts[i], rounding));
+    };
     if (whole) {   // the pads the window does not show, field by field as it would
-        for (std::size_t i = 0; i < p.theory.size(); ++i)
-            line(pad + " " + w.parts[i] + " theoretical value in ohms", Calc::tidyres(p.theory[i]));
-        for (std::size_t i = 0; i < p.theory.size(); ++i)
-            line("Power in " + lower + " " + w.parts[i] + ", theoretical", Calc::tidypwr(p.theorypower[i]));
-        for (std::size_t i = 0; i < p.theory.size(); ++i)
-            line(pad + " " + w.parts[i] + " preferred value", p.codes[i]);
-        for (std::size_t i = 0; i < p.theory.size(); ++i)
-            line("Power in " + lower + " " + w.parts[i] + ", preferred value", Calc::tidypwr(p.built.power[i]));
-        line(pad + " actual attenuation with preferred values", attencaption(p.built.atten));
-        line(pad + " input VSWR with preferred values", vswrcaption(p.built.vswr));
-        line(pad + " return loss with preferred values", rtnlosscaption(p.built.rho));
+        for (std::size_t i = 0; i < count; ++i)
+            line(pad + " " + w.parts[i] + " theoretical value in ohms", ohmstext(p.theory[i]));
+        powers("theoretical", p.theorypower, Rounding::nearest);
+        for (std::size_t i = 0; i < count; ++i)
+            line(pad + " " + w.parts[i] + " preferred value", p.parts[i].code);
+        powers("preferred value", p.built.power, Rounding::nearest);
+        line(pad + " actual attenuation with preferred values", attenuationtext(p.built.atten));
+        line(pad + " input VSWR with preferred values", vswrtext(p.built.vswr));
+        line(pad + " return loss with preferred values", returnlosstext(p.built.rho));
+    } else if (lines.all && p.kind == PadKind::t) {   // the window shows the Pi's alone
+        powers("theoretical", p.theorypower, Rounding::nearest);
     }
     if (r.ports.zin != r.ports.zout || lines.all) {
-        line(pad + " output return loss with preferred values", rtnlosscaption(p.built.outrho));
-        line(pad + " insertion loss with preferred values", Calc::tidydb(p.built.insertionloss));
+        line(pad + " output return loss with preferred values", returnlosstext(p.built.outrho));
+        line(pad + " insertion loss with preferred values", decibeltext(p.built.insertionloss));
     }
     if (lines.worst || lines.all) {
-        const std::string at = " at " + percent(r.tolerance) + " tolerance";
-        line(pad + " worst-case attenuation" + at,
-             Calc::tidydb(p.worst.attenlow) + " to " + Calc::tidydb(p.worst.attenhigh));
-        line(pad + " worst-case input VSWR" + at, vswrcaption(p.worst.vswr));
-        line(pad + " worst-case return loss" + at, rtnlosscaption(p.worst.rho));
-        for (std::size_t i = 0; i < p.theory.size(); ++i)
-            line("Power in " + lower + " " + w.parts[i] + ", worst case" + at, Calc::tidypwr(p.worst.power[i]));
+        const std::string at = " at " + shortest(r.tolerancepercent) + " % tolerance";
+        line(pad + " worst-case attenuation" + at, decibeltext(p.worst.attenlow, Rounding::down) + " to " +
+                                                       decibeltext(p.worst.attenhigh, Rounding::up));
+        line(pad + " worst-case input VSWR" + at, vswrtext(p.worst.vswr, Rounding::up));
+        line(pad + " worst-case return loss" + at, returnlosstext(p.worst.rho, true));
+        powers(("worst case" + at).c_str(), p.worst.power, Rounding::up);
     }
     return out;
 }
@@ -250,21 +227,22 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
 std::string textblock(const Row& r, const std::optional<Captions>& captions, TextLines lines)
 {
     const bool unequal = r.ports.zin != r.ports.zout;
-    std::string out;
     const Inputs in{r.db.value_or(0), r.pwr, r.ports.zin, r.series,
-                    unequal ? std::optional(r.ports.zout) : std::nullopt};
-    if (r.db) {
-        out = summary(in, captions ? *captions : captionsof(windowform(r.pads[0], r.pads[1])));
-    } else {   // the L-pad alone: the inputs but the attenuation, which it sets itself
-        const std::string inputs = summaryinputs(in);
-        out = inputs.substr(inputs.find('\n') + 1);
+                    unequal ? std::optional(r.ports.zout) : std::nullopt, r.pairs};
+    std::string out;
+    if (captions) {
+        out = summary(in, *captions);
+    } else {
+        out = summaryinputs(in);
+        if (!r.db)   // the L-pad alone sets its own attenuation
+            out.erase(0, out.find('\n') + 1);
     }
     if (unequal)
-        out += summaryline("Minimum attenuation", Calc::tidydb(minimumattenuation(r.ports)));
+        out += summaryline("Minimum attenuation", decibeltext(minimumattenuation(r.ports)));
     for (const PadResult& p : r.pads) {
         const bool extra = p.kind == PadKind::lpad || p.kind == PadKind::bridgedt;
         if (!extra || unequal || lines.all)
-            out += morelines(p, r, lines, extra);
+            out += morelines(p, r, lines, extra || !captions);
     }
     return out;
 }

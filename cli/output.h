@@ -20,7 +20,8 @@ struct Row {
     double pwr;                 ///< W
     Ports ports;                ///< ohms
     Series series;
-    double tolerance;           ///< fraction
+    double tolerancepercent;    ///< the parts' tolerance, percent, as read
+    bool pairs;                 ///< a resistor may be a pair of parts
     std::vector<PadResult> pads;
 };
 
@@ -32,9 +33,11 @@ struct TextLines {
     bool all = false;     ///< everything, the bridged-T or L-pad included
 };
 
-/// The text of one row: for a Pi and T between equal impedances from E6 to
-/// E24 parts, `captions` (the window's own, for these inputs) and nothing
-/// more unless `lines` asks; otherwise the same lines made from the row.
+/// The text of one row: the window's own `captions` where it could show
+/// these inputs (a Pi and T between equal impedances from E6 to E24 parts)
+/// and nothing more unless `lines` asks; otherwise each pad's lines under
+/// the same names. Lines other than the window's write plain numbers with
+/// their units, the worst case rounded outward.
 std::string textblock(const Row& r, const std::optional<Captions>& captions, TextLines lines);
 
 /// The CSV header line, column names joining the JSON keys with underscores

@@ -40,16 +40,27 @@ Decimal decimal15(double x)
     return parse(buf, res.ptr);
 }
 
-void roundto(Decimal& d, int frac)
+void roundto(Decimal& d, int frac) { roundto(d, frac, Rounding::nearest); }
+
+void roundto(Decimal& d, int frac, Rounding r)
 {
     const int keep = d.point + frac;   // significant digits that survive
     if (keep >= static_cast<int>(d.digits.size()))
         return;
-    if (keep < 0) {
+    // Away from zero: half-way and beyond when rounding to nearest; any
+    // dropped digit when rounding outward (every dropped digit is nonzero
+    // in its last place, as the digits have no trailing zeros).
+    const bool outward = r == Rounding::up ? !d.neg : r == Rounding::down && d.neg;
+    const bool up = r == Rounding::nearest ? keep >= 0 && d.digits[static_cast<std::size_t>(keep)] >= '5'
+                                           : outward;
+    if (keep <= 0) {
         d.digits.clear();
+        if (up) {   // the one unit in the last kept place
+            d.digits.push_back('1');
+            d.point = 1 - frac;
+        }
         return;
     }
-    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
     d.digits.resize(static_cast<std::size_t>(keep));
     if (up) {
         // Carry through the nines; all nines become a 1 one place further up.

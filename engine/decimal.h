@@ -2,6 +2,8 @@
 // The 15-significant-digit decimal form of a double, shared by the
 // sign-position text and the display patterns. Internal to the engine.
 
+#include "format.h"
+
 #include <string>
 
 namespace velkor::detail {
@@ -27,5 +29,9 @@ Decimal decimal15(double x);
 /// Rounds the magnitude of `d` to `frac` decimals, half away from zero on
 /// its digits (so rounding starts from the 15-digit value, not the double).
 void roundto(Decimal& d, int frac);
+
+/// Rounds `d` to `frac` decimals (a negative `frac` rounds to tens,
+/// hundreds ...) in the given direction, on its digits.
+void roundto(Decimal& d, int frac, Rounding r);
 
 } // namespace velkor::detail

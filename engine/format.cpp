@@ -42,13 +42,13 @@ Pattern parse(std::string_view pattern)
 
 } // namespace
 
-std::string formatpattern(double x, std::string_view pattern)
+std::string formatpattern(double x, std::string_view pattern, Rounding r)
 {
     const Pattern p = parse(pattern);
     if (p.prefix.size() == pattern.size())
         return std::string(pattern);   // no placeholder: nothing to fill in
     detail::Decimal d = detail::decimal15(x);
-    detail::roundto(d, p.frac);
+    detail::roundto(d, p.frac, r);
 
     std::string out(p.prefix);
     if (d.neg && !d.digits.empty())

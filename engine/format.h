@@ -6,6 +6,10 @@
 
 namespace velkor {
 
+/// How a value is rounded to the digits it is written with: to the nearest,
+/// half away from zero, or toward -infinity or +infinity.
+enum class Rounding { nearest, down, up };
+
 /// Formats `x` by a display pattern: '#' an optional digit, '0' a required
 /// digit, '.' the decimal point (always written), anything else copied.
 /// Before the point, '0's set the least number of integer digits and all
@@ -14,7 +18,8 @@ namespace velkor {
 /// (so "#0" after the point always gives two decimals).
 /// Rounding starts from the value's 15-significant-digit decimal text, and a
 /// value exactly half-way rounds away from zero. A negative value gets a
-/// leading minus unless it rounds to zero. `x` must be finite.
-std::string formatpattern(double x, std::string_view pattern);
+/// leading minus unless it rounds to zero. `x` must be finite. `r` rounds
+/// in another direction than to the nearest.
+std::string formatpattern(double x, std::string_view pattern, Rounding r = Rounding::nearest);
 
 } // namespace velkor

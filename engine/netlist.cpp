@@ -22,6 +22,13 @@ std::array<std::string_view, 8> nodes(PadKind k, Ports p)
     return {};
 }
 
+std::string resistor(std::string_view name, std::string_view a, std::string_view b, double ohms)
+{
+    std::string out(name);
+    out.append(" ").append(a).append(" ").append(b).append(" ").append(shortest(ohms)).append("\n");
+    return out;
+}
+
 } // namespace
 
 // Numbers are written as std::to_chars writes them: SPICE reads 1e+06 as a
@@ -38,12 +45,25 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
         const std::string name(padname(pad.kind));
         const auto n = nodes(pad.kind, p);
         out += "\n* " + name + ", as built:";
-        for (const std::string& code : pad.codes)
-            out.append(" ").append(code);
+        for (const Part& part : pad.parts)
+            out.append(" ").append(part.code);
         out += "\n.subckt " + name + " in out gnd\n";
-        for (std::size_t i = 0; i < pad.preferred.size(); ++i)
-            out.append(1, 'R').append(std::to_string(i + 1)).append(" ").append(n[2 * i]).append(" ")
-                .append(n[2 * i + 1]).append(" ").append(shortest(pad.preferred[i])).append("\n");
+        for (std::size_t i = 0; i < pad.parts.size(); ++i) {
+            const Part& part = pad.parts[i];
+            std::string r = std::to_string(i + 1);
+            r.insert(r.begin(), 'R');
+            const std::string_view from = n[2 * i], to = n[2 * i + 1];
+            if (part.smaller == 0) {
+                out += resistor(r, from, to, part.larger);
+                continue;
+            }
+            // A pair as its two parts: Rna and Rnb, side by side or one after
+            // the other through a node of their own.
+            std::string mid = r;
+            mid += "_mid";
+            out += resistor(r + "a", from, part.parallel ? to : mid, part.larger);
+            out += resistor(r + "b", part.parallel ? from : mid, to, part.smaller);
+        }
         out += ".ends " + name + "\n";
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
@@ -67,7 +87,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
                shortest(p.zin) + ")\n";
         out += "print " + name + "_attenuation_db\nprint " + name + "_input_ohm\n";
     }
-    out += ".endc\n.end\n";
+    // quit ends a batch run with status 0 once the values are printed.
+    out += "quit\n.endc\n.end\n";
     return out;
 }
 

@@ -222,9 +222,9 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
             nominal.power[1] = 0;
         PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
         for (double rr : p.theory) {
-            const Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
+            Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
             p.preferred.push_back(part.ohms);
-            p.codes.push_back(part.code);
+            p.parts.push_back(std::move(part));
         }
         if (!positive(p.preferred))
             return std::nullopt;

@@ -4,6 +4,7 @@
 // built from preferred values (or pairs of them), analysed as built, and
 // taken to the corners of its parts' tolerance.
 
+#include "parts.h"
 #include "series.h"
 
 #include <optional>
@@ -68,7 +69,7 @@ struct PadResult {
     Values theory;          ///< the design, ohms
     Values theorypower;     ///< W in the design, driven and loaded as in analyse; no floor
     Values preferred;       ///< as built: each resistor rounded to the series, or the closest pair
-    std::vector<std::string> codes;
+    std::vector<Part> parts;   ///< what each preferred value is made of, with its code
     Response built;
     WorstCase worst;        ///< the preferred values at the tolerance
 };

@@ -104,7 +104,7 @@ std::string partcode(double ohms, int digits)
 Part nearestpart(double rr, Series s)
 {
     const double ohms = nearestpick(rr, seriestable(s)).value;
-    return {ohms, std::isfinite(ohms) ? partcode(ohms, seriesdigits(s)) : std::string()};
+    return {ohms, std::isfinite(ohms) ? partcode(ohms, seriesdigits(s)) : std::string(), ohms};
 }
 
 Part closestpart(double rr, Series s)
@@ -149,7 +149,7 @@ Part closestpart(double rr, Series s)
     std::string code = partcode(best.larger, digits);
     if (best.parts() == 2)
         code += (best.parallel ? "||" : "+") + partcode(best.smaller, digits);
-    return {best.ohms, code};
+    return {best.ohms, code, best.larger, best.smaller, best.parallel};
 }
 
 } // namespace velkor

@@ -32,6 +32,9 @@ std::string partcode(double ohms, int digits);
 struct Part {
     double ohms;        ///< the value it makes
     std::string code;   ///< "4k7"; "150R+3R3" in series; "470R||220R" in parallel
+    double larger = 0;  ///< ohms: the one part, or the larger of two
+    double smaller = 0; ///< ohms: the smaller of two; 0 for one part
+    bool parallel = false;   ///< two parts in parallel rather than in series
 };
 
 /// The nearest part to `rr` ohms by the window's rounding, with its code;

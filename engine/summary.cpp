@@ -33,7 +33,10 @@ std::string summaryinputs(const Inputs& in)
     out += summaryline("System impedance", signtext(in.sysz), " ohms");
     if (in.zout)
         out += summaryline("Output impedance", signtext(*in.zout), " ohms");
-    return out + summaryline("Series", seriesname(in.series));
+    out += summaryline("Series", seriesname(in.series));
+    if (in.pairs)
+        out += summaryline("Parts", "one each, or the closest pair");
+    return out;
 }
 
 std::string summary(const Inputs& in, const Captions& captions)

@@ -1,0 +1,72 @@
+#include "quantities.h"
+
+#include "calc.h"
+#include "decimal.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velkor {
+namespace {
+
+// Plain decimals from this power of ten up to the other; exponent form
+// outside, where a plain decimal would be a run of zeros.
+struct Plain {
+    int lowest, highest;   // decimal exponents of the leading digit
+};
+
+// `x` (>= 0) to `digits` significant figures and at least `decimals`
+// decimals when written plainly.
+std::string significant(double x, int digits, int decimals, Plain plain, Rounding r)
+{
+    if (x == 0)
+        return "0";
+    detail::Decimal d = detail::decimal15(x);
+    const int lead = d.point - 1;
+    if (lead >= plain.lowest && lead <= plain.highest) {
+        const int shown = std::max(decimals, digits - d.point);
+        std::string pattern = "0";
+        if (shown > 0)
+            pattern.append(".").append(static_cast<std::size_t>(shown), '0');
+        return formatpattern(x, pattern, r);
+    }
+    detail::roundto(d, digits - d.point, r);
+    std::string out(1, d.at(0));
+    out += '.';
+    for (int i = 1; i < digits; ++i)
+        out += d.at(i);
+    const int exp10 = d.point - 1;
+    const std::string exponent = std::to_string(std::abs(exp10));
+    out.append(1, 'e').append(1, exp10 < 0 ? '-' : '+');
+    if (exponent.size() < 2)
+        out += '0';
+    return out + exponent;
+}
+
+} // namespace
+
+std::string decibeltext(double db, Rounding r) { return formatpattern(db, "0.00 dB", r); }
+
+std::string attenuationtext(double db, Rounding r) { return "Attenuation " + decibeltext(db, r); }
+
+std::string vswrtext(double vswr, Rounding r) { return "VSWR " + formatpattern(vswr, "0.00", r); }
+
+std::string returnlosstext(double rho, bool worst)
+{
+    const double db = worst ? 20 * std::log10(rho) : Calc::fnz(rho);
+    return "Rtn Loss " + formatpattern(db, "0.0 dB", worst ? Rounding::up : Rounding::nearest);
+}
+
+std::string wattstext(double watts, Rounding r)
+{
+    constexpr Plain microwattsup{-6, 14};
+    return significant(watts, 3, 0, microwattsup, r) + " W";
+}
+
+std::string ohmstext(double ohms)
+{
+    constexpr Plain milliohmsup{-3, 14};
+    return significant(ohms, 4, 1, milliohmsup, Rounding::nearest);
+}
+
+} // namespace velkor

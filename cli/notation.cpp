@@ -95,18 +95,46 @@ constexpr std::array<Prefix, 10> prefixes = {{
     {"m", -3}, {"k", 3}, {"M", 6}, {"G", 9},
 }};
 
-// Prefix and unit together: "250m", "250mW", "4.7kohm".
+// Whether `text` ends with `unit`, letters in any case (units are read in
+// any case; prefixes are not, as m and M differ).
+bool endswithunit(std::string_view text, std::string_view unit)
+{
+    if (text.size() < unit.size())
+        return false;
+    const std::string_view tail = text.substr(text.size() - unit.size());
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(tail.begin(), tail.end(), unit.begin(), [&](char a, char b) { return lower(a) == lower(b); });
+}
+
+// `text` without `unit` at its end, and without one blank before it
+// ("6 dB"); nothing when it does not end with the unit. An empty unit is
+// always there.
+std::optional<std::string_view> withoutunit(std::string_view text, std::string_view unit)
+{
+    if (unit.empty())
+        return text;
+    if (!endswithunit(text, unit))
+        return std::nullopt;
+    text.remove_suffix(unit.size());
+    if (text.ends_with(' '))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Prefix and unit together: "250m", "250mW", "4.7kohm", "4.7 kohm".
 std::optional<double> prefixed(std::string_view text, std::initializer_list<std::string_view> units)
 {
-    for (const Prefix& p : prefixes) {
-        for (std::string_view u : units) {
-            if (text.size() < p.text.size() + u.size() || !text.ends_with(u))
+    for (std::string_view u : units) {
+        const std::optional<std::string_view> head = withoutunit(text, u);
+        if (!head)
+            continue;
+        for (const Prefix& p : prefixes) {
+            if (!head->ends_with(p.text))
                 continue;
-            const std::string_view head = text.substr(0, text.size() - u.size());
-            if (!head.ends_with(p.text))
-                continue;
+            std::string_view number = head->substr(0, head->size() - p.text.size());
+            if (!p.text.empty() && !u.empty() && number.ends_with(' '))
+                number.remove_suffix(1);   // "4.7 kohm"
             Dec d;
-            const std::string_view number = head.substr(0, head.size() - p.text.size());
             if (!number.empty() && scan(number, d) == number.size())
                 return todouble(d, p.exp10);
         }
@@ -220,7 +248,7 @@ Values readdb(std::string_view text, std::size_t limit)
 {
     if (text.find(':') != std::string_view::npos)
         return readrange(text, limit);
-    if (const std::optional<double> db = readdecimal(text))
+    if (const std::optional<double> db = readdecimal(withoutunit(text, "dB").value_or(text)))
         return {{*db}, {}};
     return refused("not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)");
 }
@@ -235,9 +263,8 @@ std::optional<double> readdecimal(std::string_view text)
 
 std::optional<double> readpower(std::string_view text)
 {
-    constexpr std::string_view dbm = "dBm";
-    if (text.ends_with(dbm)) {
-        const std::optional<double> level = readdecimal(text.substr(0, text.size() - dbm.size()));
+    if (const std::optional<std::string_view> number = withoutunit(text, "dBm")) {
+        const std::optional<double> level = readdecimal(*number);
         if (!level)
             return std::nullopt;
         // 0 dBm is 1 mW; whole tens of dB are read as exact powers of ten.
@@ -252,11 +279,21 @@ std::optional<double> readpower(std::string_view text)
     return prefixed(text, {"", "W"});
 }
 
+// The ohm as a letter: the Greek capital omega and the ohm sign, which
+// keyboards and character pickers give interchangeably.
+constexpr std::array<std::string_view, 2> omegas = {"\u03a9", "\u2126"};
+
 std::optional<double> readimpedance(std::string_view text)
 {
+    for (std::string_view omega : omegas)
+        if (text.ends_with(omega)) {   // after a code too: "4k7Ω"
+            const std::optional<std::string_view> code = withoutunit(text, omega);
+            if (const std::optional<double> value = rescode(*code))
+                return value;
+        }
     if (const std::optional<double> code = rescode(text))
         return code;
-    return prefixed(text, {"", "ohm", "ohms", "\u03a9"});
+    return prefixed(text, {"", "ohm", "ohms", omegas[0], omegas[1]});
 }
 
 } // namespace velkor::cli

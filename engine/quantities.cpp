@@ -22,6 +22,7 @@ std::string significant(double x, int digits, int decimals, Plain plain, Roundin
     if (x == 0)
         return "0";
     detail::Decimal d = detail::decimal15(x);
+    detail::roundto(d, digits - d.point, r);   // a carry may add a place: 0.09996 is 0.100
     const int lead = d.point - 1;
     if (lead >= plain.lowest && lead <= plain.highest) {
         const int shown = std::max(decimals, digits - d.point);
@@ -30,7 +31,6 @@ std::string significant(double x, int digits, int decimals, Plain plain, Roundin
             pattern.append(".").append(static_cast<std::size_t>(shown), '0');
         return formatpattern(x, pattern, r);
     }
-    detail::roundto(d, digits - d.point, r);
     std::string out(1, d.at(0));
     out += '.';
     for (int i = 1; i < digits; ++i)

@@ -13,7 +13,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -34,6 +37,14 @@ Result cli(Texts args)
     return {status, out.str(), err.str()};
 }
 
+std::vector<std::string> split(const std::string& s, char sep)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(s);
+    for (std::string part; std::getline(in, part, sep);)
+        parts.push_back(part);
+    return parts;
+}
 
 // Each value gives a block of Copy results, a blank line between blocks.
 TEST(Text, EachValueIsCopyResults)
@@ -47,15 +58,28 @@ TEST(Text, EachValueIsCopyResults)
     EXPECT_EQ(all.substr(0, r.out.size()), r.out);
     EXPECT_NE(all.find("\nBridged-T bridge preferred value: 47R\n"), std::string::npos);
     EXPECT_NE(all.find("\nPi worst-case attenuation at 10 % tolerance: "), std::string::npos);
+    // 16.61 ohms carrying sqrt(50) / 50 A.
+    EXPECT_NE(all.find("\nPower in T R1, theoretical: 0.332 W\n"), std::string::npos);
 }
 
-std::vector<std::string> split(const std::string& s, char sep)
+// Where the window cannot show the inputs, no line is its: the Pi's R3 of
+// 150.48 ohms takes 50 / 10^0.6 V^2, 0.0835 W, which the window floors.
+TEST(Text, TheWindowsBlockOnlyForWhatTheWindowShows)
 {
-    std::vector<std::string> parts;
-    std::istringstream in(s);
-    for (std::string part; std::getline(in, part, sep);)
-        parts.push_back(part);
-    return parts;
+    const std::string theory = "\nPower in Pi R3, theoretical: 0.0835 W\n";
+    EXPECT_NE(cli({"-s", "E48", "6"}).out.find(theory), std::string::npos);
+    const std::string pairs = cli({"--pairs", "6"}).out;
+    EXPECT_NE(pairs.find(theory), std::string::npos);
+    EXPECT_EQ(split(pairs, '\n').at(4), "Parts: one each, or the closest pair");
+}
+
+// 6 dB at 5 %: the worst return loss is 32.030 dB, VSWR 1.0514.
+TEST(Text, WorstCaseRoundedOutward)
+{
+    const std::string out = cli({"-t", "5", "6"}).out;
+    const std::string at = " at 5 % tolerance: ";
+    EXPECT_NE(out.find("\nPi worst-case return loss" + at + "Rtn Loss -32.0 dB\n"), std::string::npos);
+    EXPECT_NE(out.find("\nPi worst-case input VSWR" + at + "VSWR 1.06\n"), std::string::npos);
 }
 
 // A CSV table as rows of cells, found by column name.
@@ -89,15 +113,19 @@ constexpr Published published[] = {
 
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
-    const Table t = csv({"-f", "csv", "1:3:1"});
+    const Table t = csv({"-f", "csv", "1:30:1"});
     const Texts first{"attenuation_db", "power_w", "impedance_ohm", "output_impedance_ohm",
-                      "series", "tolerance", "pi_theoretical_ohm_1"};
-    EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 7), first);
+                      "series", "tolerance_percent", "pairs", "pi_theoretical_ohm_1"};
+    EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 8), first);
     EXPECT_EQ(t.header.back(), "bridged_t_worst_case_power_w_4");
-    ASSERT_EQ(t.rows.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(t.rows.size(), 30u);
+    for (std::size_t i = 0; i < 30; ++i) {
         EXPECT_EQ(t.rows[i].size(), t.header.size());
         EXPECT_EQ(t.at(i, "attenuation_db"), std::to_string(i + 1));
+        // The bridged-T's arm out carries no current by its design.
+        EXPECT_EQ(t.at(i, "bridged_t_theoretical_power_w_2"), "0");
+        if (i >= 3)
+            continue;
         EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_1")), published[i].pishunt, 0.005);
         EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_2")), published[i].piseries, 0.005);
         EXPECT_NEAR(std::stod(t.at(i, "t_theoretical_ohm_1")), published[i].tseries, 0.005);
@@ -116,7 +144,7 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     ASSERT_EQ(r.status, 0);
     const std::string start = "[\n  {\"attenuation_db\": 10, \"power_w\": 1, "
                               "\"impedance_ohm\": 50, \"output_impedance_ohm\": 50, "
-                              "\"series\": \"E12\", \"tolerance\": 0.05, ";
+                              "\"series\": \"E12\", \"tolerance_percent\": 5, \"pairs\": false, ";
     EXPECT_EQ(r.out.substr(0, start.size()), start);
     const auto all = nlohmann::ordered_json::parse(r.out);
     ASSERT_EQ(all.size(), 1u);
@@ -188,7 +216,17 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"GigaWatts", {"-p", "1.5GW", "6"}, "power_w", {"1.5e+09"}},
     // 10^0.3 to 50 digits is 1.99526231496887960135; the nearest double:
     Notation{"DbmBetweenTens", {"-p", "33dBm", "6"}, "power_w", {"1.9952623149688795"}},
-    Notation{"TolerancePercent", {"-t", "1%", "6"}, "tolerance", {"0.01"}},
+    Notation{"TolerancePercent", {"-t", "1%", "6"}, "tolerance_percent", {"1"}},
+    Notation{"ToleranceAsRead", {"-t", "99.9", "6"}, "tolerance_percent", {"99.9"}},
+    Notation{"SeriesOwnTolerance", {"-s", "E192", "6"}, "tolerance_percent", {"0.5"}},
+    Notation{"Mega", {"-z", "1M", "6"}, "impedance_ohm", {"1e+06"}},
+    Notation{"MegaWatts", {"-p", "2MW", "6"}, "power_w", {"2e+06"}},
+    Notation{"GreekMu", {"-p", "2.2\u03bcW", "6"}, "power_w", {"2.2e-06"}},
+    Notation{"UnitsInAnyCase", {"-p", "30DBM", "-z", "50OHM", "6"}, "power_w", {"1"}},
+    Notation{"LowerCaseWatts", {"-p", "250mw", "6"}, "power_w", {"0.25"}},
+    Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},
+    Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},
+    Notation{"PairsColumn", {"--pairs", "6"}, "pairs", {"true"}},
     Notation{"Pairs", {"--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
     Notation{"LPadBeside", {"--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
     rowname);
@@ -230,7 +268,11 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"TwoPoints", {"-z", "4.7.1", "6"}, 2, "--impedance '4.7.1'"},
     Refusal{"PointAlone", {"-p", ".", "6"}, 2, "--power '.'"},
     Refusal{"MilliIsNoCodeLetter", {"-z", "1m5", "6"}, 2, "--impedance '1m5'"},
-    Refusal{"BadPower", {"-p", "1 W", "6"}, 2, "--power '1 W'"},
+    Refusal{"BadPower", {"-p", "1  W", "6"}, 2, "--power '1  W'"},
+    Refusal{"EmptyTolerance", {"-t", "", "6"}, 2, "--tolerance ''"},
+    Refusal{"EmptyZout", {"--zout", "", "6"}, 2, "--zout ''"},
+    Refusal{"UnicodeMinus", {"\u22126"}, 2, "use the ASCII hyphen-minus (-) for a minus sign"},
+    Refusal{"LongArgumentCut", {std::string(100, 'x')}, 2, std::string("'").append(40, 'x').append("\u2026': ")},
     Refusal{"BeyondDouble", {"1e400"}, 2, "DB '1e400'"},
     Refusal{"HalfARange", {"1:3"}, 2, "FROM:TO:STEP"},
     Refusal{"JunkInRange", {"1:3x:1"}, 2, "DB '1:3x:1'"},
@@ -258,12 +300,13 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
 
 TEST(Text, OutputImpedanceFollowsSystemImpedance)
 {
-    const std::vector<std::string> lines = split(cli({"10", "--zout", "75"}).out, '\n');
+    const std::string out = cli({"10", "--zout", "75"}).out;
+    const std::vector<std::string> lines = split(out, '\n');
     EXPECT_EQ(lines.at(3), "Output impedance: 75 ohms");
-    EXPECT_EQ(lines.at(5), "Pi R1 theoretical value in ohms: 77.1");   // 77.11 at the 50-ohm side
-    EXPECT_EQ(lines.at(11), "Power in Pi R1, theoretical: 0.65 W");      // 50 V^2 into 77.11 ohms
+    EXPECT_EQ(lines.at(6), "Pi R1 theoretical value in ohms: 77.11");   // at the 50-ohm side
+    EXPECT_EQ(lines.at(9), "Power in Pi R1, theoretical: 0.648 W");     // 50 V^2 into 77.11 ohms
     // Pi of 82, 82, 220 ohms: input 82 || (82 + 220 || 75) = 51.43 ohms.
-    EXPECT_EQ(lines.at(28), "Pi input VSWR with preferred values: VSWR 1.03");
+    EXPECT_NE(out.find("\nPi input VSWR with preferred values: VSWR 1.03\n"), std::string::npos);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 
@@ -276,7 +319,7 @@ TEST(Text, LPadAlone)
     EXPECT_EQ(lines[0], "Input power: 1 W");
     EXPECT_EQ(lines[4], "Minimum attenuation: 16.63 dB");
     EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
-    EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.2");
+    EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.22");
 }
 
 // A range's values counted before they are made: 0, 2, 4, 6, 8 is five.
@@ -285,6 +328,35 @@ TEST(Ranges, CountAgainstTheLimit)
     EXPECT_EQ(velkor::cli::readdb("0:8:2", 5).values.size(), 5u);
     EXPECT_EQ(velkor::cli::readdb("0:10:2", 5).error, "more than 5 values");
 }
+
+// The program with its standard output where a write fails: a full disk, a
+// closed descriptor, a reader gone with SIGPIPE ignored.
+struct Unwritable { const char* name; std::string redirected; std::string reason; };
+class Writes : public testing::TestWithParam<Unwritable> {};
+
+TEST_P(Writes, FailIsStatusThreeWithTheReason)
+{
+    const std::string err = testing::TempDir() + "velkor_cli_write_" + GetParam().name;
+    const std::string script = "trap '' PIPE; exec 2>" + err + "; " + GetParam().redirected +
+                               "; exit \\${PIPESTATUS[0]}";
+    const int status = std::system(("bash -c \"" + script + "\"").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 3);
+    std::ostringstream said;
+    said << std::ifstream(err).rdbuf();
+    EXPECT_EQ(said.str(), "velkor-cli: cannot write the results: " + GetParam().reason + "\n");
+}
+
+const std::string program = VELKOR_CLI;
+INSTANTIATE_TEST_SUITE_P(Program, Writes, testing::Values(
+    Unwritable{"Text", program + " 6 >/dev/full", "No space left on device"},
+    Unwritable{"Csv", program + " -f csv 6 >/dev/full", "No space left on device"},
+    Unwritable{"Json", program + " -f json 6 >/dev/full", "No space left on device"},
+    Unwritable{"Spice", program + " -f spice 6 >/dev/full", "No space left on device"},
+    Unwritable{"Help", program + " --help >/dev/full", "No space left on device"},
+    Unwritable{"Version", program + " --version >/dev/full", "No space left on device"},
+    Unwritable{"Closed", program + " 6 >&-", "Bad file descriptor"},
+    Unwritable{"ReaderGone", program + " -f csv 1:60:0.01 | head -c 1 >/dev/null", "Broken pipe"}),
+    rowname);
 
 TEST(Help, ExamplesAndExitStatusOnStdout)
 {

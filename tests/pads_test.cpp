@@ -19,6 +19,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace {
 
@@ -279,8 +280,8 @@ std::string ngspice(const std::string& netlist)
 {
     const std::string file = testing::TempDir() + "velkor_pads";
     std::ofstream(file + ".cir") << netlist;
-    // Its status is 1 without .print lines; what it printed tells.
-    std::system(("ngspice -b " + file + ".cir >" + file + ".log 2>&1").c_str());
+    const int status = std::system(("ngspice -b " + file + ".cir >" + file + ".log 2>&1").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 0);   // a script's && goes on
     std::ostringstream out;
     out << std::ifstream(file + ".log").rdbuf();
     return out.str();
@@ -299,12 +300,17 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     const std::string netlist = velkor::netlist(six, *velkor::evaluatepads(six));
     const std::string title = "* Velkor pads as built: 6 dB, 50 to 50 ohms, E12 parts";
     EXPECT_EQ(netlist.substr(0, netlist.find('\n')), title);
-    EXPECT_EQ(netlist.substr(netlist.size() - 11), ".endc\n.end\n");
+    EXPECT_EQ(netlist.substr(netlist.size() - 16), "quit\n.endc\n.end\n");
     const std::string pi = "\n.subckt pi in out gnd\nR1 in gnd 150\nR2 in out 39\nR3 out gnd 150\n";
     EXPECT_NE(netlist.find(pi), std::string::npos) << netlist;
     const std::string out = ngspice(netlist);
     EXPECT_NE(out.find("\npi_attenuation_db = 6.192603e+00"), std::string::npos) << out;
     EXPECT_NE(out.find("\npi_input_ohm = 5.066225e+01"), std::string::npos) << out;
+    // Pairs as their two parts, side by side or one after the other.
+    const velkor::PadRequest paired{6, 1, {50, 50}, Series::E12, 0.1, true};
+    const std::string pairs = velkor::netlist(paired, *velkor::evaluatepads(paired));
+    EXPECT_NE(pairs.find("\nR1a in R1_mid 150\nR1b R1_mid gnd 0.47\n"), std::string::npos) << pairs;
+    EXPECT_NE(pairs.find("\nR2a in out 180\nR2b in out 47\n"), std::string::npos) << pairs;
     const velkor::PadRequest requests[] = {{10, 1, {75, 50}, Series::E96, 0.01},
                                            {20, 1, {50, 50}, Series::E24, 0.05, true},
                                            {std::nullopt, 1, {50, 600}, Series::E192, 0.005}};

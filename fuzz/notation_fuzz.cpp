@@ -24,10 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // A reading that is not finite, or that differs from the plain decimal
     // reading of the same text where that exists, is a failure.
+    // Units in any case, after one blank or none, and both ohm signs.
     for (const std::optional<double> got : {plain, readpower(text), readimpedance(text),
-                                            readpower(text + "W")})
+                                            readpower(text + "W"), readpower(text + " w"),
+                                            readimpedance(text + "\u2126"), readimpedance(text + " OHM")})
         if ((got && !std::isfinite(*got)) || (plain && got != plain))
             std::abort();
+    const Values unit = readdb(text + " dB", 1);
+    if (plain && (unit.values.size() != 1 || unit.values[0] != *plain))
+        std::abort();
     constexpr std::size_t limit = 1000;
     const Values v = readdb(text, limit);
     if (v.values.size() > limit || v.error.empty() == v.values.empty())

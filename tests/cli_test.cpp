@@ -223,7 +223,6 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"MegaWatts", {"-p", "2MW", "6"}, "power_w", {"2e+06"}},
     Notation{"GreekMu", {"-p", "2.2\u03bcW", "6"}, "power_w", {"2.2e-06"}},
     Notation{"UnitsInAnyCase", {"-p", "30DBM", "-z", "50OHM", "6"}, "power_w", {"1"}},
-    Notation{"LowerCaseWatts", {"-p", "250mw", "6"}, "power_w", {"0.25"}},
     Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},
     Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},
     Notation{"PairsColumn", {"--pairs", "6"}, "pairs", {"true"}},

@@ -103,14 +103,6 @@ Table csv(const Texts& args)
     return t;
 }
 
-// Published 50-ohm tables: Pi shunt and series, T series and shunt, ohms.
-struct Published { double db, pishunt, piseries, tseries, tshunt; };
-constexpr Published published[] = {
-    {1, 869.55, 5.77, 2.88, 433.34},
-    {2, 436.21, 11.61, 5.73, 215.24},
-    {3, 292.40, 17.61, 8.55, 141.93},
-};
-
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
     const Table t = csv({"-f", "csv", "1:30:1"});
@@ -124,12 +116,6 @@ TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
         EXPECT_EQ(t.at(i, "attenuation_db"), std::to_string(i + 1));
         // The bridged-T's arm out carries no current by its design.
         EXPECT_EQ(t.at(i, "bridged_t_theoretical_power_w_2"), "0");
-        if (i >= 3)
-            continue;
-        EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_1")), published[i].pishunt, 0.005);
-        EXPECT_NEAR(std::stod(t.at(i, "pi_theoretical_ohm_2")), published[i].piseries, 0.005);
-        EXPECT_NEAR(std::stod(t.at(i, "t_theoretical_ohm_1")), published[i].tseries, 0.005);
-        EXPECT_NEAR(std::stod(t.at(i, "t_theoretical_ohm_2")), published[i].tshunt, 0.005);
     }
 }
 
@@ -169,15 +155,6 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     EXPECT_NEAR(o["t"]["return_loss_db"], -20 * std::log10(0.1 / 100.1), 1e-9);
     EXPECT_NEAR(o["t"]["output_return_loss_db"], o["t"]["return_loss_db"], 1e-9);   // symmetric
     EXPECT_NEAR(o["t"]["theoretical_power_w"][0], 0.5194939, 1e-7);
-}
-
-TEST(Json, PerfectMatchIs120dB)
-{
-    // T of 10, 120, 10 ohms at 3.2 dB: 10 + 120 || 60 = 50 exactly.
-    const auto all = nlohmann::json::parse(cli({"-f", "json", "6", "3.2"}).out);
-    ASSERT_EQ(all.size(), 2u);
-    const auto& o = all[1];
-    EXPECT_EQ(o["t"]["return_loss_db"], 120);
 }
 
 struct Notation { const char* name; Texts args; std::string column; Texts values; };

@@ -32,7 +32,7 @@ void walk(Writer& w, const Row& r)
     if (r.ports.zin != r.ports.zout)
         w.value("minimum_attenuation_db", minimumattenuation(r.ports));
     for (const PadResult& pad : r.pads) {
-        w.open(padname(pad.kind));
+        w.open(describe(pad.kind).key);
         w.values("theoretical_ohm", pad.theory);
         w.values("theoretical_power_w", pad.theorypower);
         w.values("preferred_ohm", pad.preferred);
@@ -161,30 +161,13 @@ private:
 
 // ---- Text
 
-// Names of each kind's resistors in the lines, and of the pad itself.
-struct Words {
-    const char* pad;     // "Pi", "Bridged-T"
-    const char* lower;   // as the second word of a line: "bridged-T"
-    std::array<const char*, 4> parts;
-};
-
-const Words& words(PadKind k)
-{
-    static const std::array<Words, 4> all = {{
-        {"Pi", "Pi", {"R1", "R2", "R3", ""}},
-        {"T", "T", {"R1", "R2", "R3", ""}},
-        {"Bridged-T", "bridged-T", {"arm in", "arm out", "bridge", "shunt"}},
-        {"L-pad", "L-pad", {"series", "shunt", "", ""}},
-    }};
-    return all[static_cast<std::size_t>(k)];
-}
-
 // The lines of a pad that the window has no field for; with `whole`, every
 // line of the pad, for a pad the window does not show.
 std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool whole)
 {
-    const Words& w = words(p.kind);
-    const std::string pad = w.pad, lower = w.lower;
+    const PadDescription& kind = describe(p.kind);
+    const std::string pad(kind.linename), lower(kind.inlinename);
+    const auto label = [&kind](std::size_t i) { return std::string(kind.resistors[i].label); };
     const std::size_t count = p.theory.size();
     std::string out;
     const auto line = [&out](const std::string& what, const std::string& value) {
@@ -192,14 +175,14 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
     };
     const auto powers = [&](const char* what, const Values& watts, Rounding rounding) {
         for (std::size_t i = 0; i < count; ++i)
-            line("Power in " + lower + " " + w.parts[i] + ", " + what, wattstext(watts[i], rounding));
+            line("Power in " + lower + " " + label(i) + ", " + what, wattstext(watts[i], rounding));
     };
     if (whole) {   // the pads the window does not show, field by field as it would
         for (std::size_t i = 0; i < count; ++i)
-            line(pad + " " + w.parts[i] + " theoretical value in ohms", ohmstext(p.theory[i]));
+            line(pad + " " + label(i) + " theoretical value in ohms", ohmstext(p.theory[i]));
         powers("theoretical", p.theorypower, Rounding::nearest);
         for (std::size_t i = 0; i < count; ++i)
-            line(pad + " " + w.parts[i] + " preferred value", p.parts[i].code);
+            line(pad + " " + label(i) + " preferred value", p.parts[i].code);
         powers("preferred value", p.built.power, Rounding::nearest);
         line(pad + " actual attenuation with preferred values", attenuationtext(p.built.atten));
         line(pad + " input VSWR with preferred values", vswrtext(p.built.vswr));
@@ -240,7 +223,7 @@ std::string textblock(const Row& r, const std::optional<Captions>& captions, Tex
     if (unequal)
         out += summaryline("Minimum attenuation", decibeltext(minimumattenuation(r.ports)));
     for (const PadResult& p : r.pads) {
-        const bool extra = p.kind == PadKind::lpad || p.kind == PadKind::bridgedt;
+        const bool extra = p.kind != PadKind::pi && p.kind != PadKind::t;
         if (!extra || unequal || lines.all)
             out += morelines(p, r, lines, extra || !captions);
     }

@@ -2,24 +2,19 @@
 
 #include "numtext.h"
 
-#include <array>
 
 namespace velkor {
 namespace {
 
-// Each resistor's nodes in the subcircuit, in the kind's order.
-std::array<std::string_view, 8> nodes(PadKind k, Ports p)
+// A node's name in the subcircuit.
+std::string_view nodename(Node n)
 {
-    switch (k) {
-    case PadKind::pi: return {"in", "gnd", "in", "out", "out", "gnd"};
-    case PadKind::t: return {"in", "mid", "mid", "gnd", "mid", "out"};
-    case PadKind::bridgedt: return {"in", "mid", "mid", "out", "in", "out", "mid", "gnd"};
-    case PadKind::lpad:   // the series arm on the higher-impedance side
-        if (p.zin > p.zout)
-            return {"in", "out", "out", "gnd"};
-        return {"in", "out", "in", "gnd"};
+    switch (n) {
+    case in: return "in";
+    case out: return "out";
+    case junction: return "mid";
+    default: return "gnd";
     }
-    return {};
 }
 
 std::string resistor(std::string_view name, std::string_view a, std::string_view b, double ohms)
@@ -42,8 +37,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
     out += shortest(p.zin) + " to " + shortest(p.zout) + " ohms, " + std::string(seriesname(q.series)) +
            (q.pairs ? " parts and pairs\n" : " parts\n");
     for (const PadResult& pad : pads) {
-        const std::string name(padname(pad.kind));
-        const auto n = nodes(pad.kind, p);
+        const PadDescription& kind = describe(pad.kind);
+        const std::string name(kind.key);
         out += "\n* " + name + ", as built:";
         for (const Part& part : pad.parts)
             out.append(" ").append(part.code);
@@ -52,7 +47,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
             const Part& part = pad.parts[i];
             std::string r = std::to_string(i + 1);
             r.insert(r.begin(), 'R');
-            const std::string_view from = n[2 * i], to = n[2 * i + 1];
+            const Resistor& where = kind.resistors[i];
+            const std::string_view from = nodename(place(where.a, p)), to = nodename(place(where.b, p));
             if (part.smaller == 0) {
                 out += resistor(r, from, to, part.larger);
                 continue;
@@ -68,7 +64,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
     for (const PadResult& pad : pads) {
-        const std::string name(padname(pad.kind));
+        const std::string name(describe(pad.kind).key);
         out += "V_" + name + " src_" + name + " 0 DC 1\n";
         out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
         out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
@@ -79,7 +75,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
     // current through the source impedance.
     out += "\n.control\nop\n";
     for (const PadResult& pad : pads) {
-        const std::string name(padname(pad.kind));
+        const std::string name(describe(pad.kind).key);
         const std::string vin = "v(in_" + name + ")", vout = "v(out_" + name + ")";
         out += "let " + name + "_attenuation_db = 20*log10(" + vin + "/" + vout + ") + 10*log10(" +
                shortest(p.zout) + "/" + shortest(p.zin) + ")\n";

@@ -3,6 +3,7 @@
 
 #include "pads.h"
 
+#include "checks.h"
 #include "nodal.h"
 #include "parts.h"
 
@@ -15,30 +16,16 @@
 namespace velkor {
 namespace {
 
-// A reflection below this is written as a perfect match, 120 dB: the
-// analysis of a matched pad leaves one of a few parts in 10^16, and no
-// instrument tells a return loss past 120 dB from a perfect one.
-constexpr double perfectmatch = 1e-6;
-
-// The pad's nodes: ground, the two ports, and the junction inside a T or a
-// bridged-T.
-enum Node : int { ground, in, out, mid };
+// Where each resistor of a pad sits, in the kind's order.
 using Place = std::pair<Node, Node>;
 using Topology = std::vector<Place>;
 
-// Where each resistor of a pad sits, in the kind's order.
 Topology topology(PadKind k, Ports p)
 {
-    switch (k) {
-    case PadKind::pi: return {{in, ground}, {in, out}, {out, ground}};
-    case PadKind::t: return {{in, mid}, {mid, ground}, {mid, out}};
-    case PadKind::bridgedt: return {{in, mid}, {mid, out}, {in, out}, {mid, ground}};
-    case PadKind::lpad:   // the series arm on the higher-impedance side
-        if (p.zin > p.zout)
-            return {{in, out}, {out, ground}};
-        return {{in, out}, {in, ground}};
-    }
-    return {};
+    Topology top;
+    for (const Resistor& r : describe(k).resistors)
+        top.emplace_back(place(r.a, p), place(r.b, p));
+    return top;
 }
 
 // The network with `driven` held at 1 V and the other port loaded by `load`
@@ -47,7 +34,7 @@ NodeVoltages solve(const Topology& top, const Values& r, Node driven, double loa
 {
     std::vector<Branch> branches;
     branches.reserve(top.size() + 1);
-    int nodes = out + 1;   // a Pi or an L-pad has no junction
+    int nodes = out + 1;   // a pad without a junction has three
     for (std::size_t k = 0; k < top.size(); ++k) {
         branches.push_back({top[k].first, top[k].second, 1 / r[k]});
         nodes = std::max({nodes, top[k].first + 1, top[k].second + 1});
@@ -89,78 +76,19 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
         a.power[k] = pwr * p.zin * std::norm(s.across(top[k].first, top[k].second)) / r[k];
 }
 
-bool positive(const Values& r)
-{
-    return std::all_of(r.begin(), r.end(), [](double x) { return std::isfinite(x) && x > 0; });
-}
-
-bool finite(const Values& v)
-{
-    return std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x); });
-}
-
 bool finite(const PadResult& p)
 {
     const Response& b = p.built;
     const WorstCase& w = p.worst;
-    return positive(p.preferred) && finite(p.theorypower) && finite(b.power) && finite(w.power) &&
-           finite({b.atten, b.vswr, b.returnloss, b.outreturnloss, b.insertionloss, w.attenlow,
-                   w.attenhigh, w.vswr, w.returnloss});
+    const double numbers[] = {b.atten, b.vswr, b.returnloss, b.outreturnloss, b.insertionloss,
+                              w.attenlow, w.attenhigh, w.vswr, w.returnloss};
+    return allpositive(p.preferred) && allfinite(p.theorypower) && allfinite(b.power) &&
+           allfinite(w.power) && allfinite(numbers);
 }
 
 } // namespace
 
-std::string_view padname(PadKind k)
-{
-    constexpr std::array<std::string_view, 4> names = {"pi", "t", "bridged_t", "l_pad"};
-    return names[static_cast<std::size_t>(k)];
-}
-
-double minimumattenuation(Ports p)
-{
-    // 20 log10(sqrt(r) + sqrt(r - 1)) with r - 1 taken from the difference
-    // of the impedances themselves.
-    const double low = std::min(p.zin, p.zout);
-    return decibelspernep * std::asinh(std::sqrt((std::max(p.zin, p.zout) - low) / low));
-}
-
-// x = dB ln(10) / 20, so that the voltage ratio is e^x. Each form below is
-// the textbook one (K = e^x) rewritten without a difference of nearly equal
-// numbers: K - 1 = expm1(x), (K^2 - 1) / 2K = sinh x, and
-// cosh x - sqrt(zb / za) = 2 sinh^2(x/2) + (za - zb) / (za + sqrt(za zb)).
-std::optional<Values> design(PadKind k, double db, Ports p)
-{
-    const double zin = p.zin, zout = p.zout;
-    const double x = db / decibelspernep;
-    Values r;
-    if (k == PadKind::lpad) {
-        if (zin == zout)
-            return std::nullopt;
-        const double zh = std::max(zin, zout), zl = std::min(zin, zout);
-        r = {std::sqrt(zh * (zh - zl)), zl * std::sqrt(zh / (zh - zl))};
-    } else if (k == PadKind::bridgedt) {
-        if (zin != zout || !(x > 0))
-            return std::nullopt;
-        const double km1 = std::expm1(x);   // K - 1
-        r = {zin, zin, zin * km1, zin / km1};
-    } else {
-        if (!(db > minimumattenuation(p)))
-            return std::nullopt;
-        const double sinhx = std::sinh(x), sinhhalf = std::sinh(x / 2);
-        const double mean = std::sqrt(zin * zout);
-        // cosh x - sqrt(zb / za)
-        const auto excess = [&](double za, double zb) {
-            return 2 * sinhhalf * sinhhalf + (za - zb) / (za + std::sqrt(za * zb));
-        };
-        if (k == PadKind::pi)
-            r = {zin * sinhx / excess(zout, zin), mean * sinhx, zout * sinhx / excess(zin, zout)};
-        else
-            r = {zin * excess(zin, zout) / sinhx, mean / sinhx, zout * excess(zout, zin) / sinhx};
-    }
-    if (!positive(r))
-        return std::nullopt;
-    return r;
-}
+std::optional<Values> design(PadKind k, double db, Ports p) { return describe(k).design(db, p); }
 
 Response analyse(PadKind k, const Values& r, Ports p, double pwr)
 {
@@ -199,16 +127,21 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
     return w;
 }
 
-std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
+std::vector<PadKind> defaultkinds(bool db, Ports p)
 {
     std::vector<PadKind> kinds;
-    if (q.db)
+    if (db)
         kinds = {PadKind::pi, PadKind::t};
-    if (q.ports.zin != q.ports.zout)
+    if (p.zin != p.zout)
         kinds.push_back(PadKind::lpad);
-    else if (q.db)
+    else if (db)
         kinds.push_back(PadKind::bridgedt);
+    return kinds;
+}
 
+std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
+{
+    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultkinds(q.db.has_value(), q.ports) : q.kinds;
     std::vector<PadResult> out;
     for (PadKind k : kinds) {
         const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
@@ -216,17 +149,16 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
             return std::nullopt;
         Response nominal{};   // the theoretical pad, for its powers
         forward(nominal, topology(k, q.ports), *theory, q.ports, q.pwr);
-        // The bridged-T's junction sits at the output's voltage by design, so
-        // its arm out carries no current: 0, not the analysis's rounding.
-        if (k == PadKind::bridgedt)
-            nominal.power[1] = 0;
+        // No current by design: 0, not the analysis's rounding.
+        if (const std::optional<std::size_t> idle = describe(k).idle)
+            nominal.power[*idle] = 0;
         PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
         for (double rr : p.theory) {
             Part part = q.pairs ? closestpart(rr, q.series) : nearestpart(rr, q.series);
             p.preferred.push_back(part.ohms);
             p.parts.push_back(std::move(part));
         }
-        if (!positive(p.preferred))
+        if (!allpositive(p.preferred))
             return std::nullopt;
         p.built = analyse(k, p.preferred, q.ports, q.pwr);
         p.worst = worstcase(k, p.preferred, q.ports, q.pwr, q.tolerance);

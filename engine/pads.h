@@ -4,6 +4,7 @@
 // built from preferred values (or pairs of them), analysed as built, and
 // taken to the corners of its parts' tolerance.
 
+#include "padkinds.h"
 #include "parts.h"
 #include "series.h"
 
@@ -13,27 +14,9 @@
 
 namespace velkor {
 
-enum class PadKind { pi, t, bridgedt, lpad };
-
-/// The impedances a pad joins, ohms (> 0): its source's and its load's.
-struct Ports {
-    double zin, zout;
-};
-
-/// Resistor values of a pad in its kind's order, ohms. Pi: input shunt,
-/// series, output shunt. T: input series arm, shunt, output series arm.
-/// Bridged-T: arm in, arm out, bridge, shunt. L-pad: series, shunt.
-using Values = std::vector<double>;
-
-/// The least loss of a resistive pad between two impedances, dB:
-/// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.
-/// Pi and T exist only above it; the L-pad has exactly this loss.
-double minimumattenuation(Ports p);
-
-/// The resistors of a pad of `db` decibels (ignored by the L-pad) between
-/// the ports; nothing where no such pad exists (db at or below the minimum
-/// attenuation, a bridged-T between unequal or an L-pad between equal
-/// impedances) or a value leaves the range of a double.
+/// The resistors of a pad of `db` decibels (ignored by a kind that takes
+/// none) between the ports; nothing where no such pad exists or a value
+/// leaves the range of a double.
 std::optional<Values> design(PadKind k, double db, Ports p);
 
 /// What a pad does with its input driven by sqrt(pwr * zin) volts and its
@@ -82,14 +65,17 @@ struct PadRequest {
     Series series;
     double tolerance;           ///< fraction, [0, 1)
     bool pairs = false;         ///< one part or the closest pair, rather than the nearest part
+    std::vector<PadKind> kinds = {};   ///< which pads; empty for the default kinds
 };
 
-/// Every pad the request calls for: Pi and T when a db is given, then the
-/// bridged-T between equal impedances or the L-pad between unequal ones.
-/// Nothing when a pad has no design or a result is not finite.
-std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q);
+/// The kinds worked out when none are named: Pi and T when a db is given,
+/// then the bridged-T between equal impedances or the L-pad between unequal
+/// ones.
+std::vector<PadKind> defaultkinds(bool db, Ports p);
 
-/// The pad's name as the outputs write it: "pi", "t", "bridged_t", "l_pad".
-std::string_view padname(PadKind k);
+/// Every pad the request calls for, in the order of `kinds` (the default
+/// kinds when empty). Nothing when a pad has no design or a result is not
+/// finite.
+std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q);
 
 } // namespace velkor

@@ -2,6 +2,7 @@
 // and the analysis of the attenuators built from them, terminated in sysz.
 
 #include "calc.h"
+#include "checks.h"
 
 #include <algorithm>
 #include <array>
@@ -15,24 +16,13 @@ namespace {
 // preferred-value attenuators have no floor.
 constexpr double powerfloor = 0.1;
 
-// Stands in for a reflection coefficient of exactly 0, so that a perfect
-// match shows -120. dB rather than minus infinity.
-constexpr double perfectmatch = 1e-6;
-
-bool positive(double r) { return std::isfinite(r) && r > 0; }
-
-bool finite(const Triple& v)
-{
-    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
-}
-
 double db20(double ratio) { return 20 * std::log(ratio) / std::log(10.0); }
 
 // Sets rho from the input resistance, and the VSWR from rho.
 void reflect(Pad& p, double rin, double z)
 {
     const double rho = std::fabs((rin - z) / (rin + z));
-    p.rho = rho == 0 ? perfectmatch : rho;
+    p.rho = rho == 0 ? perfectmatch : rho;   // the window's: only an exact 0 is perfect
     p.vswr = (1 + p.rho) / (1 - p.rho);
 }
 
@@ -79,7 +69,7 @@ void analyset(Pad& p, double z, double vin)
 // A reflection of 1 or more shows as a VSWR that is not finite.
 bool finite(const Pad& p)
 {
-    return std::isfinite(p.atten) && std::isfinite(p.vswr) && finite(p.power);
+    return std::isfinite(p.atten) && std::isfinite(p.vswr) && allfinite(p.power);
 }
 
 // Rounds each resistor to the loaded series and takes its code right after
@@ -88,7 +78,7 @@ bool prefer(Calc& c, Pad& p)
 {
     for (std::size_t i = 0; i < 3; ++i) {
         const double value = c.prefvalue(p.theory[i]);
-        if (!positive(value))
+        if (!allpositive({&value, 1}))
             return false;
         p.preferred[i] = value;
         p.codes[i] = c.rescode(value);
@@ -157,12 +147,10 @@ std::optional<Evaluation> Calc::evaluate()
     const Design d = design(k, z);
     e.pi.theory = {d.r1p, d.r2p, d.r3p};
     e.t.theory = {d.r1t, d.r2t, d.r3t};
-    for (const Pad* p : {&e.pi, &e.t})
-        for (double r : p->theory)
-            if (!positive(r))
-                return std::nullopt;
+    if (!allpositive(e.pi.theory) || !allpositive(e.t.theory))
+        return std::nullopt;
     e.pi.theorypower = pipowers(e.pi.theory, vin, k);
-    if (!finite(e.pi.theorypower))
+    if (!allfinite(e.pi.theorypower))
         return std::nullopt;
     const std::int16_t oldidx = idx;
     if (prefer(*this, e.pi) && prefer(*this, e.t)) {

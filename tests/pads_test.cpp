@@ -66,7 +66,7 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
                     continue;
                 const velkor::Response a = velkor::analyse(k, *r, p, 1);
                 const double want = k == PadKind::lpad ? velkor::minimumattenuation(p) : db;
-                const std::string at = std::string(velkor::padname(k)) + " " + std::to_string(db);
+                const std::string at = std::string(velkor::describe(k).key) + " " + std::to_string(db);
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
                 EXPECT_NEAR(a.insertionloss / want, 1, 1e-9) << at;   // matched: the same loss
                 EXPECT_NEAR(a.inputohm / p.zin, 1, 1e-9) << at;
@@ -171,9 +171,9 @@ TEST(WorstCase, CornersBoundADenseSample)
             for (std::size_t i = 0; i < r.size(); ++i)
                 point[i] = r[i] * (1 + tolerance * within(gen));
             const velkor::Response a = velkor::analyse(c.kind, point, c.ports, 1);
-            ASSERT_GE(a.atten, w.attenlow - 0.001) << velkor::padname(c.kind);
-            ASSERT_LE(a.atten, w.attenhigh + 0.001) << velkor::padname(c.kind);
-            ASSERT_LE(a.rho, w.rho + 1e-6) << velkor::padname(c.kind);
+            ASSERT_GE(a.atten, w.attenlow - 0.001) << velkor::describe(c.kind).key;
+            ASSERT_LE(a.atten, w.attenhigh + 0.001) << velkor::describe(c.kind).key;
+            ASSERT_LE(a.rho, w.rho + 1e-6) << velkor::describe(c.kind).key;
         }
     }
 }
@@ -286,7 +286,7 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
         const std::vector<velkor::PadResult> pads = *velkor::evaluatepads(q);
         const std::string out = ngspice(velkor::netlist(q, pads));
         for (const velkor::PadResult& p : pads) {
-            const std::string name(velkor::padname(p.kind));
+            const std::string name(velkor::describe(p.kind).key);
             EXPECT_NEAR(printed(out, name + "_attenuation_db") / p.built.atten, 1, 1e-6) << name;
             EXPECT_NEAR(printed(out, name + "_input_ohm") / p.built.inputohm, 1, 1e-6) << name;
         }

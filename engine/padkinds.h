@@ -1,0 +1,73 @@
+#pragma once
+// What varies by pad kind, one description each: its names, where its
+// resistors sit, and its design. Every output, the netlist and the analysis
+// read a kind from here, so a new two-port kind of resistors is one more
+// description (and its tests).
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace velkor {
+
+enum class PadKind { pi, t, bridgedt, lpad };
+
+/// The impedances a pad joins, ohms (> 0): its source's and its load's.
+struct Ports {
+    double zin, zout;
+};
+
+/// Resistor values of a pad in its kind's order, ohms.
+using Values = std::vector<double>;
+
+/// A pad's nodes. `lowside` stands for the port of the lower impedance
+/// (the input between equal ones) and is resolved by `place`.
+enum Node : int { ground, in, out, junction, lowside };
+
+/// One resistor of a kind.
+struct Resistor {
+    std::string_view label;   ///< as the text lines name it: "R1", "arm in"
+    std::string_view role;    ///< in words: "input shunt", "bridge"
+    Node a, b;                ///< the nodes it joins
+};
+
+/// One kind of pad.
+struct PadDescription {
+    PadKind kind;
+    std::string_view key;       ///< in the outputs and --pad: "bridged_t"
+    std::string_view name;        ///< in words: "Minimum-loss L-pad"
+    std::string_view linename;    ///< first in a text line: "L-pad", "Bridged-T"
+    std::string_view inlinename;  ///< later in a line: "bridged-T"
+    std::vector<Resistor> resistors;   ///< in the kind's order
+    /// The resistor that carries no current by design (the bridged-T's arm
+    /// out, whose ends sit at the same voltage), if any.
+    std::optional<std::size_t> idle;
+    /// Whether the design takes an attenuation; the L-pad's is its own.
+    bool takesdb;
+    /// Why no pad of this kind joins these ports (any attenuation), or "".
+    std::string_view (*unavailable)(Ports p);
+    /// The resistors, ohms, of a pad of `db` decibels (ignored where the
+    /// kind takes none) between the ports; nothing where no design exists
+    /// or a value leaves the range of a double.
+    std::optional<Values> (*design)(double db, Ports p);
+};
+
+/// Every kind, in the order the outputs give them.
+std::span<const PadDescription> padkinds();
+
+/// The description of a kind.
+const PadDescription& describe(PadKind k);
+
+/// The kind of an output key ("pi", "bridged_t"); nothing for another text.
+std::optional<PadKind> kindbykey(std::string_view key);
+
+/// The node `n` stands for between these ports: `lowside` resolved.
+Node place(Node n, Ports p);
+
+/// The least loss of a resistive pad between two impedances, dB:
+/// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.
+/// Pi and T exist only above it; the L-pad has exactly this loss.
+double minimumattenuation(Ports p);
+
+} // namespace velkor

@@ -1,13 +1,13 @@
 // Cost of one table row of velkor-cli: every pad with its worst case, and
 // its CSV or JSON text (the budget is 25 us a row past the program's start).
 
-#include "output.h"
+#include "report.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-using Writer = void (*)(std::string&, const velkor::cli::Row&);
+using Writer = void (*)(std::string&, const velkor::Row&);
 
 void row(benchmark::State& state, Writer write, velkor::Ports ports)
 {
@@ -21,9 +21,9 @@ void row(benchmark::State& state, Writer write, velkor::Ports ports)
         benchmark::DoNotOptimize(out.data());
     }
 }
-BENCHMARK_CAPTURE(row, csv_equal, velkor::cli::csvrow, velkor::Ports{50, 50});
-BENCHMARK_CAPTURE(row, json_equal, velkor::cli::jsonobject, velkor::Ports{50, 50});
-BENCHMARK_CAPTURE(row, json_75_to_50, velkor::cli::jsonobject, velkor::Ports{75, 50});
+BENCHMARK_CAPTURE(row, csv_equal, velkor::csvrow, velkor::Ports{50, 50});
+BENCHMARK_CAPTURE(row, json_equal, velkor::jsonobject, velkor::Ports{50, 50});
+BENCHMARK_CAPTURE(row, json_75_to_50, velkor::jsonobject, velkor::Ports{75, 50});
 
 } // namespace
 

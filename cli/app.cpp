@@ -4,7 +4,7 @@
 #include "netlist.h"
 #include "notation.h"
 #include "numtext.h"
-#include "output.h"
+#include "report.h"
 
 #include <CLI/CLI.hpp>
 
@@ -126,7 +126,7 @@ std::optional<Failure> read(Request& q, const Given& g)
     if (std::optional<Failure> f = readoptions(q, g))
         return f;
     for (const std::string& arg : g.db) {
-        const Values v = readdb(arg, maxvalues);
+        const DbValues v = readdb(arg, maxvalues);
         if (!v.error.empty())
             return Failure{usage, "DB " + named(arg) + ": " + refusal(arg, v.error)};
         if (q.db.size() + v.values.size() > maxvalues)

@@ -1,6 +1,7 @@
 #pragma once
-// The 15-significant-digit decimal form of a double, shared by the
-// sign-position text and the display patterns. Internal to the engine.
+// Decimals as their digits and a power of ten: the 15-significant-digit form
+// of a double, shared by the sign-position text and the display patterns,
+// and the decimals the number readers take apart. Internal to the engine.
 
 #include "format.h"
 
@@ -25,6 +26,16 @@ struct Decimal {
 /// significant digits; otherwise `x` correctly rounded to 15. `x` must be
 /// finite.
 Decimal decimal15(double x);
+
+/// The exponent of a decimal's last digit: value = digits * 10^lastexponent.
+inline int lastexponent(const Decimal& d) { return d.point - static_cast<int>(d.digits.size()); }
+
+/// An ASCII digit, whatever the locale.
+inline bool isdigit09(char c) { return c >= '0' && c <= '9'; }
+
+/// An exponent this large puts any mantissa far outside a double either
+/// way; readers stop growing an exponent here so that it cannot overflow.
+constexpr long exponentcap = 100000000L;
 
 /// Rounds the magnitude of `d` to `frac` decimals, half away from zero on
 /// its digits (so rounding starts from the 15-digit value, not the double).

@@ -11,11 +11,9 @@ namespace velkor {
 namespace {
 
 bool isdropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isdigit09(char c) { return c >= '0' && c <= '9'; }
+using detail::exponentcap;
+using detail::isdigit09;
 
-// An exponent this large puts any mantissa far outside a double either way;
-// reading its digits stops growing the value here so it cannot overflow.
-constexpr long exponentcap = 100000000L;
 
 // Decides, for a prefix that from_chars found out of range, whether its
 // magnitude is too large (true) or too small (false) for a double.

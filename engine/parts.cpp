@@ -2,7 +2,7 @@
 
 #include "parts.h"
 
-#include "calc.h"
+#include "decades.h"
 #include "decimal.h"
 #include "numtext.h"
 
@@ -14,9 +14,6 @@
 
 namespace velkor {
 namespace {
-
-// The closing entry of every series, one decade above its first.
-constexpr double decadeend = 10.0;
 
 // The double nearest entry * 10^dec, for an entry of a table and a whole
 // decade exponent. The product of the two doubles can be an ulp off the
@@ -65,8 +62,8 @@ Pick nearestpick(double rr, std::span<const double> table)
 {
     if (!(rr > 0) || !std::isfinite(rr))
         return {std::numeric_limits<double>::quiet_NaN(), 1};
-    const double dec = Calc::fnc(rr);
-    const double mant = rr / Calc::fnd(dec);
+    const double dec = decadeexponent(rr);
+    const double mant = rr / powerOfTen(dec);
     // Up to the first entry above the mantissa; an equal entry is passed
     // over. The entry 10 ends the search even for a mantissa of 10 or more
     // (an exact power of ten whose logarithm fell short).
@@ -87,7 +84,11 @@ std::string partcode(double ohms, int digits)
     const detail::Decimal d = detail::decimal15(ohms);
     std::string sig = d.digits;
     sig.resize(std::max(sig.size(), static_cast<std::size_t>(digits)), '0');
-    const int dec = d.point - 1;   // decade exponent: 4.7 is 0, 470 is 2
+    return codeof(sig, d.point - 1);
+}
+
+std::string codeof(std::string sig, int dec)
+{
     if (dec >= -3 && dec <= -1)    // R47, R056, R0047: the R stands at the point
         return 'R' + std::string(static_cast<std::size_t>(-dec - 1), '0') + sig;
     if (dec >= 0 && dec <= 14) {
@@ -110,7 +111,7 @@ Part nearestpart(double rr, Series s)
 Part closestpart(double rr, Series s)
 {
     const std::span<const double> table = seriestable(s);
-    const double dec = Calc::fnc(rr);
+    const double dec = decadeexponent(rr);
     std::vector<double> pool;   // ascending
     for (int d = -pairdecades; d <= pairdecades; ++d)
         for (std::size_t k = 1; k + 1 < table.size(); ++k)   // the closing 10 is the next decade's 1

@@ -28,6 +28,11 @@ Pick nearestpick(double rr, std::span<const double> table);
 /// d.dE-nn below 1 milliohm and d.dE+nn from 1000 teraohms. No padding.
 std::string partcode(double ohms, int digits);
 
+/// The code of a value from its significant digits (at least one) and the
+/// decade of the first (4.7 is 0, 470 is 2): the letter at the decimal
+/// point, as partcode writes it.
+std::string codeof(std::string significant, int decade);
+
 /// One part, or two in series or in parallel, standing for a resistor.
 struct Part {
     double ohms;        ///< the value it makes

@@ -1,6 +1,6 @@
 #include "quantities.h"
 
-#include "calc.h"
+#include "decades.h"
 #include "decimal.h"
 
 #include <algorithm>
@@ -53,7 +53,7 @@ std::string vswrtext(double vswr, Rounding r) { return "VSWR " + formatpattern(v
 
 std::string returnlosstext(double rho, bool worst)
 {
-    const double db = worst ? 20 * std::log10(rho) : Calc::fnz(rho);
+    const double db = worst ? 20 * std::log10(rho) : returnlossgrid(rho);
     return "Rtn Loss " + formatpattern(db, "0.0 dB", worst ? Rounding::up : Rounding::nearest);
 }
 

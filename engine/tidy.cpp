@@ -1,16 +1,14 @@
 // Number-to-caption functions for the result fields.
 
 #include "calc.h"
+#include "decades.h"
 #include "format.h"
 
 #include <cmath>
 
 namespace velkor {
 
-double Calc::fnz(double x)
-{
-    return std::floor(std::log(x) * 200 / std::log(10.0)) / 10;
-}
+double Calc::fnz(double x) { return returnlossgrid(x); }
 
 std::string Calc::tidyres(double x) { return formatpattern(x, "###0.0"); }
 std::string Calc::tidypwr(double x) { return formatpattern(x, "###0.#0 W"); }

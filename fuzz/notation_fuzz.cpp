@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using namespace velkor::cli;
+    using namespace velkor;
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::optional<double> plain = readdecimal(text);
     if (plain) {
@@ -30,11 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             readimpedance(text + "\u2126"), readimpedance(text + " OHM")})
         if ((got && !std::isfinite(*got)) || (plain && got != plain))
             std::abort();
-    const Values unit = readdb(text + " dB", 1);
+    const DbValues unit = readdb(text + " dB", 1);
     if (plain && (unit.values.size() != 1 || unit.values[0] != *plain))
         std::abort();
     constexpr std::size_t limit = 1000;
-    const Values v = readdb(text, limit);
+    const DbValues v = readdb(text, limit);
     if (v.values.size() > limit || v.error.empty() == v.values.empty())
         std::abort();
     for (double db : v.values)

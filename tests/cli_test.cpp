@@ -21,7 +21,7 @@
 
 namespace {
 
-using velkor::cli::readimpedance;
+using velkor::readimpedance;
 
 using Texts = std::vector<std::string>;
 
@@ -301,8 +301,8 @@ TEST(Text, LPadAlone)
 // A range's values counted before they are made: 0, 2, 4, 6, 8 is five.
 TEST(Ranges, CountAgainstTheLimit)
 {
-    EXPECT_EQ(velkor::cli::readdb("0:8:2", 5).values.size(), 5u);
-    EXPECT_EQ(velkor::cli::readdb("0:10:2", 5).error, "more than 5 values");
+    EXPECT_EQ(velkor::readdb("0:8:2", 5).values.size(), 5u);
+    EXPECT_EQ(velkor::readdb("0:10:2", 5).error, "more than 5 values");
 }
 
 // The program with its standard output where a write fails: a full disk, a

@@ -1,5 +1,5 @@
 #pragma once
-// The number notations of the command line: decimals, SI prefixes, dBm and
+// The number notations of the command line and the pad designer: decimals, SI prefixes, dBm and
 // resistor codes. Each reader gives a finite double or nothing; whether the
 // value makes sense (its sign, its size) is checked by the caller.
 
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velkor::cli {
+namespace velkor {
 
 /// A plain decimal: optional sign, digits with at most one point, optional
 /// exponent E or e with optional sign ("6", "-0.5", ".5", "1e1", "2.5E-3").
@@ -30,12 +30,12 @@ std::optional<double> readimpedance(std::string_view text);
 /// The values of one DB argument: a decimal, or a range FROM:TO:STEP with
 /// both ends included, each value computed in decimal from FROM and STEP
 /// so that it is the double its own decimal text reads as.
-struct Values {
+struct DbValues {
     std::vector<double> values;
     std::string error;   ///< why the argument was refused; empty when read
 };
 
 /// Reads one DB argument; a range of more than `limit` values is refused.
-Values readdb(std::string_view text, std::size_t limit);
+DbValues readdb(std::string_view text, std::size_t limit);
 
-} // namespace velkor::cli
+} // namespace velkor

@@ -1,4 +1,4 @@
-#include "output.h"
+#include "report.h"
 
 #include "numtext.h"
 #include "quantities.h"
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velkor::cli {
+namespace velkor {
 namespace {
 
 void number(std::string& out, double x) { out += shortest(x); }
@@ -252,4 +252,4 @@ void jsonobject(std::string& out, const Row& r)
     out += '}';
 }
 
-} // namespace velkor::cli
+} // namespace velkor

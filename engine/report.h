@@ -1,5 +1,5 @@
 #pragma once
-// The command line's output formats. Text repeats the window's captions;
+// The output formats of the command line, and of the pad designer's copies. Text repeats the window's captions;
 // CSV and JSON carry the numbers themselves, each written as the shortest
 // text that reads back as the same double; SPICE runs in a simulator.
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace velkor::cli {
+namespace velkor {
 
 enum class Format { text, csv, json, spice };
 
@@ -49,4 +49,4 @@ void csvrow(std::string& out, const Row& r);
 /// One JSON object on one line, without a line feed.
 void jsonobject(std::string& out, const Row& r);
 
-} // namespace velkor::cli
+} // namespace velkor

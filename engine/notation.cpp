@@ -1,34 +1,27 @@
 #include "notation.h"
 
+#include "decimal.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-namespace velkor::cli {
+namespace velkor {
 namespace {
 
-bool isdigit09(char c) { return c >= '0' && c <= '9'; }
-
-// A decimal as its digits and a power of ten: (neg ? -1 : 1) * digits * 10^exp,
-// the digits without leading or trailing zeros ("" for zero).
-struct Dec {
-    bool neg = false;
-    std::string digits;
-    long exp = 0;
-};
-
-// An exponent this large puts any mantissa outside a double either way;
-// reading stops growing it here so that it cannot overflow a long.
-constexpr long exponentcap = 100000000L;
+using detail::Decimal;
+using detail::exponentcap;
+using detail::isdigit09;
+using detail::lastexponent;
 
 // Reads the longest decimal at the start of `text` into `d`; returns the
 // number of characters read, 0 when there is none. An E is read as an
 // exponent only when digits follow it.
-std::size_t scan(std::string_view text, Dec& d)
+std::size_t scan(std::string_view text, Decimal& d)
 {
     std::size_t i = 0;
-    d = Dec{};
+    d = Decimal{};
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         d.neg = text[i++] == '-';
     bool anydigit = false;
@@ -48,7 +41,7 @@ std::size_t scan(std::string_view text, Dec& d)
     }
     if (!anydigit)
         return 0;
-    d.exp = -fraction;
+    long exp = -fraction;   // of the last digit
     if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         const bool expneg = text[j] == '-';
@@ -58,25 +51,24 @@ std::size_t scan(std::string_view text, Dec& d)
         for (; j < text.size() && isdigit09(text[j]); ++j)
             e = std::min(exponentcap, e * 10 + (text[j] - '0'));
         if (j > first) {
-            d.exp += expneg ? -e : e;
+            exp += expneg ? -e : e;
             i = j;
         }
     }
     while (!d.digits.empty() && d.digits.back() == '0') {
         d.digits.pop_back();
-        ++d.exp;
+        ++exp;
     }
-    if (d.digits.empty())
-        d.exp = 0;
+    d.point = d.digits.empty() ? 0 : static_cast<int>(exp + static_cast<long>(d.digits.size()));
     return i;
 }
 
 // The double nearest the decimal times 10^shift; nothing beyond the range.
-std::optional<double> todouble(const Dec& d, long shift = 0)
+std::optional<double> todouble(const Decimal& d, long shift = 0)
 {
     if (d.digits.empty())
         return 0.0;
-    const std::string text = d.digits + 'e' + std::to_string(d.exp + shift);
+    const std::string text = d.digits + 'e' + std::to_string(lastexponent(d) + shift);
     double value = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
     if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(value) || value == 0)
@@ -134,7 +126,7 @@ std::optional<double> prefixed(std::string_view text, std::initializer_list<std:
             std::string_view number = head->substr(0, head->size() - p.text.size());
             if (!p.text.empty() && !u.empty() && number.ends_with(' '))
                 number.remove_suffix(1);   // "4.7 kohm"
-            Dec d;
+            Decimal d;
             if (!number.empty() && scan(number, d) == number.size())
                 return todouble(d, p.exp10);
         }
@@ -165,7 +157,7 @@ std::optional<double> rescode(std::string_view text)
     const std::string_view after = text.substr(at + 1);
     if (!exp10 || after.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
-    Dec d;
+    Decimal d;
     const std::string number = std::string(text.substr(0, at)) + '.' + std::string(after);
     scan(number, d);
     return todouble(d, *exp10);
@@ -177,11 +169,12 @@ constexpr std::size_t rangedigits = 37;
 
 __extension__ typedef __int128 Wide;
 
-// The decimal as a whole number of units of 10^exp10 (exp10 <= d.exp), if
+// The decimal as a whole number of units of 10^exp10 (exp10 at most the
+// exponent of its last digit), if
 // it has at most rangedigits digits.
-std::optional<Wide> units(const Dec& d, long exp10)
+std::optional<Wide> units(const Decimal& d, long exp10)
 {
-    const long zeros = d.exp - exp10;
+    const long zeros = lastexponent(d) - exp10;
     if (d.digits.size() + static_cast<std::size_t>(zeros) > rangedigits)
         return std::nullopt;
     Wide v = 0;
@@ -192,23 +185,23 @@ std::optional<Wide> units(const Dec& d, long exp10)
     return d.neg ? -v : v;
 }
 
-Dec fromunits(Wide v, long exp10)
+Decimal fromunits(Wide v, long exp10)
 {
-    Dec d;
+    Decimal d;
     d.neg = v < 0;
     if (d.neg)
         v = -v;
     for (; v > 0; v /= 10)
         d.digits.insert(d.digits.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-    d.exp = exp10;
+    d.point = static_cast<int>(exp10 + static_cast<long>(d.digits.size()));
     return d;
 }
 
-Values refused(std::string error) { return {{}, std::move(error)}; }
+DbValues refused(std::string error) { return {{}, std::move(error)}; }
 
-Values readrange(std::string_view text, std::size_t limit)
+DbValues readrange(std::string_view text, std::size_t limit)
 {
-    std::array<Dec, 3> part;   // FROM, TO, STEP
+    std::array<Decimal, 3> part;   // FROM, TO, STEP
     std::size_t begin = 0;
     for (std::size_t k = 0; k < part.size(); ++k) {
         const std::size_t end = k + 1 < part.size() ? text.find(':', begin) : text.size();
@@ -219,7 +212,7 @@ Values readrange(std::string_view text, std::size_t limit)
             return refused("FROM, TO and STEP must each be a decimal number (1:30:0.5)");
         begin = end + 1;
     }
-    const long exp10 = std::min({part[0].exp, part[1].exp, part[2].exp});
+    const long exp10 = std::min({lastexponent(part[0]), lastexponent(part[1]), lastexponent(part[2])});
     const std::optional<Wide> from = units(part[0], exp10), to = units(part[1], exp10),
                               step = units(part[2], exp10);
     if (!from || !to || !step)
@@ -231,7 +224,7 @@ Values readrange(std::string_view text, std::size_t limit)
     const Wide count = (*to - *from) / *step + 1;
     if (count > static_cast<Wide>(limit))
         return refused("more than " + std::to_string(limit) + " values");
-    Values out;
+    DbValues out;
     out.values.reserve(static_cast<std::size_t>(count));
     for (Wide v = *from; v <= *to; v += *step) {
         const std::optional<double> value = todouble(fromunits(v, exp10));
@@ -244,7 +237,7 @@ Values readrange(std::string_view text, std::size_t limit)
 
 } // namespace
 
-Values readdb(std::string_view text, std::size_t limit)
+DbValues readdb(std::string_view text, std::size_t limit)
 {
     if (text.find(':') != std::string_view::npos)
         return readrange(text, limit);
@@ -255,7 +248,7 @@ Values readdb(std::string_view text, std::size_t limit)
 
 std::optional<double> readdecimal(std::string_view text)
 {
-    Dec d;
+    Decimal d;
     if (text.empty() || scan(text, d) != text.size())
         return std::nullopt;
     return todouble(d);
@@ -271,7 +264,7 @@ std::optional<double> readpower(std::string_view text)
         const double exp10 = (*level - 30) / 10;
         double watts = std::pow(10.0, exp10);
         if (exp10 == std::floor(exp10) && std::fabs(exp10) < 1000)
-            watts = todouble(Dec{false, "1", static_cast<long>(exp10)}).value_or(watts);
+            watts = todouble(Decimal{false, "1", static_cast<int>(exp10) + 1}).value_or(watts);
         if (!std::isfinite(watts) || watts == 0)
             return std::nullopt;
         return watts;
@@ -296,4 +289,4 @@ std::optional<double> readimpedance(std::string_view text)
     return prefixed(text, {"", "ohm", "ohms", omegas[0], omegas[1]});
 }
 
-} // namespace velkor::cli
+} // namespace velkor

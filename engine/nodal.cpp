@@ -19,7 +19,9 @@ Complex NodeVoltages::across(int a, int b) const
 // them: its admittance to ground and to the driven node. The diagonal is
 // rebuilt from those as a sum at each pivot, so that for positive
 // conductances no step subtracts (Grassmann, Taksar and Heyman's form of
-// Gaussian elimination, stable without pivoting for such matrices).
+// Gaussian elimination). Pivots are taken on the diagonal, largest first,
+// which keeps the form and serves the complex admittances of parts with
+// inductance and capacitance.
 NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driven)
 {
     const auto n = static_cast<std::size_t>(nodes);
@@ -46,23 +48,36 @@ NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driv
         }
     }
 
+    // Eliminated in turn, the unknown of the largest pivot first; each row
+    // keeps its links to the unknowns eliminated after it.
+    std::vector<std::size_t> order, left;
+    for (std::size_t k = 0; k < n; ++k)
+        if (unknown(k))
+            left.push_back(k);
     std::vector<Complex> pivot(n);
-    for (std::size_t p = 0; p < n; ++p) {
-        if (!unknown(p))
-            continue;
-        pivot[p] = rest[p];
-        for (std::size_t j = p + 1; j < n; ++j)
-            if (unknown(j))
-                pivot[p] += link[p * n + j];
-        for (std::size_t i = p + 1; i < n; ++i) {
-            if (!unknown(i) || link[i * n + p] == Complex{})
+    while (!left.empty()) {
+        std::size_t best = 0;
+        for (std::size_t c = 0; c < left.size(); ++c) {
+            const std::size_t k = left[c];
+            pivot[k] = rest[k];
+            for (std::size_t j : left)
+                if (j != k)
+                    pivot[k] += link[k * n + j];
+            if (std::abs(pivot[k]) > std::abs(pivot[left[best]]))
+                best = c;
+        }
+        const std::size_t p = left[best];
+        left.erase(left.begin() + static_cast<std::ptrdiff_t>(best));
+        order.push_back(p);
+        for (std::size_t i : left) {
+            if (link[i * n + p] == Complex{})
                 continue;
             const Complex share = link[i * n + p] / pivot[p];
             rest[i] += share * rest[p];
             fromsource[i] += share * fromsource[p];
             toground[i] += share * toground[p];
-            for (std::size_t j = p + 1; j < n; ++j)
-                if (unknown(j) && j != i)
+            for (std::size_t j : left)
+                if (j != i)
                     link[i * n + j] += share * link[p * n + j];
         }
     }
@@ -72,15 +87,14 @@ NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driv
     s.drop.assign(n, Complex{1});
     s.volts[d] = 1;
     s.drop[d] = 0;
-    for (std::size_t p = n; p-- > 0;) {
-        if (!unknown(p))
-            continue;
+    for (std::size_t at = order.size(); at-- > 0;) {
+        const std::size_t p = order[at];
         Complex v = fromsource[p], u = toground[p];
-        for (std::size_t j = p + 1; j < n; ++j)
-            if (unknown(j)) {
-                v += link[p * n + j] * s.volts[j];
-                u += link[p * n + j] * s.drop[j];
-            }
+        for (std::size_t later = at + 1; later < order.size(); ++later) {
+            const std::size_t j = order[later];
+            v += link[p * n + j] * s.volts[j];
+            u += link[p * n + j] * s.drop[j];
+        }
         s.volts[p] = v / pivot[p];
         s.drop[p] = u / pivot[p];
     }

@@ -1,0 +1,148 @@
+#include "response.h"
+
+#include "checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace velkor {
+namespace {
+
+// One part's admittance: (R + jwL) in parallel with C.
+Complex admittance(double ohms, const Parasitics& x, double omega)
+{
+    return 1.0 / Complex(ohms, omega * x.inductance) + Complex(0, omega * x.capacitance);
+}
+
+// The pad's network at one frequency: every part, a node of its own
+// between the two parts of a series pair, and CPAD for every part
+// terminal on a node other than ground.
+struct Network {
+    std::vector<Branch> branches;
+    int nodes = out + 1;
+};
+
+Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega)
+{
+    Network n;
+    const std::vector<Resistor>& resistors = describe(pad.kind).resistors;
+    for (const Resistor& r : resistors)
+        n.nodes = std::max({n.nodes, place(r.a, p) + 1, place(r.b, p) + 1});
+    std::vector<int> terminals(static_cast<std::size_t>(n.nodes) + pad.parts.size());
+    const auto part = [&](int a, int b, double ohms) {
+        n.branches.push_back({a, b, admittance(ohms, x, omega)});
+        ++terminals[static_cast<std::size_t>(a)];
+        ++terminals[static_cast<std::size_t>(b)];
+    };
+    for (std::size_t i = 0; i < pad.parts.size(); ++i) {
+        const Part& made = pad.parts[i];
+        const int a = place(resistors[i].a, p), b = place(resistors[i].b, p);
+        if (made.smaller == 0) {
+            part(a, b, made.larger);
+        } else if (made.parallel) {
+            part(a, b, made.larger);
+            part(a, b, made.smaller);
+        } else {
+            const int between = n.nodes++;
+            part(a, between, made.larger);
+            part(between, b, made.smaller);
+        }
+    }
+    for (int k = 1; k < n.nodes; ++k)
+        if (const int count = terminals[static_cast<std::size_t>(k)])
+            n.branches.push_back({k, ground, Complex(0, omega * x.padcapacitance * count)});
+    return n;
+}
+
+// Driven at `from` behind its port impedance, the other port loaded by its
+// own: the reflection at `from` and the transmission to the other port.
+std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
+{
+    const double zfrom = from == in ? p.zin : p.zout, zto = from == in ? p.zout : p.zin;
+    const Node to = from == in ? out : in;
+    n.branches.push_back({to, ground, 1 / zto});
+    const NodeVoltages s = solvenodes(n.nodes, n.branches, from);
+    // With 1 V at the port, the source EMF is 1 + I zfrom.
+    const Complex emf = 1.0 + s.current * zfrom;
+    const Complex reflection = 2.0 / emf - 1.0;
+    const Complex transmission = 2.0 * s.volts[static_cast<std::size_t>(to)] / emf * std::sqrt(zfrom / zto);
+    return {reflection, transmission};
+}
+
+} // namespace
+
+SParameters sparameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz)
+{
+    const Network n = network(pad, p, x, 2 * std::numbers::pi * hertz);
+    const auto [s11, s21] = drive(n, in, p);
+    return {s11, s21, drive(n, out, p).first};
+}
+
+std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitics& x,
+                                  const std::vector<double>& hertz)
+{
+    std::vector<SParameters> out;
+    out.reserve(hertz.size());
+    for (double f : hertz)
+        out.push_back(sparameters(pad, p, x, f));
+    return out;
+}
+
+double decibels(Complex s)
+{
+    const double magnitude = std::abs(s);
+    return magnitude < perfectmatch ? -120 : 20 * std::log10(magnitude);
+}
+
+double degrees(Complex s) { return std::arg(s) * 180 / std::numbers::pi; }
+
+namespace {
+
+// The grid the bandwidth search first steps along, from its first point
+// to the ceiling; between the last point that holds and the first that
+// fails it bisects.
+constexpr double firstpoint = 1e3;           // Hz
+constexpr double pointsperdecade = 40;
+constexpr double resolution = 1e-4;          // relative
+
+template <class Holds>
+std::optional<double> highest(Holds holds)
+{
+    if (!holds(0.0))
+        return 0.0;
+    const double step = std::pow(10.0, 1 / pointsperdecade);
+    double good = 0;
+    for (double f = firstpoint;; f *= step) {
+        f = std::min(f, bandwidthceiling);
+        if (!holds(f)) {
+            double bad = f;
+            while (bad - good > resolution * bad) {
+                const double mid = good > 0 ? std::sqrt(good * bad) : bad / 2;
+                (holds(mid) ? good : bad) = mid;
+            }
+            return good;
+        }
+        good = f;
+        if (f >= bandwidthceiling)
+            return std::nullopt;
+    }
+}
+
+} // namespace
+
+Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
+                      double minreturnloss)
+{
+    const double dc = decibels(sparameters(pad, p, x, 0).s21);
+    const auto flat = [&](double f) {
+        return std::fabs(decibels(sparameters(pad, p, x, f).s21) - dc) <= flatness;
+    };
+    const auto matched = [&](double f) {
+        const SParameters s = sparameters(pad, p, x, f);
+        return -decibels(s.s11) >= minreturnloss && -decibels(s.s22) >= minreturnloss;
+    };
+    return {highest(flat), highest(matched)};
+}
+
+} // namespace velkor

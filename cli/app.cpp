@@ -58,8 +58,9 @@ std::string refusal(std::string_view text, std::string why)
 struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
+    std::string pad, parasitics, frequency, flatness = "0.1", minreturnloss = "20";
     bool pairs = false, all = false;
-    bool zoutgiven = false, tolerancegiven = false;
+    bool zoutgiven = false, tolerancegiven = false, padgiven = false, parasiticsgiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -73,7 +74,76 @@ struct Request {
     bool pairs = false;
     Format format = Format::text;
     TextLines lines;
+    std::vector<PadKind> kinds;   // named with --pad, in the engine's order; empty for the default
+    RadioFrequency radio;
+    bool radioasked = false;      // parasitics or frequencies given
 };
+
+// The most frequencies of one sweep, and of all values' sweeps together.
+constexpr std::size_t maxpoints = 100001;
+constexpr std::size_t maxresponse = 1000000;
+
+// --pad: kinds by their keys, comma-separated, in the engine's order.
+std::optional<Failure> readkinds(Request& q, const std::string& text)
+{
+    std::vector<bool> asked(padkinds().size());
+    for (std::size_t begin = 0; begin <= text.size();) {
+        const std::size_t end = std::min(text.find(',', begin), text.size());
+        const std::string_view key = std::string_view(text).substr(begin, end - begin);
+        begin = end + 1;
+        const std::optional<PadKind> k = kindbykey(key);
+        if (!k) {
+            std::string known;
+            for (const PadDescription& d : padkinds())
+                (known += known.empty() ? "" : ", ") += d.key;
+            return Failure{usage, "--pad " + named(text) + ": " + named(key) + " is not a pad: " + known};
+        }
+        for (std::size_t i = 0; i < asked.size(); ++i)
+            asked[i] = asked[i] || padkinds()[i].kind == *k;
+    }
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        if (asked[i])
+            q.kinds.push_back(padkinds()[i].kind);
+    return std::nullopt;
+}
+
+// A number of dB above 0 for --flatness and --min-return-loss.
+std::optional<Failure> readlimit(double& to, const char* option, const std::string& text)
+{
+    const std::optional<double> db = readdecimal(text);
+    if (!db || !(*db > 0))
+        return Failure{usage, option + (" " + named(text)) + ": " +
+                                  refusal(text, "not a number of dB above 0: write 0.1 or 20")};
+    to = *db;
+    return std::nullopt;
+}
+
+// The options for radio frequencies: parasitics, frequencies and limits.
+std::optional<Failure> readradio(Request& q, const Given& g)
+{
+    if (g.padgiven)
+        if (std::optional<Failure> f = readkinds(q, g.pad))
+            return f;
+    if (g.parasiticsgiven) {
+        const ParasiticValues v = readparasitics(g.parasitics);
+        if (!v.error.empty())
+            return Failure{usage, "--parasitics " + named(g.parasitics) + ": " + refusal(g.parasitics, v.error)};
+        q.radio.parts = {v.inductance.value_or(0), v.capacitance.value_or(0), v.padcapacitance.value_or(0)};
+        q.radio.modelled = true;
+    }
+    if (!g.frequency.empty()) {
+        Sweep sweep = readsweep(g.frequency, maxpoints);
+        if (!sweep.error.empty())
+            return Failure{usage, "--frequency " + named(g.frequency) + ": " + refusal(g.frequency, sweep.error)};
+        q.radio.hertz = std::move(sweep.hertz);
+    }
+    if (std::optional<Failure> f = readlimit(q.radio.flatness, "--flatness", g.flatness))
+        return f;
+    if (std::optional<Failure> f = readlimit(q.radio.minreturnloss, "--min-return-loss", g.minreturnloss))
+        return f;
+    q.radioasked = q.radio.modelled || !q.radio.hertz.empty();
+    return std::nullopt;
+}
 
 constexpr double whole = 100;   // percent
 
@@ -116,9 +186,10 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
     }
     q.pairs = g.pairs;
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
-             : g.format == "spice" ? Format::spice : Format::text;
-    q.lines = {g.tolerancegiven, g.all};
-    return std::nullopt;
+             : g.format == "spice" ? Format::spice : g.format == "touchstone" ? Format::touchstone
+             : Format::text;
+    q.lines = {g.tolerancegiven, g.all, g.padgiven};
+    return readradio(q, g);
 }
 
 std::optional<Failure> read(Request& q, const Given& g)
@@ -135,10 +206,23 @@ std::optional<Failure> read(Request& q, const Given& g)
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
     const bool unequal = q.ports.zin != q.ports.zout;
-    if (q.db.empty() && !unequal)
+    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultkinds(!q.db.empty(), q.ports) : q.kinds;
+    const bool takesdb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesdb; });
+    if (q.db.empty() && (!unequal || takesdb))
         return Failure{usage, "DB is required: only the L-pad between unequal impedances needs none"};
-    if (q.format == Format::spice && q.db.size() > 1)
-        return Failure{usage, "--format spice takes one DB value, not " + std::to_string(q.db.size())};
+    const bool onevalue = q.format == Format::spice || q.format == Format::touchstone;
+    if (onevalue && q.db.size() > 1)
+        return Failure{usage, "--format " + g.format + " takes one DB value, not " + std::to_string(q.db.size())};
+    if (q.format == Format::touchstone && kinds.size() != 1)
+        return Failure{usage, "--format touchstone takes one pad: name it with --pad (pi, t ...)"};
+    if (q.format == Format::touchstone && q.radio.hertz.empty())
+        return Failure{usage, "--format touchstone needs --frequency: one frequency or a sweep"};
+    if (std::max<std::size_t>(q.db.size(), 1) * q.radio.hertz.size() > maxresponse)
+        return Failure{usage, "--frequency " + named(g.frequency) + ": more than " + std::to_string(maxresponse) +
+                                  " frequencies for all DB values together"};
+    for (PadKind k : q.kinds)
+        if (const std::string_view why = describe(k).unavailable(q.ports); !why.empty())
+            return Failure{nodesign, "--pad " + named(describe(k).key) + ": " + std::string(why)};
     if (q.pwr <= 0)
         return Failure{nodesign, "--power " + named(g.power) + ": no attenuator for a power of 0 W or below"};
     for (const auto& [option, text, z] : {std::tuple{"--impedance", &g.zin, q.ports.zin},
@@ -165,7 +249,11 @@ std::optional<Failure> read(Request& q, const Given& g)
 // The window's own captions, where it could show these inputs.
 std::optional<Captions> windowcaptions(const Request& q, double db)
 {
-    if (q.ports.zin != q.ports.zout || seriesdigits(q.series) != 2 || q.pairs)
+    const auto named = [&q](PadKind k) {
+        return q.kinds.empty() || std::find(q.kinds.begin(), q.kinds.end(), k) != q.kinds.end();
+    };
+    if (q.ports.zin != q.ports.zout || seriesdigits(q.series) != 2 || q.pairs || !named(PadKind::pi) ||
+        !named(PadKind::t))
         return std::nullopt;
     Calc calc;
     calc.loadseries(q.series);
@@ -184,7 +272,8 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
     if (q.format == Format::json)
         out += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancepercent / whole, q.pairs};
+        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancepercent / whole, q.pairs,
+                                 q.kinds};
         const std::optional<std::vector<PadResult>> pads = evaluatepads(request);
         if (!pads)
             return Failure{nodesign, (values[i] ? "DB " + named(q.dbarg[i]) + ": the design for " +
@@ -192,7 +281,9 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
                                                 : std::string("the L-pad")) +
                                          " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
                                          " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
-        const Row row{values[i], q.pwr, q.ports, q.series, q.tolerancepercent, q.pairs, *pads};
+        Row row{values[i], q.pwr, q.ports, q.series, q.tolerancepercent, q.pairs, *pads,
+                q.radioasked ? &q.radio : nullptr};
+        evaluateradio(row);
         switch (q.format) {
         case Format::text:
             if (i)
@@ -200,6 +291,10 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
             out += textblock(row, values[i] ? windowcaptions(q, *values[i]) : std::nullopt, q.lines);
             break;
         case Format::csv:
+            if (!q.radio.hertz.empty()) {
+                csvresponse(out, row, i == 0);
+                break;
+            }
             if (i == 0)
                 csvheader(out, row);
             csvrow(out, row);
@@ -210,7 +305,10 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
             out += i + 1 < values.size() ? ",\n" : "\n";
             break;
         case Format::spice:
-            out += netlist(request, *pads);
+            out += netlist(request, *pads, row.radio);
+            break;
+        case Format::touchstone:
+            out += touchstone(row);
             break;
         }
     }
@@ -260,10 +358,25 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ->type_name("PCT");
     valued.emplace_back(tolerance, &g.tolerance);
     app.add_flag("--pairs", g.pairs, "each resistor one part or the closest pair");
+    CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out: pi, t, bridged_t, l_pad (comma-separated)")
+        ->type_name("KINDS");
+    valued.emplace_back(pad, &g.pad);
+    CLI::Option* parasitics = app.add_option("--parasitics", g.parasitics,
+                                             "each part's L, C and pad capacitance: L=0.5n,C=50f,CPAD=80f")
+        ->type_name("LIST");
+    valued.emplace_back(parasitics, &g.parasitics);
+    valued.emplace_back(app.add_option("--frequency", g.frequency,
+                                       "the response at F, or START:STOP:POINTS[:log] (POINTS a count)")
+        ->type_name("F"), &g.frequency);
+    valued.emplace_back(app.add_option("--flatness", g.flatness, "dB of flatness for flat_to_hz; default 0.1")
+        ->type_name("DB"), &g.flatness);
+    valued.emplace_back(app.add_option("--min-return-loss", g.minreturnloss,
+                                       "least return loss for matched_to_hz, dB; default 20")
+        ->type_name("DB"), &g.minreturnloss);
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
-    app.add_option("-f,--format", g.format, "text (default), csv, json or spice")
-        ->type_name("F")
-        ->transform(CLI::IsMember({"text", "csv", "json", "spice"}, CLI::ignore_case));
+    app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
+        ->type_name("FMT")
+        ->transform(CLI::IsMember({"text", "csv", "json", "spice", "touchstone"}, CLI::ignore_case));
     app.set_version_flag("--version", std::string(program) + " " VELKOR_VERSION);
     app.footer(clihelp);
     app.get_formatter()->column_width(24);
@@ -281,6 +394,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     g.zoutgiven = zout->count() > 0;
     g.tolerancegiven = tolerance->count() > 0;
+    g.padgiven = pad->count() > 0;
+    g.parasiticsgiven = parasitics->count() > 0;
 
     Request q;
     std::string text;

@@ -2,6 +2,8 @@
 
 #include "numtext.h"
 
+#include <map>
+
 
 namespace velkor {
 namespace {
@@ -17,10 +19,10 @@ std::string_view nodename(Node n)
     }
 }
 
-std::string resistor(std::string_view name, std::string_view a, std::string_view b, double ohms)
+std::string element(std::string_view name, std::string_view a, std::string_view b, double value)
 {
     std::string out(name);
-    out.append(" ").append(a).append(" ").append(b).append(" ").append(shortest(ohms)).append("\n");
+    out.append(" ").append(a).append(" ").append(b).append(" ").append(shortest(value)).append("\n");
     return out;
 }
 
@@ -28,8 +30,9 @@ std::string resistor(std::string_view name, std::string_view a, std::string_view
 
 // Numbers are written as std::to_chars writes them: SPICE reads 1e+06 as a
 // number and no letter of it as a scale factor.
-std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
+std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, const RadioFrequency* radio)
 {
+    const bool modelled = radio && radio->modelled;
     const Ports p = q.ports;
     std::string out = "* Velkor pads as built: ";
     if (q.db)
@@ -43,6 +46,24 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
         for (const Part& part : pad.parts)
             out.append(" ").append(part.code);
         out += "\n.subckt " + name + " in out gnd\n";
+        std::map<std::string, int> terminals;   // part terminals on each node, for its pad capacitance
+        // One part: with parasitics R and L in series through a node of its
+        // own, C across both.
+        const auto resistor = [&](const std::string& r, std::string_view a, std::string_view b, double ohms) {
+            ++terminals[std::string(a)];
+            ++terminals[std::string(b)];
+            if (!modelled) {
+                out += element(r, a, b, ohms);
+                return;
+            }
+            std::string inner = r, inductor = r, capacitor = r;
+            inner += "_l";
+            inductor[0] = 'L';
+            capacitor[0] = 'C';
+            out += element(r, a, inner, ohms);
+            out += element(inductor, inner, b, radio->parts.inductance);
+            out += element(capacitor, a, b, radio->parts.capacitance);
+        };
         for (std::size_t i = 0; i < pad.parts.size(); ++i) {
             const Part& part = pad.parts[i];
             std::string r = std::to_string(i + 1);
@@ -50,22 +71,27 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
             const Resistor& where = kind.resistors[i];
             const std::string_view from = nodename(place(where.a, p)), to = nodename(place(where.b, p));
             if (part.smaller == 0) {
-                out += resistor(r, from, to, part.larger);
+                resistor(r, from, to, part.larger);
                 continue;
             }
             // A pair as its two parts: Rna and Rnb, side by side or one after
             // the other through a node of their own.
             std::string mid = r;
             mid += "_mid";
-            out += resistor(r + "a", from, part.parallel ? to : mid, part.larger);
-            out += resistor(r + "b", part.parallel ? from : mid, to, part.smaller);
+            resistor(std::string(r).append("a"), from, part.parallel ? to : mid, part.larger);
+            resistor(std::string(r).append("b"), part.parallel ? from : mid, to, part.smaller);
         }
+        if (modelled)
+            for (const auto& [node, count] : terminals)
+                if (node != "gnd")
+                    out += element(std::string("Cpad_").append(node), node, "gnd",
+                                   count * radio->parts.padcapacitance);
         out += ".ends " + name + "\n";
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
     for (const PadResult& pad : pads) {
         const std::string name(describe(pad.kind).key);
-        out += "V_" + name + " src_" + name + " 0 DC 1\n";
+        out += "V_" + name + " src_" + name + " 0 DC 1 AC 1\n";
         out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
         out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
         out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
@@ -82,6 +108,19 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads)
         out += "let " + name + "_input_ohm = " + vin + "/((v(src_" + name + ")-" + vin + ")/" +
                shortest(p.zin) + ")\n";
         out += "print " + name + "_attenuation_db\nprint " + name + "_input_ohm\n";
+    }
+    if (radio && !radio->hertz.empty()) {
+        // S21 = 2 V(out) / Es sqrt(zin / zout), Es the 1 V AC source.
+        out += "foreach f";
+        for (double f : radio->hertz)
+            (out += ' ') += shortest(f);
+        out += "\nac lin 1 $f $f\n";
+        for (const PadResult& pad : pads) {
+            const std::string name(describe(pad.kind).key);
+            out += "let " + name + "_s21_db = db(2*v(out_" + name + ")*sqrt(" + shortest(p.zin) + "/" +
+                   shortest(p.zout) + "))\necho \"" + name + "_s21_db $f\" $&" + name + "_s21_db\n";
+        }
+        out += "end\n";
     }
     // quit ends a batch run with status 0 once the values are printed.
     out += "quit\n.endc\n.end\n";

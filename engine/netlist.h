@@ -2,6 +2,7 @@
 // Pads as SPICE netlists that a circuit simulator runs as they are.
 
 #include "pads.h"
+#include "report.h"
 
 #include <string>
 
@@ -13,6 +14,12 @@ namespace velkor {
 /// zout ohms), and a control block after which `ngspice -b` prints
 /// "<pad>_attenuation_db = ..." and "<pad>_input_ohm = ..." for each pad.
 /// The first line, a comment, names the request.
-std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads);
+///
+/// With `radio` modelled, each part's L and C and each node's pad
+/// capacitance stand in the subcircuits; with frequencies, the control block
+/// runs an AC analysis at each and prints a line "<pad>_s21_db HZ DB" for
+/// each pad, S21 in dB with ports of zin and zout.
+std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
+                    const RadioFrequency* radio = nullptr);
 
 } // namespace velkor

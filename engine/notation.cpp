@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 namespace velkor {
 namespace {
@@ -82,9 +83,14 @@ struct Prefix {
     std::string_view text;
     int exp10;
 };
+using Prefixes = std::span<const Prefix>;
 constexpr std::array<Prefix, 10> prefixes = {{
     {"", 0}, {"p", -12}, {"n", -9}, {"u", -6}, {"\u00b5", -6}, {"\u03bc", -6},
     {"m", -3}, {"k", 3}, {"M", 6}, {"G", 9},
+}};
+constexpr std::array<Prefix, 5> frequencyprefixes = {{{"", 0}, {"k", 3}, {"M", 6}, {"G", 9}, {"T", 12}}};
+constexpr std::array<Prefix, 8> partprefixes = {{
+    {"", 0}, {"f", -15}, {"p", -12}, {"n", -9}, {"u", -6}, {"\u00b5", -6}, {"\u03bc", -6}, {"m", -3},
 }};
 
 // Whether `text` ends with `unit`, letters in any case (units are read in
@@ -101,11 +107,12 @@ bool endswithunit(std::string_view text, std::string_view unit)
 // `text` without `unit` at its end, and without one blank before it
 // ("6 dB"); nothing when it does not end with the unit. An empty unit is
 // always there.
-std::optional<std::string_view> withoutunit(std::string_view text, std::string_view unit)
+std::optional<std::string_view> withoutunit(std::string_view text, std::string_view unit,
+                                            bool anycase = true)
 {
     if (unit.empty())
         return text;
-    if (!endswithunit(text, unit))
+    if (anycase ? !endswithunit(text, unit) : !text.ends_with(unit))
         return std::nullopt;
     text.remove_suffix(unit.size());
     if (text.ends_with(' '))
@@ -114,13 +121,14 @@ std::optional<std::string_view> withoutunit(std::string_view text, std::string_v
 }
 
 // Prefix and unit together: "250m", "250mW", "4.7kohm", "4.7 kohm".
-std::optional<double> prefixed(std::string_view text, std::initializer_list<std::string_view> units)
+std::optional<double> prefixed(std::string_view text, std::initializer_list<std::string_view> units,
+                               Prefixes allowed = prefixes, bool anycase = true)
 {
     for (std::string_view u : units) {
-        const std::optional<std::string_view> head = withoutunit(text, u);
+        const std::optional<std::string_view> head = withoutunit(text, u, anycase);
         if (!head)
             continue;
-        for (const Prefix& p : prefixes) {
+        for (const Prefix& p : allowed) {
             if (!head->ends_with(p.text))
                 continue;
             std::string_view number = head->substr(0, head->size() - p.text.size());
@@ -287,6 +295,102 @@ std::optional<double> readimpedance(std::string_view text)
     if (const std::optional<double> code = rescode(text))
         return code;
     return prefixed(text, {"", "ohm", "ohms", omegas[0], omegas[1]});
+}
+
+} // namespace velkor
+
+namespace velkor {
+
+std::optional<double> readfrequency(std::string_view text)
+{
+    const std::optional<double> hz = prefixed(text, {"", "Hz"}, frequencyprefixes);
+    if (!hz || *hz < 0)
+        return std::nullopt;
+    return hz;
+}
+
+namespace {
+
+Sweep sweeprefused(std::string error) { return {{}, std::move(error)}; }
+
+} // namespace
+
+Sweep readsweep(std::string_view text, std::size_t limit)
+{
+    constexpr std::string_view notfrequency = "not a frequency: write hertz as 100M, 2.4GHz or 1e9 "
+                                              "(M is mega; m, milli, has no place here)";
+    if (text.find(':') == std::string_view::npos) {
+        const std::optional<double> f = readfrequency(text);
+        return f ? Sweep{{*f}, {}} : sweeprefused(std::string(notfrequency));
+    }
+    std::vector<std::string_view> parts;
+    for (std::size_t begin = 0;;) {
+        const std::size_t end = text.find(':', begin);
+        parts.push_back(text.substr(begin, end - begin));
+        if (end == std::string_view::npos)
+            break;
+        begin = end + 1;
+    }
+    const bool log = parts.size() == 4 && parts[3] == "log";
+    if (parts.size() != 3 && !log)
+        return sweeprefused("a sweep is START:STOP:POINTS or START:STOP:POINTS:log (10M:6G:600)");
+    const std::optional<double> start = readfrequency(parts[0]), stop = readfrequency(parts[1]);
+    if (!start || !stop)
+        return sweeprefused(std::string(notfrequency));
+    Decimal count;
+    const std::optional<double> points = scan(parts[2], count) == parts[2].size() && !parts[2].empty()
+                                             ? todouble(count) : std::nullopt;
+    if (!points || *points != std::floor(*points) || *points < 2 || *points > static_cast<double>(limit))
+        return sweeprefused("POINTS is a count of frequencies, a whole number from 2 to " +
+                            std::to_string(limit));
+    if (!(*start < *stop))
+        return sweeprefused("START must be below STOP");
+    if (log && !(*start > 0))
+        return sweeprefused("a log sweep starts above 0 Hz");
+    const auto n = static_cast<std::size_t>(*points);
+    Sweep out;
+    out.hertz.reserve(n);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const double t = static_cast<double>(i) / static_cast<double>(n - 1);
+        out.hertz.push_back(log ? *start * std::pow(*stop / *start, t) : *start + (*stop - *start) * t);
+    }
+    out.hertz.push_back(*stop);   // the end itself, not a rounding of it
+    return out;
+}
+
+ParasiticValues readparasitics(std::string_view text)
+{
+    ParasiticValues out;
+    for (std::size_t begin = 0; begin <= text.size();) {
+        std::size_t end = text.find(',', begin);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view item = text.substr(begin, end - begin);
+        begin = end + 1;
+        const std::size_t equals = item.find('=');
+        const std::string_view key = item.substr(0, equals);
+        struct Key {
+            std::string_view name, unit;
+            std::optional<double> ParasiticValues::*value;
+        };
+        constexpr std::array<Key, 3> keys = {{{"L", "H", &ParasiticValues::inductance},
+                                              {"C", "F", &ParasiticValues::capacitance},
+                                              {"CPAD", "F", &ParasiticValues::padcapacitance}}};
+        const auto known = std::find_if(keys.begin(), keys.end(), [&](const Key& k) { return k.name == key; });
+        if (equals == std::string_view::npos || known == keys.end()) {
+            out.error.append("'").append(key).append("' is not L, C or CPAD: write L=0.5n,C=50f,CPAD=80f");
+            return out;
+        }
+        // Units upper case only: f is femto.
+        const std::optional<double> value = prefixed(item.substr(equals + 1), {"", known->unit}, partprefixes,
+                                                     false);
+        if (!value || *value < 0) {
+            out.error.append(key).append(": not a value of 0 or more: write 0.5n, 50f or 0.5nH");
+            return out;
+        }
+        out.*(known->value) = *value;
+    }
+    return out;
 }
 
 } // namespace velkor

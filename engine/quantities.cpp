@@ -70,3 +70,20 @@ std::string ohmstext(double ohms)
 }
 
 } // namespace velkor
+
+namespace velkor {
+
+std::string hertztext(double hertz, Rounding r)
+{
+    struct Prefix {
+        double scale;
+        const char* unit;
+    };
+    constexpr Prefix prefixes[] = {{1e12, " THz"}, {1e9, " GHz"}, {1e6, " MHz"}, {1e3, " kHz"}};
+    for (const Prefix& p : prefixes)
+        if (hertz >= p.scale)
+            return significant(hertz / p.scale, 3, 0, {-6, 14}, r) + p.unit;
+    return significant(hertz, 3, 0, {-6, 14}, r) + " Hz";
+}
+
+} // namespace velkor

@@ -29,6 +29,10 @@ std::string returnlosstext(double rho, bool worst = false);
 /// "3.33e-08 W" below a microwatt; "0 W" for 0.
 std::string wattstext(double watts, Rounding r = Rounding::nearest);
 
+/// Hertz to three significant figures with an SI prefix: "3.67 GHz",
+/// "10.0 MHz", "0 Hz".
+std::string hertztext(double hertz, Rounding r = Rounding::nearest);
+
 /// Ohms to four significant figures, and at least one decimal: "150.5",
 /// "43.30", "8685889638.1"; "5.756e-07" below a milliohm and from 10^15.
 std::string ohmstext(double ohms);

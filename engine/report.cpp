@@ -16,6 +16,23 @@ namespace {
 
 void number(std::string& out, double x) { out += shortest(x); }
 
+using Numbers = std::span<const double>;
+using Texts = std::span<const std::string>;
+
+// The response's columns after the frequency, in dB and degrees.
+struct Column {
+    std::string_view key;
+    double (*of)(const SParameters&);
+};
+constexpr std::array<Column, 6> responsecolumns = {{
+    {"s11_db", [](const SParameters& s) { return decibels(s.s11); }},
+    {"s11_deg", [](const SParameters& s) { return degrees(s.s11); }},
+    {"s21_db", [](const SParameters& s) { return decibels(s.s21); }},
+    {"s21_deg", [](const SParameters& s) { return degrees(s.s21); }},
+    {"s22_db", [](const SParameters& s) { return decibels(s.s22); }},
+    {"s22_deg", [](const SParameters& s) { return degrees(s.s22); }},
+}};
+
 // Walks the keys and values of one row in output order, telling a writer
 // each key and value; the writers below give them their format.
 template <class Writer>
@@ -29,9 +46,21 @@ void walk(Writer& w, const Row& r)
     w.text("series", seriesname(r.series));
     w.value("tolerance_percent", r.tolerancepercent);
     w.flag("pairs", r.pairs);
+    const bool modelled = r.radio && r.radio->modelled;
+    if (modelled) {
+        w.none("package");
+        w.open("parasitics");
+        w.value("l_h", r.radio->parts.inductance);
+        w.value("c_f", r.radio->parts.capacitance);
+        w.value("cpad_f", r.radio->parts.padcapacitance);
+        w.close();
+        w.value("flatness_db", r.radio->flatness);
+        w.value("min_return_loss_db", r.radio->minreturnloss);
+    }
     if (r.ports.zin != r.ports.zout)
         w.value("minimum_attenuation_db", minimumattenuation(r.ports));
-    for (const PadResult& pad : r.pads) {
+    for (std::size_t p = 0; p < r.pads.size(); ++p) {
+        const PadResult& pad = r.pads[p];
         w.open(describe(pad.kind).key);
         w.values("theoretical_ohm", pad.theory);
         w.values("theoretical_power_w", pad.theorypower);
@@ -52,12 +81,16 @@ void walk(Writer& w, const Row& r)
         w.value("return_loss_db", pad.worst.returnloss);
         w.values("power_w", pad.worst.power);
         w.close();
+        if (modelled) {
+            w.maybe("flat_to_hz", r.padradio[p].bandwidths.flat);
+            w.maybe("matched_to_hz", r.padradio[p].bandwidths.matched);
+        }
+        if (r.radio && !r.radio->hertz.empty())
+            w.response(r.radio->hertz, r.padradio[p].response);
         w.close();
     }
 }
 
-using Numbers = std::span<const double>;
-using Texts = std::span<const std::string>;
 
 class Json {
 public:
@@ -65,6 +98,26 @@ public:
     void value(std::string_view key, double x) { number(key_(key), x); }
     void text(std::string_view key, std::string_view s) { quoted(key_(key), s); }
     void flag(std::string_view key, bool b) { key_(key) += b ? "true" : "false"; }
+    void none(std::string_view key) { key_(key) += "null"; }
+    void maybe(std::string_view key, std::optional<double> x)
+    {
+        if (x)
+            value(key, *x);
+        else
+            none(key);
+    }
+    void response(Numbers hertz, std::span<const SParameters> s)
+    {
+        open("response");
+        values("frequency_hz", hertz);
+        std::vector<double> column(s.size());
+        for (const auto& [key, of] : responsecolumns) {
+            for (std::size_t i = 0; i < s.size(); ++i)
+                column[i] = of(s[i]);
+            values(key, column);
+        }
+        close();
+    }
     void values(std::string_view key, Numbers v) { list(key_(key), v, number); }
     void texts(std::string_view key, Texts v) { list(key_(key), v, quoted); }
     void open(std::string_view key)
@@ -115,6 +168,14 @@ public:
             out_ += s;
     }
     void flag(std::string_view key, bool b) { text(key, b ? "true" : "false"); }
+    void none(std::string_view key) { cell(key); }
+    void maybe(std::string_view key, std::optional<double> x)
+    {
+        if (cell(key) && x)
+            number(out_, *x);
+    }
+    // The response has rows of its own (csvresponse).
+    void response(Numbers, std::span<const SParameters>) {}
     void values(std::string_view key, Numbers v)
     {
         for (std::size_t i = 0; i < v.size(); ++i)
@@ -205,6 +266,31 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
     return out;
 }
 
+// A pad's bandwidths, and its response as a table of one line a frequency.
+std::string radiolines(const PadResult& p, const Row& r, const PadRadio& radio)
+{
+    const std::string pad(describe(p.kind).linename);
+    const auto upto = [](std::optional<double> hz) {
+        return hz ? hertztext(*hz, Rounding::down) : std::string("beyond 1 THz");
+    };
+    std::string out;
+    if (r.radio->modelled) {
+        out += summaryline(pad + " flat within " + shortest(r.radio->flatness) + " dB up to",
+                           upto(radio.bandwidths.flat));
+        out += summaryline(pad + " return loss " + shortest(r.radio->minreturnloss) + " dB or better up to",
+                           upto(radio.bandwidths.matched));
+    }
+    if (r.radio->hertz.empty())
+        return out;
+    out += pad + " response: frequency, insertion loss, input return loss, output return loss\n";
+    for (std::size_t i = 0; i < r.radio->hertz.size(); ++i) {
+        const SParameters& s = radio.response[i];
+        out += "  " + hertztext(r.radio->hertz[i]) + ", " + decibeltext(-decibels(s.s21)) + ", " +
+               decibeltext(-decibels(s.s11)) + ", " + decibeltext(-decibels(s.s22)) + "\n";
+    }
+    return out;
+}
+
 } // namespace
 
 std::string textblock(const Row& r, const std::optional<Captions>& captions, TextLines lines)
@@ -222,10 +308,14 @@ std::string textblock(const Row& r, const std::optional<Captions>& captions, Tex
     }
     if (unequal)
         out += summaryline("Minimum attenuation", decibeltext(minimumattenuation(r.ports)));
-    for (const PadResult& p : r.pads) {
+    for (std::size_t i = 0; i < r.pads.size(); ++i) {
+        const PadResult& p = r.pads[i];
         const bool extra = p.kind != PadKind::pi && p.kind != PadKind::t;
-        if (!extra || unequal || lines.all)
+        if (!extra || unequal || lines.all || lines.named) {
             out += morelines(p, r, lines, extra || !captions);
+            if (r.radio)
+                out += radiolines(p, r, r.padradio[i]);
+        }
     }
     return out;
 }
@@ -250,6 +340,49 @@ void jsonobject(std::string& out, const Row& r)
     out += '{';
     walk(w, r);
     out += '}';
+}
+
+} // namespace velkor
+
+namespace velkor {
+
+void evaluateradio(Row& r)
+{
+    r.padradio.clear();
+    if (!r.radio)
+        return;
+    for (const PadResult& pad : r.pads) {
+        PadRadio radio;
+        if (r.radio->modelled)
+            radio.bandwidths = bandwidths(pad, r.ports, r.radio->parts, r.radio->flatness, r.radio->minreturnloss);
+        radio.response = response(pad, r.ports, r.radio->parts, r.radio->hertz);
+        r.padradio.push_back(std::move(radio));
+    }
+}
+
+void csvresponse(std::string& out, const Row& r, bool header)
+{
+    if (header) {
+        out += "attenuation_db,pad,frequency_hz";
+        for (const Column& c : responsecolumns)
+            (out += ',') += c.key;
+        out += '\n';
+    }
+    for (std::size_t p = 0; p < r.pads.size(); ++p) {
+        const std::string_view key = describe(r.pads[p].kind).key;
+        for (std::size_t i = 0; i < r.radio->hertz.size(); ++i) {
+            if (r.db)
+                number(out, *r.db);
+            (out += ',') += key;
+            out += ',';
+            number(out, r.radio->hertz[i]);
+            for (const Column& c : responsecolumns) {
+                out += ',';
+                number(out, c.of(r.padradio[p].response[i]));
+            }
+            out += '\n';
+        }
+    }
 }
 
 } // namespace velkor

@@ -1,10 +1,12 @@
 #pragma once
-// The output formats of the command line, and of the pad designer's copies. Text repeats the window's captions;
-// CSV and JSON carry the numbers themselves, each written as the shortest
-// text that reads back as the same double; SPICE runs in a simulator.
+// The output formats of the command line, and of the pad designer's copies.
+// Text repeats the window's captions; CSV and JSON carry the numbers
+// themselves, each written as the shortest text that reads back as the same
+// double.
 
 #include "calc.h"
 #include "pads.h"
+#include "response.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +14,22 @@
 
 namespace velkor {
 
-enum class Format { text, csv, json, spice };
+enum class Format { text, csv, json, spice, touchstone };
+
+/// What is asked of the pads at radio frequencies.
+struct RadioFrequency {
+    bool modelled = false;        ///< parasitics given: the bandwidths are worked out
+    Parasitics parts;             ///< each part's, H and F
+    double flatness = 0.1;        ///< dB, > 0
+    double minreturnloss = 20;    ///< dB, > 0
+    std::vector<double> hertz;    ///< the frequencies of the response; none for no response
+};
+
+/// A pad's results at radio frequencies.
+struct PadRadio {
+    Bandwidths bandwidths;                ///< when modelled
+    std::vector<SParameters> response;    ///< at each frequency asked
+};
 
 /// One evaluated value: its inputs and every pad worked out from them.
 struct Row {
@@ -23,7 +40,12 @@ struct Row {
     double tolerancepercent;    ///< the parts' tolerance, percent, as read
     bool pairs;                 ///< a resistor may be a pair of parts
     std::vector<PadResult> pads;
+    const RadioFrequency* radio = nullptr;   ///< none when nothing is asked at radio frequencies
+    std::vector<PadRadio> padradio = {};     ///< one for each pad when `radio` is set
 };
+
+/// Works out each pad's results at radio frequencies, as `r.radio` asks.
+void evaluateradio(Row& r);
 
 /// Which further lines the text format gives beyond the window's. Unequal
 /// impedances always add the minimum attenuation, each pad's output return
@@ -31,6 +53,7 @@ struct Row {
 struct TextLines {
     bool worst = false;   ///< the worst case at tolerance
     bool all = false;     ///< everything, the bridged-T or L-pad included
+    bool named = false;   ///< the pads were named: each gives its lines
 };
 
 /// The text of one row: the window's own `captions` where it could show
@@ -48,5 +71,14 @@ void csvrow(std::string& out, const Row& r);
 
 /// One JSON object on one line, without a line feed.
 void jsonobject(std::string& out, const Row& r);
+
+/// The response as CSV rows of one value, pad and frequency each; with
+/// `header`, the header line first.
+void csvresponse(std::string& out, const Row& r, bool header);
+
+/// A Touchstone file of the row's first pad's response: version 1.1
+/// between equal impedances, 2.0 between unequal ones (whose reference
+/// impedances 1.1 cannot give).
+std::string touchstone(const Row& r);
 
 } // namespace velkor

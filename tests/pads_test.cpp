@@ -6,6 +6,7 @@
 #include "calc.h"
 #include "netlist.h"
 #include "pads.h"
+#include "response.h"
 #include "parts.h"
 
 #include "rows.h"
@@ -15,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <complex>
+#include <numbers>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -282,14 +285,68 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     const velkor::PadRequest requests[] = {{10, 1, {75, 50}, Series::E96, 0.01},
                                            {20, 1, {50, 50}, Series::E24, 0.05, true},
                                            {std::nullopt, 1, {50, 600}, Series::E192, 0.005}};
+    // Each part with 0603-like parasitics, from 0 Hz to well past flat.
+    velkor::RadioFrequency radio{true, {0.5e-9, 50e-15, 80e-15}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}};
     for (const velkor::PadRequest& q : requests) {
         const std::vector<velkor::PadResult> pads = *velkor::evaluatepads(q);
-        const std::string out = ngspice(velkor::netlist(q, pads));
+        const std::string out = ngspice(velkor::netlist(q, pads, &radio));
         for (const velkor::PadResult& p : pads) {
             const std::string name(velkor::describe(p.kind).key);
             EXPECT_NEAR(printed(out, name + "_attenuation_db") / p.built.atten, 1, 1e-6) << name;
             EXPECT_NEAR(printed(out, name + "_input_ohm") / p.built.inputohm, 1, 1e-6) << name;
+            // Its AC lines, "<pad>_s21_db HZ DB", one a frequency.
+            std::istringstream lines(out);
+            std::size_t at = 0;
+            for (std::string word, line; std::getline(lines, line);) {
+                std::istringstream in(line);
+                double hz = NAN, db = NAN;
+                if (!(in >> word >> hz >> db) || word != name + "_s21_db")
+                    continue;
+                const auto s = velkor::sparameters(p, q.ports, radio.parts, radio.hertz.at(at++));
+                EXPECT_NEAR(db, velkor::decibels(s.s21), 0.001) << name << " at " << hz << " Hz";
+            }
+            EXPECT_EQ(at, radio.hertz.size()) << name;
         }
+    }
+}
+
+// At 0 Hz, whatever the parts' parasitics, the response is the analysis of
+// the pad as built: within 1e-9 or 1e-12 dB.
+TEST(Response, AtZeroHertzIsTheAnalysis)
+{
+    const velkor::Parasitics parts{1e-9, 1e-12, 1e-12};
+    const velkor::PadRequest requests[] = {{1e-6, 1, {50, 50}, Series::E12, 0.1},
+                                           {20, 1, {50, 50}, Series::E24, 0.05, true},
+                                           {10, 1, {75, 50}, Series::E96, 0.01}};
+    for (const velkor::PadRequest& q : requests) {
+        const std::vector<velkor::PadResult> pads = velkor::evaluatepads(q).value();
+        for (const velkor::PadResult& p : pads) {
+            const auto s = velkor::sparameters(p, q.ports, parts, 0);
+            const velkor::Response& b = p.built;
+            const std::string name(velkor::describe(p.kind).key);
+            EXPECT_NEAR(-velkor::decibels(s.s21), b.insertionloss, std::max(1e-9 * b.insertionloss, 1e-12))
+                << name;
+            EXPECT_NEAR(-velkor::decibels(s.s11) / b.returnloss, 1, 1e-9) << name;
+            EXPECT_NEAR(-velkor::decibels(s.s22) / b.outreturnloss, 1, 1e-9) << name;
+        }
+    }
+}
+
+// The L-pad from 75 to 50 ohms (47 and 82 ohms) with each part's L alone,
+// by hand: a voltage divider of Z1 = 47 + jwL in series and
+// Z2 = 82 + jwL across the 50-ohm load, fed from 75 ohms.
+TEST(Response, LPadWithInductanceByHand)
+{
+    const velkor::PadRequest q{std::nullopt, 1, {75, 50}, Series::E12, 0.1};
+    const velkor::PadResult pad = velkor::evaluatepads(q)->front();
+    for (double hz : {1e8, 1e9, 5e9}) {
+        using C = std::complex<double>;
+        const C jwl(0, 2 * std::numbers::pi * hz * 1e-9);
+        const C z2 = 1.0 / (1.0 / (82.0 + jwl) + 1.0 / 50.0), zin = 47.0 + jwl + z2;
+        const C s21 = 2.0 * z2 / (75.0 + zin) * std::sqrt(75.0 / 50);
+        const auto s = velkor::sparameters(pad, q.ports, {1e-9, 0, 0}, hz);
+        EXPECT_NEAR(std::abs(s.s21 - s21), 0, 1e-12) << hz;
+        EXPECT_NEAR(std::abs(s.s11 - (zin - 75.0) / (zin + 75.0)), 0, 1e-12) << hz;
     }
 }
 

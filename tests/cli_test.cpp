@@ -271,7 +271,25 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"ZeroZout", {"--zout", "0", "6"}, 1, "--zout '0'"},
     Refusal{"AtTheMinimum", {"--zin", "75", "--zout", "50", "5.7"}, 1, "minimum of 5.7195 dB"},
     Refusal{"SpiceOneValue", {"-f", "spice", "6", "10"}, 2, "one DB value"},
-    Refusal{"NoDbBetweenEqual", {"--zout", "50"}, 2, "DB is required"}),
+    Refusal{"NoDbBetweenEqual", {"--zout", "50"}, 2, "DB is required"},
+    Refusal{"MilliHertz", {"--frequency", "100m", "6"}, 2, "M is mega"},
+    Refusal{"FrequencyJunk", {"--frequency", "fast", "6"}, 2, "--frequency 'fast'"},
+    Refusal{"NegativeFrequency", {"--frequency", "-1G", "6"}, 2, "--frequency '-1G'"},
+    Refusal{"StopBelowStart", {"--frequency", "2G:1G:3", "6"}, 2, "START must be below STOP"},
+    Refusal{"OnePoint", {"--frequency", "0:1G:1", "6"}, 2, "POINTS is a count"},
+    Refusal{"PointsNotWhole", {"--frequency", "0:1G:2.5", "6"}, 2, "POINTS is a count"},
+    Refusal{"TooManyPoints", {"--frequency", "0:1G:100002", "6"}, 2, "100001"},
+    Refusal{"LogFromZero", {"--frequency", "0:1G:3:log", "6"}, 2, "above 0 Hz"},
+    Refusal{"PointsTimesValues", {"--frequency", "0:1G:100001", "1:20:1"}, 2, "1000000"},
+    Refusal{"ParasiticKey", {"--parasitics", "R=1", "6"}, 2, "'R' is not L, C or CPAD"},
+    Refusal{"NegativeParasitic", {"--parasitics", "C=-1f", "6"}, 2, "--parasitics 'C=-1f'"},
+    Refusal{"LowerCaseHenry", {"--parasitics", "L=1nh", "6"}, 2, "--parasitics 'L=1nh'"},
+    Refusal{"UnknownPad", {"--pad", "pi,x", "6"}, 2, "'x' is not a pad"},
+    Refusal{"PadWithoutDesign", {"--pad", "bridged_t", "--zout", "75", "6"}, 1, "equal impedances only"},
+    Refusal{"TouchstoneTwoPads", {"-f", "touchstone", "--frequency", "1G", "6"}, 2, "one pad"},
+    Refusal{"TouchstoneTwoValues", {"-f", "touchstone", "--pad", "t", "--frequency", "1G", "6", "7"},
+            2, "one DB value"},
+    Refusal{"TouchstoneNoSweep", {"-f", "touchstone", "--pad", "t", "6"}, 2, "needs --frequency"}),
     rowname);
 
 TEST(Text, OutputImpedanceFollowsSystemImpedance)
@@ -333,6 +351,21 @@ INSTANTIATE_TEST_SUITE_P(Program, Writes, testing::Values(
     Unwritable{"Closed", program + " 6 >&-", "Bad file descriptor"},
     Unwritable{"ReaderGone", program + " -f csv 1:60:0.01 | head -c 1 >/dev/null", "Broken pipe"}),
     rowname);
+
+// Ideal parts given as parasitics of 0: every frequency is 0 Hz.
+TEST(Json, IdealPartsAreFlatEverywhere)
+{
+    const Result r = cli({"-f", "json", "--pad", "t", "--parasitics", "L=0,C=0,CPAD=0",
+                          "--frequency", "0:10G:5", "6"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto t = nlohmann::json::parse(r.out)[0]["t"];
+    EXPECT_TRUE(t["flat_to_hz"].is_null());
+    EXPECT_TRUE(t["matched_to_hz"].is_null());
+    const auto& s21 = t["response"]["s21_db"];
+    ASSERT_EQ(s21.size(), 5u);
+    EXPECT_EQ(s21.front(), s21.back());
+    EXPECT_EQ(t["response"]["frequency_hz"].back(), 1e10);
+}
 
 TEST(Help, ExamplesAndExitStatusOnStdout)
 {

@@ -332,22 +332,40 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
     }
 }
 
-// The L-pad from 75 to 50 ohms (47 and 82 ohms) with each part's L alone,
-// by hand: a voltage divider of Z1 = 47 + jwL in series and
-// Z2 = 82 + jwL across the 50-ohm load, fed from 75 ohms.
+// The L-pad from 75 to 50 ohms (47 and 82 ohms) with 1 nH in each part,
+// by hand: a voltage divider of Z1 = 47 + jwL in series and Z2 = 82 + jwL
+// across the 50-ohm load, fed from 75 ohms. S21 and S11.
+std::pair<std::complex<double>, std::complex<double>> lpadbyhand(double hz)
+{
+    using C = std::complex<double>;
+    const C jwl(0, 2 * std::numbers::pi * hz * 1e-9);
+    const C z2 = 1.0 / (1.0 / (82.0 + jwl) + 1.0 / 50.0), zin = 47.0 + jwl + z2;
+    return {2.0 * z2 / (75.0 + zin) * std::sqrt(75.0 / 50), (zin - 75.0) / (zin + 75.0)};
+}
+
 TEST(Response, LPadWithInductanceByHand)
 {
     const velkor::PadRequest q{std::nullopt, 1, {75, 50}, Series::E12, 0.1};
     const velkor::PadResult pad = velkor::evaluatepads(q)->front();
     for (double hz : {1e8, 1e9, 5e9}) {
-        using C = std::complex<double>;
-        const C jwl(0, 2 * std::numbers::pi * hz * 1e-9);
-        const C z2 = 1.0 / (1.0 / (82.0 + jwl) + 1.0 / 50.0), zin = 47.0 + jwl + z2;
-        const C s21 = 2.0 * z2 / (75.0 + zin) * std::sqrt(75.0 / 50);
         const auto s = velkor::sparameters(pad, q.ports, {1e-9, 0, 0}, hz);
-        EXPECT_NEAR(std::abs(s.s21 - s21), 0, 1e-12) << hz;
-        EXPECT_NEAR(std::abs(s.s11 - (zin - 75.0) / (zin + 75.0)), 0, 1e-12) << hz;
+        EXPECT_NEAR(std::abs(s.s21 - lpadbyhand(hz).first), 0, 1e-12) << hz;
+        EXPECT_NEAR(std::abs(s.s11 - lpadbyhand(hz).second), 0, 1e-12) << hz;
     }
+    // Flat within 0.1 dB: the first frequency where the hand form leaves
+    // the band, stepping by 1 MHz, then halving the step.
+    const auto away = [](double hz) {
+        return std::fabs(20 * std::log10(std::abs(lpadbyhand(hz).first) / std::abs(lpadbyhand(0).first)));
+    };
+    double low = 0, high = 1e6;
+    while (away(high) <= 0.1)
+        low = high, high += 1e6;
+    while (high - low > 1)
+        (away((low + high) / 2) <= 0.1 ? low : high) = (low + high) / 2;
+    const std::optional<double> flat = velkor::bandwidths(pad, q.ports, {1e-9, 0, 0}, 0.1, 20).flat;
+    ASSERT_TRUE(flat);
+    EXPECT_LE(*flat, high);
+    EXPECT_GE(*flat, low * (1 - 1e-4));
 }
 
 } // namespace

@@ -34,13 +34,13 @@ struct Failure {
 
 // An argument quoted in a message, cut to this many characters: a message
 // stays one line whatever was pasted into the argument.
-constexpr std::size_t quotedlength = 40;
+constexpr std::size_t quotedLength = 40;
 
 std::string named(std::string_view s)
 {
     std::size_t characters = 0, end = 0;
     for (; end < s.size(); ++end)
-        if ((static_cast<unsigned char>(s[end]) & 0xC0) != 0x80 && characters++ == quotedlength)
+        if ((static_cast<unsigned char>(s[end]) & 0xC0) != 0x80 && characters++ == quotedLength)
             break;
     return "'" + std::string(s.substr(0, end)) + (end < s.size() ? "\u2026'" : "'");
 }
@@ -58,9 +58,9 @@ std::string refusal(std::string_view text, std::string why)
 struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
-    std::string pad, parasitics, frequency, flatness = "0.1", minreturnloss = "20";
+    std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20";
     bool pairs = false, all = false;
-    bool zoutgiven = false, tolerancegiven = false, padgiven = false, parasiticsgiven = false;
+    bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -70,45 +70,45 @@ struct Request {
     double pwr = 0;
     Ports ports{};
     Series series = Series::E12;
-    double tolerancepercent = 0;
+    double tolerancePercent = 0;
     bool pairs = false;
     Format format = Format::text;
     TextLines lines;
     std::vector<PadKind> kinds;   // named with --pad, in the engine's order; empty for the default
     RadioFrequency radio;
-    bool radioasked = false;      // parasitics or frequencies given
+    bool radioAsked = false;      // parasitics or frequencies given
 };
 
 // The most frequencies of one sweep, and of all values' sweeps together.
-constexpr std::size_t maxpoints = 100001;
-constexpr std::size_t maxresponse = 1000000;
+constexpr std::size_t maxPoints = 100001;
+constexpr std::size_t maxResponse = 1000000;
 
 // --pad: kinds by their keys, comma-separated, in the engine's order.
-std::optional<Failure> readkinds(Request& q, const std::string& text)
+std::optional<Failure> readKinds(Request& q, const std::string& text)
 {
-    std::vector<bool> asked(padkinds().size());
+    std::vector<bool> asked(padKinds().size());
     for (std::size_t begin = 0; begin <= text.size();) {
         const std::size_t end = std::min(text.find(',', begin), text.size());
         const std::string_view key = std::string_view(text).substr(begin, end - begin);
         begin = end + 1;
-        const std::optional<PadKind> k = kindbykey(key);
+        const std::optional<PadKind> k = kindByKey(key);
         if (!k) {
             std::string known;
-            for (const PadDescription& d : padkinds())
+            for (const PadDescription& d : padKinds())
                 (known += known.empty() ? "" : ", ") += d.key;
             return Failure{usage, "--pad " + named(text) + ": " + named(key) + " is not a pad: " + known};
         }
         for (std::size_t i = 0; i < asked.size(); ++i)
-            asked[i] = asked[i] || padkinds()[i].kind == *k;
+            asked[i] = asked[i] || padKinds()[i].kind == *k;
     }
     for (std::size_t i = 0; i < asked.size(); ++i)
         if (asked[i])
-            q.kinds.push_back(padkinds()[i].kind);
+            q.kinds.push_back(padKinds()[i].kind);
     return std::nullopt;
 }
 
 // A number of dB above 0 for --flatness and --min-return-loss.
-std::optional<Failure> readlimit(double& to, const char* option, const std::string& text)
+std::optional<Failure> readLimit(double& to, const char* option, const std::string& text)
 {
     const std::optional<double> db = readdecimal(text);
     if (!db || !(*db > 0))
@@ -119,29 +119,29 @@ std::optional<Failure> readlimit(double& to, const char* option, const std::stri
 }
 
 // The options for radio frequencies: parasitics, frequencies and limits.
-std::optional<Failure> readradio(Request& q, const Given& g)
+std::optional<Failure> readRadio(Request& q, const Given& g)
 {
-    if (g.padgiven)
-        if (std::optional<Failure> f = readkinds(q, g.pad))
+    if (g.padGiven)
+        if (std::optional<Failure> f = readKinds(q, g.pad))
             return f;
-    if (g.parasiticsgiven) {
-        const ParasiticValues v = readparasitics(g.parasitics);
+    if (g.parasiticsGiven) {
+        const ParasiticValues v = readParasitics(g.parasitics);
         if (!v.error.empty())
             return Failure{usage, "--parasitics " + named(g.parasitics) + ": " + refusal(g.parasitics, v.error)};
-        q.radio.parts = {v.inductance.value_or(0), v.capacitance.value_or(0), v.padcapacitance.value_or(0)};
+        q.radio.parts = {v.inductance.value_or(0), v.capacitance.value_or(0), v.padCapacitance.value_or(0)};
         q.radio.modelled = true;
     }
     if (!g.frequency.empty()) {
-        Sweep sweep = readsweep(g.frequency, maxpoints);
+        Sweep sweep = readSweep(g.frequency, maxPoints);
         if (!sweep.error.empty())
             return Failure{usage, "--frequency " + named(g.frequency) + ": " + refusal(g.frequency, sweep.error)};
         q.radio.hertz = std::move(sweep.hertz);
     }
-    if (std::optional<Failure> f = readlimit(q.radio.flatness, "--flatness", g.flatness))
+    if (std::optional<Failure> f = readLimit(q.radio.flatness, "--flatness", g.flatness))
         return f;
-    if (std::optional<Failure> f = readlimit(q.radio.minreturnloss, "--min-return-loss", g.minreturnloss))
+    if (std::optional<Failure> f = readLimit(q.radio.minReturnLoss, "--min-return-loss", g.minReturnLoss))
         return f;
-    q.radioasked = q.radio.modelled || !q.radio.hertz.empty();
+    q.radioAsked = q.radio.modelled || !q.radio.hertz.empty();
     return std::nullopt;
 }
 
@@ -166,7 +166,7 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
                                   refusal(g.power, "not a power: write watts as 1, 0.25, 250m or 2.5W, "
                                                    "or 30dBm")};
     for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
-        const std::optional<double> z = readimpedance(text == &g.zout && !g.zoutgiven ? g.zin : *text);
+        const std::optional<double> z = readimpedance(text == &g.zout && !g.zoutGiven ? g.zin : *text);
         if (!z)
             return Failure{usage, option + (" " + named(*text)) + ": " +
                                       refusal(*text, "not an impedance: write ohms as 50, 75ohm or 4.7k, "
@@ -175,21 +175,21 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
     }
     q.pwr = *pwr;
     q.series = seriesbyname(g.series).value_or(Series::E12);
-    q.tolerancepercent = seriestolerance(q.series) * whole;
-    if (g.tolerancegiven) {
+    q.tolerancePercent = seriestolerance(q.series) * whole;
+    if (g.toleranceGiven) {
         const std::optional<double> t = readtolerance(g.tolerance);
         if (!t)
             return Failure{usage, "--tolerance " + named(g.tolerance) + ": " +
                                       refusal(g.tolerance, "not a tolerance: write a percentage from 0 "
                                                            "to below 100, as 1 or 1%")};
-        q.tolerancepercent = *t;
+        q.tolerancePercent = *t;
     }
     q.pairs = g.pairs;
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
              : g.format == "spice" ? Format::spice : g.format == "touchstone" ? Format::touchstone
              : Format::text;
-    q.lines = {g.tolerancegiven, g.all, g.padgiven};
-    return readradio(q, g);
+    q.lines = {g.toleranceGiven, g.all, g.padGiven};
+    return readRadio(q, g);
 }
 
 std::optional<Failure> read(Request& q, const Given& g)
@@ -206,9 +206,9 @@ std::optional<Failure> read(Request& q, const Given& g)
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
     const bool unequal = q.ports.zin != q.ports.zout;
-    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultkinds(!q.db.empty(), q.ports) : q.kinds;
-    const bool takesdb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesdb; });
-    if (q.db.empty() && (!unequal || takesdb))
+    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(!q.db.empty(), q.ports) : q.kinds;
+    const bool takesDb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesDb; });
+    if (q.db.empty() && (!unequal || takesDb))
         return Failure{usage, "DB is required: only the L-pad between unequal impedances needs none"};
     const bool onevalue = q.format == Format::spice || q.format == Format::touchstone;
     if (onevalue && q.db.size() > 1)
@@ -217,8 +217,8 @@ std::optional<Failure> read(Request& q, const Given& g)
         return Failure{usage, "--format touchstone takes one pad: name it with --pad (pi, t ...)"};
     if (q.format == Format::touchstone && q.radio.hertz.empty())
         return Failure{usage, "--format touchstone needs --frequency: one frequency or a sweep"};
-    if (std::max<std::size_t>(q.db.size(), 1) * q.radio.hertz.size() > maxresponse)
-        return Failure{usage, "--frequency " + named(g.frequency) + ": more than " + std::to_string(maxresponse) +
+    if (std::max<std::size_t>(q.db.size(), 1) * q.radio.hertz.size() > maxResponse)
+        return Failure{usage, "--frequency " + named(g.frequency) + ": more than " + std::to_string(maxResponse) +
                                   " frequencies for all DB values together"};
     for (PadKind k : q.kinds)
         if (const std::string_view why = describe(k).unavailable(q.ports); !why.empty())
@@ -228,9 +228,9 @@ std::optional<Failure> read(Request& q, const Given& g)
     for (const auto& [option, text, z] : {std::tuple{"--impedance", &g.zin, q.ports.zin},
                                           std::tuple{"--zout", &g.zout, q.ports.zout}})
         if (z <= 0)
-            return Failure{nodesign, option + (" " + named(g.zoutgiven ? *text : g.zin)) +
+            return Failure{nodesign, option + (" " + named(g.zoutGiven ? *text : g.zin)) +
                                          ": no attenuator for 0 ohms or below"};
-    const double least = minimumattenuation(q.ports);
+    const double least = minimumAttenuation(q.ports);
     for (std::size_t i = 0; i < q.db.size(); ++i) {
         if (q.db[i] > least)
             continue;
@@ -272,7 +272,7 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
     if (q.format == Format::json)
         out += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancepercent / whole, q.pairs,
+        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs,
                                  q.kinds};
         const std::optional<std::vector<PadResult>> pads = evaluatepads(request);
         if (!pads)
@@ -281,9 +281,9 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
                                                 : std::string("the L-pad")) +
                                          " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
                                          " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
-        Row row{values[i], q.pwr, q.ports, q.series, q.tolerancepercent, q.pairs, *pads,
-                q.radioasked ? &q.radio : nullptr};
-        evaluateradio(row);
+        Row row{values[i], q.pwr, q.ports, q.series, q.tolerancePercent, q.pairs, *pads,
+                q.radioAsked ? &q.radio : nullptr};
+        evaluateRadio(row);
         switch (q.format) {
         case Format::text:
             if (i)
@@ -292,7 +292,7 @@ std::optional<Failure> evaluate(const Request& q, std::string& out)
             break;
         case Format::csv:
             if (!q.radio.hertz.empty()) {
-                csvresponse(out, row, i == 0);
+                csvResponse(out, row, i == 0);
                 break;
             }
             if (i == 0)
@@ -370,9 +370,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ->type_name("F"), &g.frequency);
     valued.emplace_back(app.add_option("--flatness", g.flatness, "dB of flatness for flat_to_hz; default 0.1")
         ->type_name("DB"), &g.flatness);
-    valued.emplace_back(app.add_option("--min-return-loss", g.minreturnloss,
+    valued.emplace_back(app.add_option("--min-return-loss", g.minReturnLoss,
                                        "least return loss for matched_to_hz, dB; default 20")
-        ->type_name("DB"), &g.minreturnloss);
+        ->type_name("DB"), &g.minReturnLoss);
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
     app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
         ->type_name("FMT")
@@ -392,10 +392,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         app.exit(e, out, err);
         return asked ? delivered(out, err) : usage;
     }
-    g.zoutgiven = zout->count() > 0;
-    g.tolerancegiven = tolerance->count() > 0;
-    g.padgiven = pad->count() > 0;
-    g.parasiticsgiven = parasitics->count() > 0;
+    g.zoutGiven = zout->count() > 0;
+    g.toleranceGiven = tolerance->count() > 0;
+    g.padGiven = pad->count() > 0;
+    g.parasiticsGiven = parasitics->count() > 0;
 
     Request q;
     std::string text;

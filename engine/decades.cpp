@@ -34,7 +34,7 @@ const std::array<double, 2 * exponentlimit + 1>& powersOfTen()
 
 } // namespace
 
-double decadeexponent(double x) { return std::floor(std::log(x) / std::log(10.0)); }
+double decadeExponent(double x) { return std::floor(std::log(x) / std::log(10.0)); }
 
 double powerOfTen(double n)
 {
@@ -45,6 +45,6 @@ double powerOfTen(double n)
     return powersOfTen()[static_cast<std::size_t>(std::clamp(whole, -limit, limit) + limit)];
 }
 
-double returnlossgrid(double rho) { return std::floor(std::log(rho) * 200 / std::log(10.0)) / 10; }
+double returnLossGrid(double rho) { return std::floor(std::log(rho) * 200 / std::log(10.0)) / 10; }
 
 } // namespace velkor

@@ -6,11 +6,11 @@
 namespace velkor {
 
 /// The closing entry of every series table, one decade above its first.
-constexpr double decadeend = 10.0;
+constexpr double decadeEnd = 10.0;
 
 /// Decade exponent of x > 0: floor(ln x / ln 10). May fall one short for
 /// exact powers of ten (1000 gives 2); NaN for x <= 0 or NaN.
-double decadeexponent(double x);
+double decadeExponent(double x);
 
 /// 10 raised to floor(n), the double nearest the exact power; exponents
 /// beyond +-400 count as +-400 (0 and the largest double's side). NaN for
@@ -19,6 +19,6 @@ double powerOfTen(double n);
 
 /// Return loss in dB on a 0.1 dB grid, rounded toward more loss, of a
 /// reflection coefficient magnitude 0 < rho < 1: floor(200 log10 rho) / 10.
-double returnlossgrid(double rho);
+double returnLossGrid(double rho);
 
 } // namespace velkor

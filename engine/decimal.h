@@ -27,8 +27,8 @@ struct Decimal {
 /// finite.
 Decimal decimal15(double x);
 
-/// The exponent of a decimal's last digit: value = digits * 10^lastexponent.
-inline int lastexponent(const Decimal& d) { return d.point - static_cast<int>(d.digits.size()); }
+/// The exponent of a decimal's last digit: value = digits * 10^lastExponent.
+inline int lastExponent(const Decimal& d) { return d.point - static_cast<int>(d.digits.size()); }
 
 /// An ASCII digit, whatever the locale.
 inline bool isdigit09(char c) { return c >= '0' && c <= '9'; }

@@ -9,7 +9,7 @@ namespace velkor {
 namespace {
 
 // A node's name in the subcircuit.
-std::string_view nodename(Node n)
+std::string_view nodeName(Node n)
 {
     switch (n) {
     case in: return "in";
@@ -69,7 +69,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
             std::string r = std::to_string(i + 1);
             r.insert(r.begin(), 'R');
             const Resistor& where = kind.resistors[i];
-            const std::string_view from = nodename(place(where.a, p)), to = nodename(place(where.b, p));
+            const std::string_view from = nodeName(place(where.a, p)), to = nodeName(place(where.b, p));
             if (part.smaller == 0) {
                 resistor(r, from, to, part.larger);
                 continue;
@@ -85,7 +85,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
             for (const auto& [node, count] : terminals)
                 if (node != "gnd")
                     out += element(std::string("Cpad_").append(node), node, "gnd",
-                                   count * radio->parts.padcapacitance);
+                                   count * radio->parts.padCapacitance);
         out += ".ends " + name + "\n";
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";

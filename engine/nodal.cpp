@@ -22,7 +22,7 @@ Complex NodeVoltages::across(int a, int b) const
 // Gaussian elimination). Pivots are taken on the diagonal, largest first,
 // which keeps the form and serves the complex admittances of parts with
 // inductance and capacitance.
-NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driven)
+NodeVoltages solveNodes(int nodes, const std::vector<Branch>& branches, int driven)
 {
     const auto n = static_cast<std::size_t>(nodes);
     const auto d = static_cast<std::size_t>(driven);
@@ -104,6 +104,6 @@ NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driv
     return s;
 }
 
-double logabsoneplus(Complex z) { return 0.5 * std::log1p(2 * z.real() + std::norm(z)); }
+double logAbsOnePlus(Complex z) { return 0.5 * std::log1p(2 * z.real() + std::norm(z)); }
 
 } // namespace velkor

@@ -35,9 +35,9 @@ struct NodeVoltages {
 /// node `driven` (1 <= driven < nodes) held at 1 V. Every node must reach
 /// ground or the driven node through branches of nonzero admittance; a
 /// floating node gives non-finite voltages.
-NodeVoltages solvenodes(int nodes, const std::vector<Branch>& branches, int driven);
+NodeVoltages solveNodes(int nodes, const std::vector<Branch>& branches, int driven);
 
 /// log|1 + z|, accurate where |z| is small: 0.5 log1p(2 Re z + |z|^2).
-double logabsoneplus(Complex z);
+double logAbsOnePlus(Complex z);
 
 } // namespace velkor

@@ -14,7 +14,7 @@ namespace {
 using detail::Decimal;
 using detail::exponentcap;
 using detail::isdigit09;
-using detail::lastexponent;
+using detail::lastExponent;
 
 // Reads the longest decimal at the start of `text` into `d`; returns the
 // number of characters read, 0 when there is none. An E is read as an
@@ -69,7 +69,7 @@ std::optional<double> todouble(const Decimal& d, long shift = 0)
 {
     if (d.digits.empty())
         return 0.0;
-    const std::string text = d.digits + 'e' + std::to_string(lastexponent(d) + shift);
+    const std::string text = d.digits + 'e' + std::to_string(lastExponent(d) + shift);
     double value = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
     if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(value) || value == 0)
@@ -88,14 +88,14 @@ constexpr std::array<Prefix, 10> prefixes = {{
     {"", 0}, {"p", -12}, {"n", -9}, {"u", -6}, {"\u00b5", -6}, {"\u03bc", -6},
     {"m", -3}, {"k", 3}, {"M", 6}, {"G", 9},
 }};
-constexpr std::array<Prefix, 5> frequencyprefixes = {{{"", 0}, {"k", 3}, {"M", 6}, {"G", 9}, {"T", 12}}};
-constexpr std::array<Prefix, 8> partprefixes = {{
+constexpr std::array<Prefix, 5> frequencyPrefixes = {{{"", 0}, {"k", 3}, {"M", 6}, {"G", 9}, {"T", 12}}};
+constexpr std::array<Prefix, 8> partPrefixes = {{
     {"", 0}, {"f", -15}, {"p", -12}, {"n", -9}, {"u", -6}, {"\u00b5", -6}, {"\u03bc", -6}, {"m", -3},
 }};
 
 // Whether `text` ends with `unit`, letters in any case (units are read in
 // any case; prefixes are not, as m and M differ).
-bool endswithunit(std::string_view text, std::string_view unit)
+bool endsWithUnit(std::string_view text, std::string_view unit)
 {
     if (text.size() < unit.size())
         return false;
@@ -107,12 +107,12 @@ bool endswithunit(std::string_view text, std::string_view unit)
 // `text` without `unit` at its end, and without one blank before it
 // ("6 dB"); nothing when it does not end with the unit. An empty unit is
 // always there.
-std::optional<std::string_view> withoutunit(std::string_view text, std::string_view unit,
+std::optional<std::string_view> withoutUnit(std::string_view text, std::string_view unit,
                                             bool anycase = true)
 {
     if (unit.empty())
         return text;
-    if (anycase ? !endswithunit(text, unit) : !text.ends_with(unit))
+    if (anycase ? !endsWithUnit(text, unit) : !text.ends_with(unit))
         return std::nullopt;
     text.remove_suffix(unit.size());
     if (text.ends_with(' '))
@@ -125,7 +125,7 @@ std::optional<double> prefixed(std::string_view text, std::initializer_list<std:
                                Prefixes allowed = prefixes, bool anycase = true)
 {
     for (std::string_view u : units) {
-        const std::optional<std::string_view> head = withoutunit(text, u, anycase);
+        const std::optional<std::string_view> head = withoutUnit(text, u, anycase);
         if (!head)
             continue;
         for (const Prefix& p : allowed) {
@@ -182,7 +182,7 @@ __extension__ typedef __int128 Wide;
 // it has at most rangedigits digits.
 std::optional<Wide> units(const Decimal& d, long exp10)
 {
-    const long zeros = lastexponent(d) - exp10;
+    const long zeros = lastExponent(d) - exp10;
     if (d.digits.size() + static_cast<std::size_t>(zeros) > rangedigits)
         return std::nullopt;
     Wide v = 0;
@@ -220,7 +220,7 @@ DbValues readrange(std::string_view text, std::size_t limit)
             return refused("FROM, TO and STEP must each be a decimal number (1:30:0.5)");
         begin = end + 1;
     }
-    const long exp10 = std::min({lastexponent(part[0]), lastexponent(part[1]), lastexponent(part[2])});
+    const long exp10 = std::min({lastExponent(part[0]), lastExponent(part[1]), lastExponent(part[2])});
     const std::optional<Wide> from = units(part[0], exp10), to = units(part[1], exp10),
                               step = units(part[2], exp10);
     if (!from || !to || !step)
@@ -249,7 +249,7 @@ DbValues readdb(std::string_view text, std::size_t limit)
 {
     if (text.find(':') != std::string_view::npos)
         return readrange(text, limit);
-    if (const std::optional<double> db = readdecimal(withoutunit(text, "dB").value_or(text)))
+    if (const std::optional<double> db = readdecimal(withoutUnit(text, "dB").value_or(text)))
         return {{*db}, {}};
     return refused("not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)");
 }
@@ -264,7 +264,7 @@ std::optional<double> readdecimal(std::string_view text)
 
 std::optional<double> readpower(std::string_view text)
 {
-    if (const std::optional<std::string_view> number = withoutunit(text, "dBm")) {
+    if (const std::optional<std::string_view> number = withoutUnit(text, "dBm")) {
         const std::optional<double> level = readdecimal(*number);
         if (!level)
             return std::nullopt;
@@ -288,7 +288,7 @@ std::optional<double> readimpedance(std::string_view text)
 {
     for (std::string_view omega : omegas)
         if (text.ends_with(omega)) {   // after a code too: "4k7Ω"
-            const std::optional<std::string_view> code = withoutunit(text, omega);
+            const std::optional<std::string_view> code = withoutUnit(text, omega);
             if (const std::optional<double> value = rescode(*code))
                 return value;
         }
@@ -301,9 +301,9 @@ std::optional<double> readimpedance(std::string_view text)
 
 namespace velkor {
 
-std::optional<double> readfrequency(std::string_view text)
+std::optional<double> readFrequency(std::string_view text)
 {
-    const std::optional<double> hz = prefixed(text, {"", "Hz"}, frequencyprefixes);
+    const std::optional<double> hz = prefixed(text, {"", "Hz"}, frequencyPrefixes);
     if (!hz || *hz < 0)
         return std::nullopt;
     return hz;
@@ -311,17 +311,17 @@ std::optional<double> readfrequency(std::string_view text)
 
 namespace {
 
-Sweep sweeprefused(std::string error) { return {{}, std::move(error)}; }
+Sweep sweepRefused(std::string error) { return {{}, std::move(error)}; }
 
 } // namespace
 
-Sweep readsweep(std::string_view text, std::size_t limit)
+Sweep readSweep(std::string_view text, std::size_t limit)
 {
-    constexpr std::string_view notfrequency = "not a frequency: write hertz as 100M, 2.4GHz or 1e9 "
+    constexpr std::string_view notFrequency = "not a frequency: write hertz as 100M, 2.4GHz or 1e9 "
                                               "(M is mega; m, milli, has no place here)";
     if (text.find(':') == std::string_view::npos) {
-        const std::optional<double> f = readfrequency(text);
-        return f ? Sweep{{*f}, {}} : sweeprefused(std::string(notfrequency));
+        const std::optional<double> f = readFrequency(text);
+        return f ? Sweep{{*f}, {}} : sweepRefused(std::string(notFrequency));
     }
     std::vector<std::string_view> parts;
     for (std::size_t begin = 0;;) {
@@ -333,20 +333,20 @@ Sweep readsweep(std::string_view text, std::size_t limit)
     }
     const bool log = parts.size() == 4 && parts[3] == "log";
     if (parts.size() != 3 && !log)
-        return sweeprefused("a sweep is START:STOP:POINTS or START:STOP:POINTS:log (10M:6G:600)");
-    const std::optional<double> start = readfrequency(parts[0]), stop = readfrequency(parts[1]);
+        return sweepRefused("a sweep is START:STOP:POINTS or START:STOP:POINTS:log (10M:6G:600)");
+    const std::optional<double> start = readFrequency(parts[0]), stop = readFrequency(parts[1]);
     if (!start || !stop)
-        return sweeprefused(std::string(notfrequency));
+        return sweepRefused(std::string(notFrequency));
     Decimal count;
     const std::optional<double> points = scan(parts[2], count) == parts[2].size() && !parts[2].empty()
                                              ? todouble(count) : std::nullopt;
     if (!points || *points != std::floor(*points) || *points < 2 || *points > static_cast<double>(limit))
-        return sweeprefused("POINTS is a count of frequencies, a whole number from 2 to " +
+        return sweepRefused("POINTS is a count of frequencies, a whole number from 2 to " +
                             std::to_string(limit));
     if (!(*start < *stop))
-        return sweeprefused("START must be below STOP");
+        return sweepRefused("START must be below STOP");
     if (log && !(*start > 0))
-        return sweeprefused("a log sweep starts above 0 Hz");
+        return sweepRefused("a log sweep starts above 0 Hz");
     const auto n = static_cast<std::size_t>(*points);
     Sweep out;
     out.hertz.reserve(n);
@@ -358,7 +358,7 @@ Sweep readsweep(std::string_view text, std::size_t limit)
     return out;
 }
 
-ParasiticValues readparasitics(std::string_view text)
+ParasiticValues readParasitics(std::string_view text)
 {
     ParasiticValues out;
     for (std::size_t begin = 0; begin <= text.size();) {
@@ -375,14 +375,14 @@ ParasiticValues readparasitics(std::string_view text)
         };
         constexpr std::array<Key, 3> keys = {{{"L", "H", &ParasiticValues::inductance},
                                               {"C", "F", &ParasiticValues::capacitance},
-                                              {"CPAD", "F", &ParasiticValues::padcapacitance}}};
+                                              {"CPAD", "F", &ParasiticValues::padCapacitance}}};
         const auto known = std::find_if(keys.begin(), keys.end(), [&](const Key& k) { return k.name == key; });
         if (equals == std::string_view::npos || known == keys.end()) {
             out.error.append("'").append(key).append("' is not L, C or CPAD: write L=0.5n,C=50f,CPAD=80f");
             return out;
         }
         // Units upper case only: f is femto.
-        const std::optional<double> value = prefixed(item.substr(equals + 1), {"", known->unit}, partprefixes,
+        const std::optional<double> value = prefixed(item.substr(equals + 1), {"", known->unit}, partPrefixes,
                                                      false);
         if (!value || *value < 0) {
             out.error.append(key).append(": not a value of 0 or more: write 0.5n, 50f or 0.5nH");

@@ -40,7 +40,7 @@ DbValues readdb(std::string_view text, std::size_t limit);
 
 /// A frequency in Hz (>= 0): a decimal with an optional SI prefix k, M, G
 /// or T and an optional unit Hz ("100M", "2.4GHz", "1e9").
-std::optional<double> readfrequency(std::string_view text);
+std::optional<double> readFrequency(std::string_view text);
 
 /// The frequencies of a --frequency argument: one frequency, or
 /// START:STOP:POINTS, POINTS frequencies evenly spaced from START to STOP,
@@ -51,18 +51,18 @@ struct Sweep {
 };
 
 /// Reads a --frequency argument; more than `limit` points is refused.
-Sweep readsweep(std::string_view text, std::size_t limit);
+Sweep readSweep(std::string_view text, std::size_t limit);
 
 /// The values a --parasitics argument gives ("L=0.5n,C=50f,CPAD=80f"), each
 /// in H or F; any of them may be missing.
 struct ParasiticValues {
-    std::optional<double> inductance, capacitance, padcapacitance;
+    std::optional<double> inductance, capacitance, padCapacitance;
     std::string error;   ///< why the argument was refused; empty when read
 };
 
 /// Reads a --parasitics argument: keys L, C and CPAD, comma-separated, each
 /// a decimal >= 0 with an optional prefix f p n u (or µ) m and an optional
 /// unit H or F, upper case.
-ParasiticValues readparasitics(std::string_view text);
+ParasiticValues readParasitics(std::string_view text);
 
 } // namespace velkor

@@ -37,14 +37,14 @@ struct PadDescription {
     PadKind kind;
     std::string_view key;       ///< in the outputs and --pad: "bridged_t"
     std::string_view name;        ///< in words: "Minimum-loss L-pad"
-    std::string_view linename;    ///< first in a text line: "L-pad", "Bridged-T"
-    std::string_view inlinename;  ///< later in a line: "bridged-T"
+    std::string_view lineName;    ///< first in a text line: "L-pad", "Bridged-T"
+    std::string_view inlineName;  ///< later in a line: "bridged-T"
     std::vector<Resistor> resistors;   ///< in the kind's order
     /// The resistor that carries no current by design (the bridged-T's arm
     /// out, whose ends sit at the same voltage), if any.
     std::optional<std::size_t> idle;
     /// Whether the design takes an attenuation; the L-pad's is its own.
-    bool takesdb;
+    bool takesDb;
     /// Why no pad of this kind joins these ports (any attenuation), or "".
     std::string_view (*unavailable)(Ports p);
     /// The resistors, ohms, of a pad of `db` decibels (ignored where the
@@ -54,13 +54,13 @@ struct PadDescription {
 };
 
 /// Every kind, in the order the outputs give them.
-std::span<const PadDescription> padkinds();
+std::span<const PadDescription> padKinds();
 
 /// The description of a kind.
 const PadDescription& describe(PadKind k);
 
 /// The kind of an output key ("pi", "bridged_t"); nothing for another text.
-std::optional<PadKind> kindbykey(std::string_view key);
+std::optional<PadKind> kindByKey(std::string_view key);
 
 /// The node `n` stands for between these ports: `lowside` resolved.
 Node place(Node n, Ports p);
@@ -68,6 +68,6 @@ Node place(Node n, Ports p);
 /// The least loss of a resistive pad between two impedances, dB:
 /// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.
 /// Pi and T exist only above it; the L-pad has exactly this loss.
-double minimumattenuation(Ports p);
+double minimumAttenuation(Ports p);
 
 } // namespace velkor

@@ -40,18 +40,18 @@ NodeVoltages solve(const Topology& top, const Values& r, Node driven, double loa
         nodes = std::max({nodes, top[k].first + 1, top[k].second + 1});
     }
     branches.push_back({driven == in ? out : in, ground, 1 / load});
-    return solvenodes(nodes, branches, driven);
+    return solveNodes(nodes, branches, driven);
 }
 
 double reflection(double r, double z)
 {
     const double rho = std::fabs((r - z) / (r + z));
-    return rho < perfectmatch ? perfectmatch : rho;
+    return rho < perfectMatch ? perfectMatch : rho;
 }
 
 double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
-constexpr double decibelspernep = 20 / std::numbers::ln10;
+constexpr double decibelsPerNeper = 20 / std::numbers::ln10;
 
 // The forward part of the analysis: attenuation, insertion loss, input
 // reflection, powers. The losses come from log1p of their small parts, so
@@ -61,13 +61,13 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
     const NodeVoltages s = solve(top, r, in, p.zout);
     const double impedances = 10 * std::log10(p.zout / p.zin);
     // Vin / Vout = 1 + drop(out) / V(out).
-    const double voltageratio = decibelspernep * logabsoneplus(s.drop[out] / s.volts[out]);
+    const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[out] / s.volts[out]);
     a.atten = voltageratio + impedances;
     a.inputohm = 1 / s.current.real();
     // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
     // the insertion loss is the attenuation plus 20 log10 |(1 + zin / Rin) / 2|.
     const double sourcefactor = (p.zin - a.inputohm) / (2 * a.inputohm);
-    a.insertionloss = voltageratio + decibelspernep * std::log1p(sourcefactor) + impedances;
+    a.insertionloss = voltageratio + decibelsPerNeper * std::log1p(sourcefactor) + impedances;
     a.rho = reflection(a.inputohm, p.zin);
     a.vswr = vswr(a.rho);
     a.returnloss = -20 * std::log10(a.rho);
@@ -82,8 +82,8 @@ bool finite(const PadResult& p)
     const WorstCase& w = p.worst;
     const double numbers[] = {b.atten, b.vswr, b.returnloss, b.outreturnloss, b.insertionloss,
                               w.attenlow, w.attenhigh, w.vswr, w.returnloss};
-    return allpositive(p.preferred) && allfinite(p.theorypower) && allfinite(b.power) &&
-           allfinite(w.power) && allfinite(numbers);
+    return allPositive(p.preferred) && allFinite(p.theorypower) && allFinite(b.power) &&
+           allFinite(w.power) && allFinite(numbers);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
     return w;
 }
 
-std::vector<PadKind> defaultkinds(bool db, Ports p)
+std::vector<PadKind> defaultKinds(bool db, Ports p)
 {
     std::vector<PadKind> kinds;
     if (db)
@@ -141,7 +141,7 @@ std::vector<PadKind> defaultkinds(bool db, Ports p)
 
 std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
 {
-    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultkinds(q.db.has_value(), q.ports) : q.kinds;
+    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(q.db.has_value(), q.ports) : q.kinds;
     std::vector<PadResult> out;
     for (PadKind k : kinds) {
         const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
@@ -158,7 +158,7 @@ std::optional<std::vector<PadResult>> evaluatepads(const PadRequest& q)
             p.preferred.push_back(part.ohms);
             p.parts.push_back(std::move(part));
         }
-        if (!allpositive(p.preferred))
+        if (!allPositive(p.preferred))
             return std::nullopt;
         p.built = analyse(k, p.preferred, q.ports, q.pwr);
         p.worst = worstcase(k, p.preferred, q.ports, q.pwr, q.tolerance);

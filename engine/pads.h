@@ -71,7 +71,7 @@ struct PadRequest {
 /// The kinds worked out when none are named: Pi and T when a db is given,
 /// then the bridged-T between equal impedances or the L-pad between unequal
 /// ones.
-std::vector<PadKind> defaultkinds(bool db, Ports p);
+std::vector<PadKind> defaultKinds(bool db, Ports p);
 
 /// Every pad the request calls for, in the order of `kinds` (the default
 /// kinds when empty). Nothing when a pad has no design or a result is not

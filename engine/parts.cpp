@@ -62,7 +62,7 @@ Pick nearestpick(double rr, std::span<const double> table)
 {
     if (!(rr > 0) || !std::isfinite(rr))
         return {std::numeric_limits<double>::quiet_NaN(), 1};
-    const double dec = decadeexponent(rr);
+    const double dec = decadeExponent(rr);
     const double mant = rr / powerOfTen(dec);
     // Up to the first entry above the mantissa; an equal entry is passed
     // over. The entry 10 ends the search even for a mantissa of 10 or more
@@ -70,7 +70,7 @@ Pick nearestpick(double rr, std::span<const double> table)
     const auto at = [table](int i) { return table[static_cast<std::size_t>(i)]; };
     const int last = static_cast<int>(table.size()) - 1;
     int idx = 1;
-    while (mant >= at(idx) && at(idx) < decadeend && idx < last)
+    while (mant >= at(idx) && at(idx) < decadeEnd && idx < last)
         ++idx;
     // The lower neighbour wins only when the upper lies more than half the
     // gap away: a mantissa exactly half-way goes up.
@@ -84,10 +84,10 @@ std::string partcode(double ohms, int digits)
     const detail::Decimal d = detail::decimal15(ohms);
     std::string sig = d.digits;
     sig.resize(std::max(sig.size(), static_cast<std::size_t>(digits)), '0');
-    return codeof(sig, d.point - 1);
+    return codeOf(sig, d.point - 1);
 }
 
-std::string codeof(std::string sig, int dec)
+std::string codeOf(std::string sig, int dec)
 {
     if (dec >= -3 && dec <= -1)    // R47, R056, R0047: the R stands at the point
         return 'R' + std::string(static_cast<std::size_t>(-dec - 1), '0') + sig;
@@ -111,7 +111,7 @@ Part nearestpart(double rr, Series s)
 Part closestpart(double rr, Series s)
 {
     const std::span<const double> table = seriestable(s);
-    const double dec = decadeexponent(rr);
+    const double dec = decadeExponent(rr);
     std::vector<double> pool;   // ascending
     for (int d = -pairdecades; d <= pairdecades; ++d)
         for (std::size_t k = 1; k + 1 < table.size(); ++k)   // the closing 10 is the next decade's 1

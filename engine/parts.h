@@ -31,7 +31,7 @@ std::string partcode(double ohms, int digits);
 /// The code of a value from its significant digits (at least one) and the
 /// decade of the first (4.7 is 0, 470 is 2): the letter at the decimal
 /// point, as partcode writes it.
-std::string codeof(std::string significant, int decade);
+std::string codeOf(std::string significant, int decade);
 
 /// One part, or two in series or in parallel, standing for a resistor.
 struct Part {

@@ -19,7 +19,7 @@ void Calc::loadseries(Series s)
     std::copy(table.begin() + 1, table.end(), pvtable.begin() + 1);
 }
 
-double Calc::fnc(double x) { return decadeexponent(x); }
+double Calc::fnc(double x) { return decadeExponent(x); }
 
 double Calc::fnd(double x) { return powerOfTen(x); }
 
@@ -33,7 +33,7 @@ double Calc::prefvalue(double rr)
 std::string Calc::rescode(double x) const
 {
     double decade = fnc(x);
-    if (x / fnd(decade) == decadeend)   // the logarithm fell just short
+    if (x / fnd(decade) == decadeEnd)   // the logarithm fell just short
         decade += 1;
     constexpr double limit = 400;   // no double has a decade beyond
     const int dec = std::isfinite(decade) ? static_cast<int>(std::clamp(decade, -limit, limit)) : 0;
@@ -42,7 +42,7 @@ std::string Calc::rescode(double x) const
     if (entry == " 1" || entry == " 2" || entry == " 3")
         entry += ".0";
     // The entry's two digits, the letter at the decimal point.
-    std::string code = codeof({entry[1], entry.back()}, dec);
+    std::string code = codeOf({entry[1], entry.back()}, dec);
     constexpr std::size_t codewidth = 4;   // right-aligned in at least four characters
     if (code.size() < codewidth)
         code.insert(0, codewidth - code.size(), ' ');

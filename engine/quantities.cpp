@@ -45,35 +45,35 @@ std::string significant(double x, int digits, int decimals, Plain plain, Roundin
 
 } // namespace
 
-std::string decibeltext(double db, Rounding r) { return formatpattern(db, "0.00 dB", r); }
+std::string decibelText(double db, Rounding r) { return formatpattern(db, "0.00 dB", r); }
 
-std::string attenuationtext(double db, Rounding r) { return "Attenuation " + decibeltext(db, r); }
+std::string attenuationText(double db, Rounding r) { return "Attenuation " + decibelText(db, r); }
 
-std::string vswrtext(double vswr, Rounding r) { return "VSWR " + formatpattern(vswr, "0.00", r); }
+std::string vswrText(double vswr, Rounding r) { return "VSWR " + formatpattern(vswr, "0.00", r); }
 
-std::string returnlosstext(double rho, bool worst)
+std::string returnLossText(double rho, bool worst)
 {
-    const double db = worst ? 20 * std::log10(rho) : returnlossgrid(rho);
+    const double db = worst ? 20 * std::log10(rho) : returnLossGrid(rho);
     return "Rtn Loss " + formatpattern(db, "0.0 dB", worst ? Rounding::up : Rounding::nearest);
 }
 
-std::string wattstext(double watts, Rounding r)
+std::string wattsText(double watts, Rounding r)
 {
-    constexpr Plain microwattsup{-6, 14};
-    return significant(watts, 3, 0, microwattsup, r) + " W";
+    constexpr Plain microwattsUp{-6, 14};
+    return significant(watts, 3, 0, microwattsUp, r) + " W";
 }
 
-std::string ohmstext(double ohms)
+std::string ohmsText(double ohms)
 {
-    constexpr Plain milliohmsup{-3, 14};
-    return significant(ohms, 4, 1, milliohmsup, Rounding::nearest);
+    constexpr Plain milliohmsUp{-3, 14};
+    return significant(ohms, 4, 1, milliohmsUp, Rounding::nearest);
 }
 
 } // namespace velkor
 
 namespace velkor {
 
-std::string hertztext(double hertz, Rounding r)
+std::string hertzText(double hertz, Rounding r)
 {
     struct Prefix {
         double scale;

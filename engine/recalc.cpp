@@ -22,7 +22,7 @@ double db20(double ratio) { return 20 * std::log(ratio) / std::log(10.0); }
 void reflect(Pad& p, double rin, double z)
 {
     const double rho = std::fabs((rin - z) / (rin + z));
-    p.rho = rho == 0 ? perfectmatch : rho;   // the window's: only an exact 0 is perfect
+    p.rho = rho == 0 ? perfectMatch : rho;   // the window's: only an exact 0 is perfect
     p.vswr = (1 + p.rho) / (1 - p.rho);
 }
 
@@ -69,7 +69,7 @@ void analyset(Pad& p, double z, double vin)
 // A reflection of 1 or more shows as a VSWR that is not finite.
 bool finite(const Pad& p)
 {
-    return std::isfinite(p.atten) && std::isfinite(p.vswr) && allfinite(p.power);
+    return std::isfinite(p.atten) && std::isfinite(p.vswr) && allFinite(p.power);
 }
 
 // Rounds each resistor to the loaded series and takes its code right after
@@ -78,7 +78,7 @@ bool prefer(Calc& c, Pad& p)
 {
     for (std::size_t i = 0; i < 3; ++i) {
         const double value = c.prefvalue(p.theory[i]);
-        if (!allpositive({&value, 1}))
+        if (!allPositive({&value, 1}))
             return false;
         p.preferred[i] = value;
         p.codes[i] = c.rescode(value);
@@ -147,10 +147,10 @@ std::optional<Evaluation> Calc::evaluate()
     const Design d = design(k, z);
     e.pi.theory = {d.r1p, d.r2p, d.r3p};
     e.t.theory = {d.r1t, d.r2t, d.r3t};
-    if (!allpositive(e.pi.theory) || !allpositive(e.t.theory))
+    if (!allPositive(e.pi.theory) || !allPositive(e.t.theory))
         return std::nullopt;
     e.pi.theorypower = pipowers(e.pi.theory, vin, k);
-    if (!allfinite(e.pi.theorypower))
+    if (!allFinite(e.pi.theorypower))
         return std::nullopt;
     const std::int16_t oldidx = idx;
     if (prefer(*this, e.pi) && prefer(*this, e.t)) {

@@ -24,7 +24,7 @@ struct Column {
     std::string_view key;
     double (*of)(const SParameters&);
 };
-constexpr std::array<Column, 6> responsecolumns = {{
+constexpr std::array<Column, 6> responseColumns = {{
     {"s11_db", [](const SParameters& s) { return decibels(s.s11); }},
     {"s11_deg", [](const SParameters& s) { return degrees(s.s11); }},
     {"s21_db", [](const SParameters& s) { return decibels(s.s21); }},
@@ -44,7 +44,7 @@ void walk(Writer& w, const Row& r)
     w.value("impedance_ohm", r.ports.zin);
     w.value("output_impedance_ohm", r.ports.zout);
     w.text("series", seriesname(r.series));
-    w.value("tolerance_percent", r.tolerancepercent);
+    w.value("tolerance_percent", r.tolerancePercent);
     w.flag("pairs", r.pairs);
     const bool modelled = r.radio && r.radio->modelled;
     if (modelled) {
@@ -52,13 +52,13 @@ void walk(Writer& w, const Row& r)
         w.open("parasitics");
         w.value("l_h", r.radio->parts.inductance);
         w.value("c_f", r.radio->parts.capacitance);
-        w.value("cpad_f", r.radio->parts.padcapacitance);
+        w.value("cpad_f", r.radio->parts.padCapacitance);
         w.close();
         w.value("flatness_db", r.radio->flatness);
-        w.value("min_return_loss_db", r.radio->minreturnloss);
+        w.value("min_return_loss_db", r.radio->minReturnLoss);
     }
     if (r.ports.zin != r.ports.zout)
-        w.value("minimum_attenuation_db", minimumattenuation(r.ports));
+        w.value("minimum_attenuation_db", minimumAttenuation(r.ports));
     for (std::size_t p = 0; p < r.pads.size(); ++p) {
         const PadResult& pad = r.pads[p];
         w.open(describe(pad.kind).key);
@@ -82,11 +82,11 @@ void walk(Writer& w, const Row& r)
         w.values("power_w", pad.worst.power);
         w.close();
         if (modelled) {
-            w.maybe("flat_to_hz", r.padradio[p].bandwidths.flat);
-            w.maybe("matched_to_hz", r.padradio[p].bandwidths.matched);
+            w.maybe("flat_to_hz", r.padRadio[p].bandwidths.flat);
+            w.maybe("matched_to_hz", r.padRadio[p].bandwidths.matched);
         }
         if (r.radio && !r.radio->hertz.empty())
-            w.response(r.radio->hertz, r.padradio[p].response);
+            w.response(r.radio->hertz, r.padRadio[p].response);
         w.close();
     }
 }
@@ -111,7 +111,7 @@ public:
         open("response");
         values("frequency_hz", hertz);
         std::vector<double> column(s.size());
-        for (const auto& [key, of] : responsecolumns) {
+        for (const auto& [key, of] : responseColumns) {
             for (std::size_t i = 0; i < s.size(); ++i)
                 column[i] = of(s[i]);
             values(key, column);
@@ -174,7 +174,7 @@ public:
         if (cell(key) && x)
             number(out_, *x);
     }
-    // The response has rows of its own (csvresponse).
+    // The response has rows of its own (csvResponse).
     void response(Numbers, std::span<const SParameters>) {}
     void values(std::string_view key, Numbers v)
     {
@@ -227,7 +227,7 @@ private:
 std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool whole)
 {
     const PadDescription& kind = describe(p.kind);
-    const std::string pad(kind.linename), lower(kind.inlinename);
+    const std::string pad(kind.lineName), lower(kind.inlineName);
     const auto label = [&kind](std::size_t i) { return std::string(kind.resistors[i].label); };
     const std::size_t count = p.theory.size();
     std::string out;
@@ -236,48 +236,48 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
     };
     const auto powers = [&](const char* what, const Values& watts, Rounding rounding) {
         for (std::size_t i = 0; i < count; ++i)
-            line("Power in " + lower + " " + label(i) + ", " + what, wattstext(watts[i], rounding));
+            line("Power in " + lower + " " + label(i) + ", " + what, wattsText(watts[i], rounding));
     };
     if (whole) {   // the pads the window does not show, field by field as it would
         for (std::size_t i = 0; i < count; ++i)
-            line(pad + " " + label(i) + " theoretical value in ohms", ohmstext(p.theory[i]));
+            line(pad + " " + label(i) + " theoretical value in ohms", ohmsText(p.theory[i]));
         powers("theoretical", p.theorypower, Rounding::nearest);
         for (std::size_t i = 0; i < count; ++i)
             line(pad + " " + label(i) + " preferred value", p.parts[i].code);
         powers("preferred value", p.built.power, Rounding::nearest);
-        line(pad + " actual attenuation with preferred values", attenuationtext(p.built.atten));
-        line(pad + " input VSWR with preferred values", vswrtext(p.built.vswr));
-        line(pad + " return loss with preferred values", returnlosstext(p.built.rho));
+        line(pad + " actual attenuation with preferred values", attenuationText(p.built.atten));
+        line(pad + " input VSWR with preferred values", vswrText(p.built.vswr));
+        line(pad + " return loss with preferred values", returnLossText(p.built.rho));
     } else if (lines.all && p.kind == PadKind::t) {   // the window shows the Pi's alone
         powers("theoretical", p.theorypower, Rounding::nearest);
     }
     if (r.ports.zin != r.ports.zout || lines.all) {
-        line(pad + " output return loss with preferred values", returnlosstext(p.built.outrho));
-        line(pad + " insertion loss with preferred values", decibeltext(p.built.insertionloss));
+        line(pad + " output return loss with preferred values", returnLossText(p.built.outrho));
+        line(pad + " insertion loss with preferred values", decibelText(p.built.insertionloss));
     }
     if (lines.worst || lines.all) {
-        const std::string at = " at " + shortest(r.tolerancepercent) + " % tolerance";
-        line(pad + " worst-case attenuation" + at, decibeltext(p.worst.attenlow, Rounding::down) + " to " +
-                                                       decibeltext(p.worst.attenhigh, Rounding::up));
-        line(pad + " worst-case input VSWR" + at, vswrtext(p.worst.vswr, Rounding::up));
-        line(pad + " worst-case return loss" + at, returnlosstext(p.worst.rho, true));
+        const std::string at = " at " + shortest(r.tolerancePercent) + " % tolerance";
+        line(pad + " worst-case attenuation" + at, decibelText(p.worst.attenlow, Rounding::down) + " to " +
+                                                       decibelText(p.worst.attenhigh, Rounding::up));
+        line(pad + " worst-case input VSWR" + at, vswrText(p.worst.vswr, Rounding::up));
+        line(pad + " worst-case return loss" + at, returnLossText(p.worst.rho, true));
         powers(("worst case" + at).c_str(), p.worst.power, Rounding::up);
     }
     return out;
 }
 
 // A pad's bandwidths, and its response as a table of one line a frequency.
-std::string radiolines(const PadResult& p, const Row& r, const PadRadio& radio)
+std::string radioLines(const PadResult& p, const Row& r, const PadRadio& radio)
 {
-    const std::string pad(describe(p.kind).linename);
+    const std::string pad(describe(p.kind).lineName);
     const auto upto = [](std::optional<double> hz) {
-        return hz ? hertztext(*hz, Rounding::down) : std::string("beyond 1 THz");
+        return hz ? hertzText(*hz, Rounding::down) : std::string("beyond 1 THz");
     };
     std::string out;
     if (r.radio->modelled) {
         out += summaryline(pad + " flat within " + shortest(r.radio->flatness) + " dB up to",
                            upto(radio.bandwidths.flat));
-        out += summaryline(pad + " return loss " + shortest(r.radio->minreturnloss) + " dB or better up to",
+        out += summaryline(pad + " return loss " + shortest(r.radio->minReturnLoss) + " dB or better up to",
                            upto(radio.bandwidths.matched));
     }
     if (r.radio->hertz.empty())
@@ -285,8 +285,8 @@ std::string radiolines(const PadResult& p, const Row& r, const PadRadio& radio)
     out += pad + " response: frequency, insertion loss, input return loss, output return loss\n";
     for (std::size_t i = 0; i < r.radio->hertz.size(); ++i) {
         const SParameters& s = radio.response[i];
-        out += "  " + hertztext(r.radio->hertz[i]) + ", " + decibeltext(-decibels(s.s21)) + ", " +
-               decibeltext(-decibels(s.s11)) + ", " + decibeltext(-decibels(s.s22)) + "\n";
+        out += "  " + hertzText(r.radio->hertz[i]) + ", " + decibelText(-decibels(s.s21)) + ", " +
+               decibelText(-decibels(s.s11)) + ", " + decibelText(-decibels(s.s22)) + "\n";
     }
     return out;
 }
@@ -307,14 +307,14 @@ std::string textblock(const Row& r, const std::optional<Captions>& captions, Tex
             out.erase(0, out.find('\n') + 1);
     }
     if (unequal)
-        out += summaryline("Minimum attenuation", decibeltext(minimumattenuation(r.ports)));
+        out += summaryline("Minimum attenuation", decibelText(minimumAttenuation(r.ports)));
     for (std::size_t i = 0; i < r.pads.size(); ++i) {
         const PadResult& p = r.pads[i];
         const bool extra = p.kind != PadKind::pi && p.kind != PadKind::t;
         if (!extra || unequal || lines.all || lines.named) {
             out += morelines(p, r, lines, extra || !captions);
             if (r.radio)
-                out += radiolines(p, r, r.padradio[i]);
+                out += radioLines(p, r, r.padRadio[i]);
         }
     }
     return out;
@@ -346,25 +346,25 @@ void jsonobject(std::string& out, const Row& r)
 
 namespace velkor {
 
-void evaluateradio(Row& r)
+void evaluateRadio(Row& r)
 {
-    r.padradio.clear();
+    r.padRadio.clear();
     if (!r.radio)
         return;
     for (const PadResult& pad : r.pads) {
         PadRadio radio;
         if (r.radio->modelled)
-            radio.bandwidths = bandwidths(pad, r.ports, r.radio->parts, r.radio->flatness, r.radio->minreturnloss);
+            radio.bandwidths = bandwidths(pad, r.ports, r.radio->parts, r.radio->flatness, r.radio->minReturnLoss);
         radio.response = response(pad, r.ports, r.radio->parts, r.radio->hertz);
-        r.padradio.push_back(std::move(radio));
+        r.padRadio.push_back(std::move(radio));
     }
 }
 
-void csvresponse(std::string& out, const Row& r, bool header)
+void csvResponse(std::string& out, const Row& r, bool header)
 {
     if (header) {
         out += "attenuation_db,pad,frequency_hz";
-        for (const Column& c : responsecolumns)
+        for (const Column& c : responseColumns)
             (out += ',') += c.key;
         out += '\n';
     }
@@ -376,9 +376,9 @@ void csvresponse(std::string& out, const Row& r, bool header)
             (out += ',') += key;
             out += ',';
             number(out, r.radio->hertz[i]);
-            for (const Column& c : responsecolumns) {
+            for (const Column& c : responseColumns) {
                 out += ',';
-                number(out, c.of(r.padradio[p].response[i]));
+                number(out, c.of(r.padRadio[p].response[i]));
             }
             out += '\n';
         }

@@ -21,7 +21,7 @@ struct RadioFrequency {
     bool modelled = false;        ///< parasitics given: the bandwidths are worked out
     Parasitics parts;             ///< each part's, H and F
     double flatness = 0.1;        ///< dB, > 0
-    double minreturnloss = 20;    ///< dB, > 0
+    double minReturnLoss = 20;    ///< dB, > 0
     std::vector<double> hertz;    ///< the frequencies of the response; none for no response
 };
 
@@ -37,15 +37,15 @@ struct Row {
     double pwr;                 ///< W
     Ports ports;                ///< ohms
     Series series;
-    double tolerancepercent;    ///< the parts' tolerance, percent, as read
+    double tolerancePercent;    ///< the parts' tolerance, percent, as read
     bool pairs;                 ///< a resistor may be a pair of parts
     std::vector<PadResult> pads;
     const RadioFrequency* radio = nullptr;   ///< none when nothing is asked at radio frequencies
-    std::vector<PadRadio> padradio = {};     ///< one for each pad when `radio` is set
+    std::vector<PadRadio> padRadio = {};     ///< one for each pad when `radio` is set
 };
 
 /// Works out each pad's results at radio frequencies, as `r.radio` asks.
-void evaluateradio(Row& r);
+void evaluateRadio(Row& r);
 
 /// Which further lines the text format gives beyond the window's. Unequal
 /// impedances always add the minimum attenuation, each pad's output return
@@ -74,7 +74,7 @@ void jsonobject(std::string& out, const Row& r);
 
 /// The response as CSV rows of one value, pad and frequency each; with
 /// `header`, the header line first.
-void csvresponse(std::string& out, const Row& r, bool header);
+void csvResponse(std::string& out, const Row& r, bool header);
 
 /// A Touchstone file of the row's first pad's response: version 1.1
 /// between equal impedances, 2.0 between unequal ones (whose reference

@@ -51,7 +51,7 @@ Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega
     }
     for (int k = 1; k < n.nodes; ++k)
         if (const int count = terminals[static_cast<std::size_t>(k)])
-            n.branches.push_back({k, ground, Complex(0, omega * x.padcapacitance * count)});
+            n.branches.push_back({k, ground, Complex(0, omega * x.padCapacitance * count)});
     return n;
 }
 
@@ -62,7 +62,7 @@ std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
     const double zfrom = from == in ? p.zin : p.zout, zto = from == in ? p.zout : p.zin;
     const Node to = from == in ? out : in;
     n.branches.push_back({to, ground, 1 / zto});
-    const NodeVoltages s = solvenodes(n.nodes, n.branches, from);
+    const NodeVoltages s = solveNodes(n.nodes, n.branches, from);
     // With 1 V at the port, the source EMF is 1 + I zfrom.
     const Complex emf = 1.0 + s.current * zfrom;
     const Complex reflection = 2.0 / emf - 1.0;
@@ -72,7 +72,7 @@ std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
 
 } // namespace
 
-SParameters sparameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz)
+SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz)
 {
     const Network n = network(pad, p, x, 2 * std::numbers::pi * hertz);
     const auto [s11, s21] = drive(n, in, p);
@@ -85,14 +85,14 @@ std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitic
     std::vector<SParameters> out;
     out.reserve(hertz.size());
     for (double f : hertz)
-        out.push_back(sparameters(pad, p, x, f));
+        out.push_back(sParameters(pad, p, x, f));
     return out;
 }
 
 double decibels(Complex s)
 {
     const double magnitude = std::abs(s);
-    return magnitude < perfectmatch ? -120 : 20 * std::log10(magnitude);
+    return magnitude < perfectMatch ? -120 : 20 * std::log10(magnitude);
 }
 
 double degrees(Complex s) { return std::arg(s) * 180 / std::numbers::pi; }
@@ -102,8 +102,8 @@ namespace {
 // The grid the bandwidth search first steps along, from its first point
 // to the ceiling; between the last point that holds and the first that
 // fails it bisects.
-constexpr double firstpoint = 1e3;           // Hz
-constexpr double pointsperdecade = 40;
+constexpr double firstPoint = 1e3;           // Hz
+constexpr double pointsPerDecade = 40;
 constexpr double resolution = 1e-4;          // relative
 
 template <class Holds>
@@ -111,10 +111,10 @@ std::optional<double> highest(Holds holds)
 {
     if (!holds(0.0))
         return 0.0;
-    const double step = std::pow(10.0, 1 / pointsperdecade);
+    const double step = std::pow(10.0, 1 / pointsPerDecade);
     double good = 0;
-    for (double f = firstpoint;; f *= step) {
-        f = std::min(f, bandwidthceiling);
+    for (double f = firstPoint;; f *= step) {
+        f = std::min(f, bandwidthCeiling);
         if (!holds(f)) {
             double bad = f;
             while (bad - good > resolution * bad) {
@@ -124,7 +124,7 @@ std::optional<double> highest(Holds holds)
             return good;
         }
         good = f;
-        if (f >= bandwidthceiling)
+        if (f >= bandwidthCeiling)
             return std::nullopt;
     }
 }
@@ -132,15 +132,15 @@ std::optional<double> highest(Holds holds)
 } // namespace
 
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
-                      double minreturnloss)
+                      double minReturnLoss)
 {
-    const double dc = decibels(sparameters(pad, p, x, 0).s21);
+    const double dc = decibels(sParameters(pad, p, x, 0).s21);
     const auto flat = [&](double f) {
-        return std::fabs(decibels(sparameters(pad, p, x, f).s21) - dc) <= flatness;
+        return std::fabs(decibels(sParameters(pad, p, x, f).s21) - dc) <= flatness;
     };
     const auto matched = [&](double f) {
-        const SParameters s = sparameters(pad, p, x, f);
-        return -decibels(s.s11) >= minreturnloss && -decibels(s.s22) >= minreturnloss;
+        const SParameters s = sParameters(pad, p, x, f);
+        return -decibels(s.s11) >= minReturnLoss && -decibels(s.s22) >= minReturnLoss;
     };
     return {highest(flat), highest(matched)};
 }

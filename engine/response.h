@@ -18,7 +18,7 @@ namespace velkor {
 struct Parasitics {
     double inductance = 0;    ///< H, in series with the resistance (a shunt's via included)
     double capacitance = 0;   ///< F, across the part
-    double padcapacitance = 0;   ///< F, from each of its terminals' pads to ground
+    double padCapacitance = 0;   ///< F, from each of its terminals' pads to ground
 };
 
 /// Scattering parameters of a two-port with real reference impedances, zin
@@ -29,7 +29,7 @@ struct SParameters {
 };
 
 /// The pad as built from its parts (a pair is two parts) at `hertz` (>= 0).
-SParameters sparameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz);
+SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz);
 
 /// The same at each frequency.
 std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitics& x,
@@ -38,18 +38,18 @@ std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitic
 /// Where a pad stops meeting its limits. Each is the highest f such that
 /// the condition holds at every frequency from 0 to f, found to 0.01 %
 /// and rounded down; 0 when it fails at 0 Hz; nothing when it holds up to
-/// `bandwidthceiling`.
+/// `bandwidthCeiling`.
 struct Bandwidths {
     std::optional<double> flat;      ///< Hz: |S21| in dB within the flatness of its 0 Hz value
     std::optional<double> matched;   ///< Hz: both return losses at least the least allowed
 };
 
 /// Where the search for a bandwidth ends, Hz.
-constexpr double bandwidthceiling = 1e12;
+constexpr double bandwidthCeiling = 1e12;
 
 /// The bandwidths of a pad for a flatness and a least return loss, dB (> 0).
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
-                      double minreturnloss);
+                      double minReturnLoss);
 
 /// 20 log10 |s|, with a magnitude below 1e-6 written as -120 dB.
 double decibels(Complex s);

@@ -8,7 +8,7 @@
 
 namespace velkor {
 
-double Calc::fnz(double x) { return returnlossgrid(x); }
+double Calc::fnz(double x) { return returnLossGrid(x); }
 
 std::string Calc::tidyres(double x) { return formatpattern(x, "###0.0"); }
 std::string Calc::tidypwr(double x) { return formatpattern(x, "###0.#0 W"); }

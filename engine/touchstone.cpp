@@ -31,7 +31,7 @@ std::string touchstone(const Row& r)
     for (std::size_t i = 0; i < pad.parts.size(); ++i)
         out += " R" + std::to_string(i + 1) + " " + pad.parts[i].code;
     out += "\n! Each part: L " + shortest(x.inductance) + " H, C " + shortest(x.capacitance) +
-           " F; each pad to ground: " + shortest(x.padcapacitance) + " F\n";
+           " F; each pad to ground: " + shortest(x.padCapacitance) + " F\n";
     if (unequal)
         out += "[Version] 2.0\n";
     out += "# HZ S RI R " + shortest(r.ports.zin) + "\n";
@@ -41,7 +41,7 @@ std::string touchstone(const Row& r)
                shortest(r.ports.zout) + "\n[Network Data]\n";
     out += "! f S11 S21 S12 S22, real and imaginary parts\n";
     for (std::size_t i = 0; i < r.radio->hertz.size(); ++i) {
-        const SParameters& s = r.padradio.front().response[i];
+        const SParameters& s = r.padRadio.front().response[i];
         out += shortest(r.radio->hertz[i]);
         for (Complex c : {s.s11, s.s21, s.s21, s.s22})   // reciprocal: S12 = S21
             pair(out, c);

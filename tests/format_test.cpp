@@ -48,22 +48,22 @@ TEST_P(Quantity, WrittenPlainWithItsUnit)
 using velkor::Rounding;
 
 INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
-    Written{"LowBoundDown", velkor::decibeltext(5.2949, Rounding::down), "5.29 dB"},
-    Written{"HighBoundUp", velkor::decibeltext(6.3712, Rounding::up), "6.38 dB"},
-    Written{"NegativeDown", velkor::decibeltext(-0.001, Rounding::down), "-0.01 dB"},
-    Written{"Attenuation", velkor::attenuationtext(6), "Attenuation 6.00 dB"},
-    Written{"VswrNearest", velkor::vswrtext(1.0621), "VSWR 1.06"},
+    Written{"LowBoundDown", velkor::decibelText(5.2949, Rounding::down), "5.29 dB"},
+    Written{"HighBoundUp", velkor::decibelText(6.3712, Rounding::up), "6.38 dB"},
+    Written{"NegativeDown", velkor::decibelText(-0.001, Rounding::down), "-0.01 dB"},
+    Written{"Attenuation", velkor::attenuationText(6), "Attenuation 6.00 dB"},
+    Written{"VswrNearest", velkor::vswrText(1.0621), "VSWR 1.06"},
     // 20 log10(0.0002) = -73.98 dB.
-    Written{"ReturnLossTowardMoreLoss", velkor::returnlosstext(0.0002), "Rtn Loss -74.0 dB"},
-    Written{"WattsThird", velkor::wattstext(1.0 / 3), "0.333 W"},
-    Written{"WattsThirdUp", velkor::wattstext(1.0 / 3, Rounding::up), "0.334 W"},
-    Written{"Milliwatts", velkor::wattstext(3.33e-4), "0.000333 W"},
-    Written{"WattsCarryUp", velkor::wattstext(0.09996, Rounding::up), "0.100 W"},
-    Written{"BelowMicrowatt", velkor::wattstext(1e-30), "1.00e-30 W"},
-    Written{"BelowMicrowattUp", velkor::wattstext(1.2341e-9, Rounding::up), "1.24e-09 W"},
-    Written{"NoWatts", velkor::wattstext(0), "0 W"},
-    Written{"OhmsOneDecimal", velkor::ohmstext(150.476), "150.5"},
-    Written{"Microohms", velkor::ohmstext(5.7564627e-7), "5.756e-07"}),
+    Written{"ReturnLossTowardMoreLoss", velkor::returnLossText(0.0002), "Rtn Loss -74.0 dB"},
+    Written{"WattsThird", velkor::wattsText(1.0 / 3), "0.333 W"},
+    Written{"WattsThirdUp", velkor::wattsText(1.0 / 3, Rounding::up), "0.334 W"},
+    Written{"Milliwatts", velkor::wattsText(3.33e-4), "0.000333 W"},
+    Written{"WattsCarryUp", velkor::wattsText(0.09996, Rounding::up), "0.100 W"},
+    Written{"BelowMicrowatt", velkor::wattsText(1e-30), "1.00e-30 W"},
+    Written{"BelowMicrowattUp", velkor::wattsText(1.2341e-9, Rounding::up), "1.24e-09 W"},
+    Written{"NoWatts", velkor::wattsText(0), "0 W"},
+    Written{"OhmsOneDecimal", velkor::ohmsText(150.476), "150.5"},
+    Written{"Microohms", velkor::ohmsText(5.7564627e-7), "5.756e-07"}),
     rowname);
 
 } // namespace

@@ -68,7 +68,7 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
                 if (!r)
                     continue;
                 const velkor::Response a = velkor::analyse(k, *r, p, 1);
-                const double want = k == PadKind::lpad ? velkor::minimumattenuation(p) : db;
+                const double want = k == PadKind::lpad ? velkor::minimumAttenuation(p) : db;
                 const std::string at = std::string(velkor::describe(k).key) + " " + std::to_string(db);
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
                 EXPECT_NEAR(a.insertionloss / want, 1, 1e-9) << at;   // matched: the same loss
@@ -302,7 +302,7 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
                 double hz = NAN, db = NAN;
                 if (!(in >> word >> hz >> db) || word != name + "_s21_db")
                     continue;
-                const auto s = velkor::sparameters(p, q.ports, radio.parts, radio.hertz.at(at++));
+                const auto s = velkor::sParameters(p, q.ports, radio.parts, radio.hertz.at(at++));
                 EXPECT_NEAR(db, velkor::decibels(s.s21), 0.001) << name << " at " << hz << " Hz";
             }
             EXPECT_EQ(at, radio.hertz.size()) << name;
@@ -321,7 +321,7 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
     for (const velkor::PadRequest& q : requests) {
         const std::vector<velkor::PadResult> pads = velkor::evaluatepads(q).value();
         for (const velkor::PadResult& p : pads) {
-            const auto s = velkor::sparameters(p, q.ports, parts, 0);
+            const auto s = velkor::sParameters(p, q.ports, parts, 0);
             const velkor::Response& b = p.built;
             const std::string name(velkor::describe(p.kind).key);
             EXPECT_NEAR(-velkor::decibels(s.s21), b.insertionloss, std::max(1e-9 * b.insertionloss, 1e-12))
@@ -348,7 +348,7 @@ TEST(Response, LPadWithInductanceByHand)
     const velkor::PadRequest q{std::nullopt, 1, {75, 50}, Series::E12, 0.1};
     const velkor::PadResult pad = velkor::evaluatepads(q)->front();
     for (double hz : {1e8, 1e9, 5e9}) {
-        const auto s = velkor::sparameters(pad, q.ports, {1e-9, 0, 0}, hz);
+        const auto s = velkor::sParameters(pad, q.ports, {1e-9, 0, 0}, hz);
         EXPECT_NEAR(std::abs(s.s21 - lpadbyhand(hz).first), 0, 1e-12) << hz;
         EXPECT_NEAR(std::abs(s.s11 - lpadbyhand(hz).second), 0, 1e-12) << hz;
     }

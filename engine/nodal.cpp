@@ -14,6 +14,15 @@ Complex NodeVoltages::across(int a, int b) const
     return direct <= dropped ? at(volts, a) - at(volts, b) : at(drop, b) - at(drop, a);
 }
 
+namespace {
+
+struct Scratch {
+    std::vector<Complex> link, rest, fromsource, toground, pivot;
+    std::vector<std::size_t> order, left;
+};
+
+} // namespace
+
 // The unknowns are every node but ground and the driven one. Their matrix is
 // kept as its off-diagonal entries and, for each row, what it holds beyond
 // them: its admittance to ground and to the driven node. The diagonal is
@@ -26,10 +35,13 @@ NodeVoltages solveNodes(int nodes, const std::vector<Branch>& branches, int driv
 {
     const auto n = static_cast<std::size_t>(nodes);
     const auto d = static_cast<std::size_t>(driven);
-    std::vector<Complex> link(n * n);     // admittance between two unknowns (>= 0 when resistive)
-    std::vector<Complex> rest(n);         // admittance to ground and the driven node
-    std::vector<Complex> fromsource(n);   // to the driven node alone: the right side for V
-    std::vector<Complex> toground(n);     // to ground alone: the right side for 1 - V
+    // Kept from call to call: a pad is solved thousands of times a second.
+    thread_local Scratch scratch;
+    auto& [link, rest, fromsource, toground, pivot, order, left] = scratch;
+    link.assign(n * n, Complex{});   // admittance between two unknowns (>= 0 when resistive)
+    rest.assign(n, Complex{});       // admittance to ground and the driven node
+    fromsource.assign(n, Complex{}); // to the driven node alone: the right side for V
+    toground.assign(n, Complex{});   // to ground alone: the right side for 1 - V
     const auto unknown = [d](std::size_t k) { return k != 0 && k != d; };
     for (const Branch& br : branches) {
         const auto a = static_cast<std::size_t>(br.a), b = static_cast<std::size_t>(br.b);
@@ -50,11 +62,12 @@ NodeVoltages solveNodes(int nodes, const std::vector<Branch>& branches, int driv
 
     // Eliminated in turn, the unknown of the largest pivot first; each row
     // keeps its links to the unknowns eliminated after it.
-    std::vector<std::size_t> order, left;
+    order.clear();
+    left.clear();
     for (std::size_t k = 0; k < n; ++k)
         if (unknown(k))
             left.push_back(k);
-    std::vector<Complex> pivot(n);
+    pivot.assign(n, Complex{});
     while (!left.empty()) {
         std::size_t best = 0;
         for (std::size_t c = 0; c < left.size(); ++c) {

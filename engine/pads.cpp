@@ -32,8 +32,8 @@ Topology topology(PadKind k, Ports p)
 // ohms.
 NodeVoltages solve(const Topology& top, const Values& r, Node driven, double load)
 {
-    std::vector<Branch> branches;
-    branches.reserve(top.size() + 1);
+    thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
+    branches.clear();
     int nodes = out + 1;   // a pad without a junction has three
     for (std::size_t k = 0; k < top.size(); ++k) {
         branches.push_back({top[k].first, top[k].second, 1 / r[k]});

@@ -1,5 +1,12 @@
 // The recalculation: matched Pi and T designs, rounding to preferred values,
 // and the analysis of the attenuators built from them, terminated in sysz.
+//
+// This is the window's own arithmetic, kept apart from the general pads
+// (pads.h) on purpose: every caption the window shows follows the
+// calculator's closed forms (K = 10^(dB/20), its 0.1 dB return-loss grid, its
+// 0.10 W floor) to the character, while the general pads are worked out in
+// forms that keep their digits at any attenuation. The command line shows
+// the window's captions only where the window itself could show the inputs.
 
 #include "calc.h"
 #include "checks.h"

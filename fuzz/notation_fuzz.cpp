@@ -4,6 +4,7 @@
 
 #include "notation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -39,6 +40,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     for (double db : v.values)
         if (!std::isfinite(db))
+            std::abort();
+    // Frequencies: a sweep read is ascending, finite and within its limit;
+    // a plain non-negative decimal is a frequency in hertz.
+    const Sweep sweep = readSweep(text, limit);
+    if (sweep.hertz.size() > limit || sweep.error.empty() == sweep.hertz.empty() ||
+        !std::is_sorted(sweep.hertz.begin(), sweep.hertz.end()) ||
+        (plain && *plain >= 0 && readFrequency(text + "Hz") != plain))
+        std::abort();
+    for (double hz : sweep.hertz)
+        if (!std::isfinite(hz) || hz < 0)
+            std::abort();
+    // Parasitics: read values are finite and not negative.
+    const ParasiticValues x = readParasitics(text);
+    for (const std::optional<double> value : {x.inductance, x.capacitance, x.padCapacitance})
+        if (value && (!std::isfinite(*value) || *value < 0))
             std::abort();
     return 0;
 }

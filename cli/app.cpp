@@ -263,57 +263,84 @@ std::optional<Captions> windowcaptions(const Request& q, double db)
     return calc.captions;
 }
 
-// Evaluates every value into `out`; nothing is written elsewhere.
-std::optional<Failure> evaluate(const Request& q, std::string& out)
+// Results pass through this much text at a time on their way out.
+constexpr std::size_t chunk = 1 << 16;
+
+// The pads of one value, or why there are none.
+std::optional<std::vector<PadResult>> padsfor(const Request& q, std::size_t i, std::optional<double> db,
+                                               Failure& why)
+{
+    std::optional<std::vector<PadResult>> pads = evaluatepads(
+        {db, q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds});
+    if (!pads)
+        why = Failure{nodesign, (db ? "DB " + named(q.dbarg[i]) + ": the design for " + shortest(*db) + " dB"
+                                    : std::string("the L-pad")) +
+                                    " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
+                                    " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
+    return pads;
+}
+
+// Evaluates every value and writes the results to `out` as it goes; every
+// value is checked before the first is written, so that a refusal leaves
+// nothing half-written.
+std::optional<Failure> evaluate(const Request& q, std::ostream& out)
 {
     std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
     if (values.empty())
         values.push_back(std::nullopt);   // the L-pad alone
+    Failure why;
+    for (std::size_t i = 1; i < values.size(); ++i)
+        if (!padsfor(q, i, values[i], why))
+            return why;
+    std::string text;
+    const auto spill = [&out](std::string& t) {
+        if (t.size() >= chunk) {
+            out << t;
+            t.clear();
+        }
+    };
     if (q.format == Format::json)
-        out += "[\n";
+        text += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const PadRequest request{values[i], q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs,
-                                 q.kinds};
-        const std::optional<std::vector<PadResult>> pads = evaluatepads(request);
+        const std::optional<std::vector<PadResult>> pads = padsfor(q, i, values[i], why);
         if (!pads)
-            return Failure{nodesign, (values[i] ? "DB " + named(q.dbarg[i]) + ": the design for " +
-                                                      shortest(*values[i]) + " dB"
-                                                : std::string("the L-pad")) +
-                                         " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
-                                         " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
+            return why;
         Row row{values[i], q.pwr, q.ports, q.series, q.tolerancePercent, q.pairs, *pads,
                 q.radioAsked ? &q.radio : nullptr};
         evaluateRadio(row);
         switch (q.format) {
         case Format::text:
             if (i)
-                out += '\n';
-            out += textblock(row, values[i] ? windowcaptions(q, *values[i]) : std::nullopt, q.lines);
+                text += '\n';
+            text += textblock(row, values[i] ? windowcaptions(q, *values[i]) : std::nullopt, q.lines);
             break;
         case Format::csv:
             if (!q.radio.hertz.empty()) {
-                csvResponse(out, row, i == 0);
+                csvResponse(text, row, i == 0, spill);
                 break;
             }
             if (i == 0)
-                csvheader(out, row);
-            csvrow(out, row);
+                csvheader(text, row);
+            csvrow(text, row);
             break;
         case Format::json:
-            out += "  ";
-            jsonobject(out, row);
-            out += i + 1 < values.size() ? ",\n" : "\n";
+            text += "  ";
+            jsonobject(text, row);
+            text += i + 1 < values.size() ? ",\n" : "\n";
             break;
         case Format::spice:
-            out += netlist(request, *pads, row.radio);
+            text += netlist({values[i], q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds},
+                            *pads, row.radio);
             break;
         case Format::touchstone:
-            out += touchstone(row);
+            text += touchstone(row);
             break;
         }
+        spill(text);
     }
     if (q.format == Format::json)
-        out += "]\n";
+        text += "]\n";
+    out << text;
     return std::nullopt;
 }
 
@@ -398,7 +425,6 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     g.parasiticsGiven = parasitics->count() > 0;
 
     Request q;
-    std::string text;
     std::optional<Failure> failure;
     // A value left empty, as an unset shell variable leaves it, is a
     // mistake rather than a wish for the default.
@@ -407,14 +433,13 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             failure = Failure{usage, option->get_name() + " '': no value: give one, or leave the option out"};
     if (!failure)
         failure = read(q, g);
+    errno = 0;
     if (!failure)
-        failure = evaluate(q, text);
+        failure = evaluate(q, out);
     if (failure) {
         err << program << ": " << failure->message << '\n';
         return failure->status;
     }
-    errno = 0;
-    out << text;
     return delivered(out, err);
 }
 

@@ -360,7 +360,7 @@ void evaluateRadio(Row& r)
     }
 }
 
-void csvResponse(std::string& out, const Row& r, bool header)
+void csvResponse(std::string& out, const Row& r, bool header, const std::function<void(std::string&)>& spill)
 {
     if (header) {
         out += "attenuation_db,pad,frequency_hz";
@@ -381,6 +381,8 @@ void csvResponse(std::string& out, const Row& r, bool header)
                 number(out, c.of(r.padRadio[p].response[i]));
             }
             out += '\n';
+            if (spill)
+                spill(out);
         }
     }
 }

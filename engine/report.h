@@ -8,6 +8,7 @@
 #include "pads.h"
 #include "response.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -73,8 +74,10 @@ void csvrow(std::string& out, const Row& r);
 void jsonobject(std::string& out, const Row& r);
 
 /// The response as CSV rows of one value, pad and frequency each; with
-/// `header`, the header line first.
-void csvResponse(std::string& out, const Row& r, bool header);
+/// `header`, the header line first. `spill` is handed `out` after each line,
+/// to pass a long table on as it grows.
+void csvResponse(std::string& out, const Row& r, bool header,
+                 const std::function<void(std::string&)>& spill = {});
 
 /// A Touchstone file of the row's first pad's response: version 1.1
 /// between equal impedances, 2.0 between unequal ones (whose reference

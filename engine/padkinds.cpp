@@ -79,19 +79,30 @@ std::optional<Values> lPadDesign(double, Ports p)
 const std::vector<PadDescription> kinds = {
     {PadKind::pi, "pi", "Pi", "Pi", "Pi",
      {{"R1", "input shunt", in, ground}, {"R2", "series", in, out}, {"R3", "output shunt", out, ground}},
-     std::nullopt, true, anyPorts, piDesign},
+     std::nullopt, true,
+     {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{3, 0}, {3, 2}}},
+      {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
+     anyPorts, piDesign},
     {PadKind::t, "t", "T", "T", "T",
      {{"R1", "input arm", in, junction}, {"R2", "shunt", junction, ground},
       {"R3", "output arm", junction, out}},
-     std::nullopt, true, anyPorts, tDesign},
+     std::nullopt, true,
+     {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}}, {{{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
+     anyPorts, tDesign},
     {PadKind::bridgedt, "bridged_t", "Bridged-T", "Bridged-T", "bridged-T",
      {{"arm in", "arm in", in, junction}, {"arm out", "arm out", junction, out},
       {"bridge", "bridge", in, out}, {"shunt", "shunt", junction, ground}},
-     1, true, equalOnly, bridgedTDesign},
+     1, true,
+     {{{{0, 1}, {2, 1}}, {{2, 1}, {4, 1}}, {{1, 0}, {3, 0}}, {{2, 1}, {2, 3}}},
+      {{{0, 1}, {0, 0}}, {{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}, {{0, 3}, {4, 3}}},
+      {0, 1}, {4, 1}, {2, 3}},
+     equalOnly, bridgedTDesign},
     // The series arm on the higher-impedance side, the shunt across the lower.
     {PadKind::lpad, "l_pad", "Minimum-loss L-pad", "L-pad", "L-pad",
      {{"series", "series", in, out}, {"shunt", "shunt", lowside, ground}},
-     std::nullopt, false, unequalOnly, lPadDesign},
+     std::nullopt, false,
+     {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
+     unequalOnly, lPadDesign},
 };
 
 } // namespace
@@ -109,6 +120,30 @@ std::optional<PadKind> kindByKey(std::string_view key)
         if (d.key == key)
             return d.kind;
     return std::nullopt;
+}
+
+Drawing drawn(PadKind k, Ports p)
+{
+    const PadDescription& d = describe(k);
+    Drawing out = d.drawing;
+    const bool lowinput = std::any_of(d.resistors.begin(), d.resistors.end(), [p](const Resistor& r) {
+        return (r.a == lowside || r.b == lowside) && place(lowside, p) == in;
+    });
+    if (!lowinput)
+        return out;
+    // Mirrored left to right, so that the low side stands at the input.
+    const int width = d.drawing.out.x;
+    const auto mirror = [width](GridPoint& g) { g.x = width - g.x; };
+    for (std::vector<Stroke>* strokes : {&out.resistors, &out.wires})
+        for (Stroke& s : *strokes) {
+            mirror(s.from);
+            mirror(s.to);
+        }
+    mirror(out.ground);
+    std::swap(out.in, out.out);
+    mirror(out.in);
+    mirror(out.out);
+    return out;
 }
 
 Node place(Node n, Ports p)

@@ -32,6 +32,27 @@ struct Resistor {
     Node a, b;                ///< the nodes it joins
 };
 
+/// A point of a schematic's grid: x to the right, y down, in grid steps.
+struct GridPoint {
+    int x, y;
+    bool operator==(const GridPoint&) const = default;
+};
+
+/// A straight stroke of a schematic from one grid point to another.
+struct Stroke {
+    GridPoint from, to;
+};
+
+/// How a kind is drawn on a small grid: each resistor (in the kind's order)
+/// as a stroke between its two ends, the wires, the port terminals, and the
+/// ground symbol, which stands on the ground wire. A resistor's end joins
+/// whatever wire passes through that point.
+struct Drawing {
+    std::vector<Stroke> resistors;
+    std::vector<Stroke> wires;
+    GridPoint in, out, ground;
+};
+
 /// One kind of pad.
 struct PadDescription {
     PadKind kind;
@@ -45,6 +66,9 @@ struct PadDescription {
     std::optional<std::size_t> idle;
     /// Whether the design takes an attenuation; the L-pad's is its own.
     bool takesDb;
+    /// The schematic, drawn with the low side (where it matters) at the
+    /// output; `drawn` turns it round when the low side is the input.
+    Drawing drawing;
     /// Why no pad of this kind joins these ports (any attenuation), or "".
     std::string_view (*unavailable)(Ports p);
     /// The resistors, ohms, of a pad of `db` decibels (ignored where the
@@ -64,6 +88,9 @@ std::optional<PadKind> kindByKey(std::string_view key);
 
 /// The node `n` stands for between these ports: `lowside` resolved.
 Node place(Node n, Ports p);
+
+/// The schematic of a kind between these ports.
+Drawing drawn(PadKind k, Ports p);
 
 /// The least loss of a resistive pad between two impedances, dB:
 /// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.

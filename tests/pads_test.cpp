@@ -20,6 +20,7 @@
 #include <numbers>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <sys/wait.h>
@@ -158,6 +159,57 @@ const Accurate accurate[] = {
 INSTANTIATE_TEST_SUITE_P(HighPrecision, Accuracy, testing::ValuesIn(accurate), rowname);
 
 // No point inside the tolerance box is worse than its corners.
+// Every schematic joins each resistor to the nodes the kind places it
+// between: wires join every grid point along them, a resistor's end joins
+// what stands at its point, and the ports and ground are three nodes.
+TEST(Drawings, JoinWhatTheKindJoins)
+{
+    using velkor::GridPoint;
+    for (const velkor::PadDescription& kind : velkor::padKinds())
+        for (const Ports p : {Ports{50, 50}, Ports{75, 50}, Ports{50, 75}}) {
+            if (!kind.unavailable(p).empty())
+                continue;
+            const velkor::Drawing d = velkor::drawn(kind.kind, p);
+            // Wires touching one another are one net, found as the least
+            // index among them; a point on no wire is a net of its own.
+            const auto on = [](velkor::Stroke w, GridPoint g) {
+                return std::min(w.from.x, w.to.x) <= g.x && g.x <= std::max(w.from.x, w.to.x) &&
+                       std::min(w.from.y, w.to.y) <= g.y && g.y <= std::max(w.from.y, w.to.y);
+            };
+            std::vector<int> root(d.wires.size());
+            for (std::size_t w = 0; w < root.size(); ++w)
+                root[w] = static_cast<int>(w);
+            for (std::size_t pass = 0; pass < root.size(); ++pass)
+                for (std::size_t v = 0; v < root.size(); ++v)
+                    for (std::size_t w = 0; w < root.size(); ++w)
+                        if (on(d.wires[v], d.wires[w].from) || on(d.wires[v], d.wires[w].to))
+                            root[v] = root[w] = std::min(root[v], root[w]);
+            const auto net = [&](GridPoint g) {
+                for (std::size_t w = 0; w < d.wires.size(); ++w)
+                    if (on(d.wires[w], g))
+                        return root[w];
+                constexpr int lone = 1000;
+                return lone + 100 * g.x + g.y;
+            };
+            std::map<velkor::Node, int> nodes = {
+                {velkor::in, net(d.in)}, {velkor::out, net(d.out)}, {velkor::ground, net(d.ground)}};
+            const std::string at = std::string(kind.key) + " " + std::to_string(p.zin);
+            EXPECT_NE(nodes[velkor::in], nodes[velkor::out]) << at;
+            EXPECT_NE(nodes[velkor::in], nodes[velkor::ground]) << at;
+            ASSERT_EQ(d.resistors.size(), kind.resistors.size()) << at;
+            for (std::size_t i = 0; i < d.resistors.size(); ++i) {
+                const std::pair<int, int> ends = std::minmax({net(d.resistors[i].from), net(d.resistors[i].to)});
+                const velkor::Node a = velkor::place(kind.resistors[i].a, p);
+                const velkor::Node b = velkor::place(kind.resistors[i].b, p);
+                // A junction is whatever stands at the end not at a port or ground.
+                for (const auto& [node, end] : {std::pair{a, ends.first}, std::pair{b, ends.second}})
+                    if (node == velkor::junction && nodes.count(node) == 0)
+                        nodes[node] = end == nodes[a == node ? b : a] ? ends.second : end;
+                EXPECT_EQ(ends, std::minmax({nodes[a], nodes[b]})) << at << " resistor " << i + 1;
+            }
+        }
+}
+
 TEST(WorstCase, CornersBoundADenseSample)
 {
     struct Case { PadKind kind; Ports ports; double db; };

@@ -367,6 +367,17 @@ TEST(Json, IdealPartsAreFlatEverywhere)
     EXPECT_EQ(t["response"]["frequency_hz"].back(), 1e10);
 }
 
+// One row a value, pad and frequency, in that order.
+TEST(Csv, ResponseRowsForPlotting)
+{
+    const Table t = csv({"-f", "csv", "--pad", "t,pi", "--frequency", "0:1G:2", "6", "10"});
+    EXPECT_EQ(t.header, split("attenuation_db,pad,frequency_hz,s11_db,s11_deg,s21_db,s21_deg,"
+                              "s22_db,s22_deg", ','));
+    ASSERT_EQ(t.rows.size(), 8u);
+    EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 3), Texts({"6", "t", "1e+09"}));
+    EXPECT_EQ(Texts(t.rows[4].begin(), t.rows[4].begin() + 3), Texts({"10", "pi", "0"}));
+}
+
 TEST(Help, ExamplesAndExitStatusOnStdout)
 {
     const Result r = cli({"--help"});

@@ -324,7 +324,8 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     const std::string title = "* Velkor pads as built: 6 dB, 50 to 50 ohms, E12 parts";
     EXPECT_EQ(netlist.substr(0, netlist.find('\n')), title);
     EXPECT_EQ(netlist.substr(netlist.size() - 16), "quit\n.endc\n.end\n");
-    const std::string pi = "\n.subckt pi in out gnd\nR1 in gnd 150\nR2 in out 39\nR3 out gnd 150\n";
+    const std::string pi = "\n* pi, as built: 150R 39R 150R\n.subckt pi in out gnd\n"
+                           "R1 in gnd 150\nR2 in out 39\nR3 out gnd 150\n";
     EXPECT_NE(netlist.find(pi), std::string::npos) << netlist;
     const std::string out = ngspice(netlist);
     EXPECT_NE(out.find("\npi_attenuation_db = 6.192603e+00"), std::string::npos) << out;

@@ -59,7 +59,7 @@ std::string returnLossText(double rho, bool worst)
 
 std::string wattsText(double watts, Rounding r)
 {
-    constexpr Plain microwattsUp{-6, 14};
+    constexpr Plain microwattsUp{-6, 5};   // a megawatt and more in exponent form
     return significant(watts, 3, 0, microwattsUp, r) + " W";
 }
 

@@ -26,7 +26,8 @@ std::string vswrText(double vswr, Rounding r = Rounding::nearest);
 std::string returnLossText(double rho, bool worst = false);
 
 /// Watts to three significant figures: "0.333 W", "0.000333 W", "1.00 W";
-/// "3.33e-08 W" below a microwatt; "0 W" for 0.
+/// "3.33e-08 W" below a microwatt and "2.50e+06 W" from a megawatt; "0 W"
+/// for 0.
 std::string wattsText(double watts, Rounding r = Rounding::nearest);
 
 /// Hertz to three significant figures with an SI prefix: "3.67 GHz",

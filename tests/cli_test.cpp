@@ -367,6 +367,20 @@ TEST(Json, IdealPartsAreFlatEverywhere)
     EXPECT_EQ(t["response"]["frequency_hz"].back(), 1e10);
 }
 
+// Ideal parts stay flat and matched past the search's end; the Pi of 150,
+// 39 and 150 ohms (input 150 || 76.5 = 50.66 ohms) has a return loss of
+// 43.64 dB, so never 50 dB; its insertion loss is 6.14 dB at every frequency.
+TEST(Text, BandwidthsAndResponse)
+{
+    const std::string out = cli({"--pad", "pi", "--parasitics", "L=0", "--min-return-loss", "50",
+                                 "--frequency", "1G", "6"}).out;
+    EXPECT_NE(out.find("\nPi flat within 0.1 dB up to: beyond 1 THz\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\nPi return loss 50 dB or better up to: 0 Hz\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\n  1.00 GHz, 6.14 dB, 43.64 dB, 43.64 dB\n"), std::string::npos) << out;
+    const Table t = csv({"-f", "csv", "--pad", "pi", "--parasitics", "L=0", "6"});
+    EXPECT_EQ(t.at(0, "pi_flat_to_hz"), "");
+}
+
 // One row a value, pad and frequency, in that order.
 TEST(Csv, ResponseRowsForPlotting)
 {

@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},
     Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},
     Notation{"PairsColumn", {"--pairs", "6"}, "pairs", {"true"}},
+    Notation{"LastOfTwiceGiven", {"-z", "75", "-z", "60", "6"}, "impedance_ohm", {"60"}},
     Notation{"Pairs", {"--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
     Notation{"LPadBeside", {"--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
     rowname);

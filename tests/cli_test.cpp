@@ -286,6 +286,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativeParasitic", {"--parasitics", "C=-1f", "6"}, 2, "--parasitics 'C=-1f'"},
     Refusal{"LowerCaseHenry", {"--parasitics", "L=1nh", "6"}, 2, "--parasitics 'L=1nh'"},
     Refusal{"UnknownPad", {"--pad", "pi,x", "6"}, 2, "'x' is not a pad"},
+    Refusal{"NoFlatness", {"--flatness", "0", "6"}, 2, "--flatness '0'"},
     Refusal{"PadWithoutDesign", {"--pad", "bridged_t", "--zout", "75", "6"}, 1, "equal impedances only"},
     Refusal{"TouchstoneTwoPads", {"-f", "touchstone", "--frequency", "1G", "6"}, 2, "one pad"},
     Refusal{"TouchstoneTwoValues", {"-f", "touchstone", "--pad", "t", "--frequency", "1G", "6", "7"},

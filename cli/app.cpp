@@ -266,18 +266,23 @@ std::optional<Captions> windowcaptions(const Request& q, double db)
 // Results pass through this much text at a time on their way out.
 constexpr std::size_t chunk = 1 << 16;
 
-// The pads of one value, or why there are none.
-std::optional<std::vector<PadResult>> padsfor(const Request& q, std::size_t i, std::optional<double> db,
-                                               Failure& why)
+// The row of one value, every pad worked out as asked, or why there is none.
+std::optional<Row> rowfor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
 {
-    std::optional<std::vector<PadResult>> pads = evaluatepads(
+    const std::optional<std::vector<PadResult>> pads = evaluatepads(
         {db, q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds});
-    if (!pads)
-        why = Failure{nodesign, (db ? "DB " + named(q.dbarg[i]) + ": the design for " + shortest(*db) + " dB"
-                                    : std::string("the L-pad")) +
-                                    " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
-                                    " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
-    return pads;
+    std::optional<Row> row;
+    if (pads) {
+        row = Row{db, q.pwr, q.ports, q.series, q.tolerancePercent, q.pairs, *pads, q.radioAsked ? &q.radio : nullptr};
+        if (evaluateRadio(*row))
+            return row;
+    }
+    why = Failure{nodesign, (db ? "DB " + named(q.dbarg[i]) + ": the " + (pads ? "response" : "design") + " for " +
+                                      shortest(*db) + " dB"
+                                : std::string("the L-pad")) +
+                                " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
+                                " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
+    return std::nullopt;
 }
 
 // Evaluates every value and writes the results to `out` as it goes; every
@@ -290,7 +295,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
         values.push_back(std::nullopt);   // the L-pad alone
     Failure why;
     for (std::size_t i = 1; i < values.size(); ++i)
-        if (!padsfor(q, i, values[i], why))
+        if (!rowfor(q, i, values[i], why))
             return why;
     std::string text;
     const auto spill = [&out](std::string& t) {
@@ -302,12 +307,10 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
     if (q.format == Format::json)
         text += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::optional<std::vector<PadResult>> pads = padsfor(q, i, values[i], why);
-        if (!pads)
+        const std::optional<Row> checked = rowfor(q, i, values[i], why);
+        if (!checked)
             return why;
-        Row row{values[i], q.pwr, q.ports, q.series, q.tolerancePercent, q.pairs, *pads,
-                q.radioAsked ? &q.radio : nullptr};
-        evaluateRadio(row);
+        const Row& row = *checked;
         switch (q.format) {
         case Format::text:
             if (i)
@@ -330,7 +333,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
             break;
         case Format::spice:
             text += netlist({values[i], q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds},
-                            *pads, row.radio);
+                            row.pads, row.radio);
             break;
         case Format::touchstone:
             text += touchstone(row);

@@ -301,10 +301,15 @@ std::optional<double> readimpedance(std::string_view text)
 
 namespace velkor {
 
+// Bounds that keep every reactance of the response, 2 pi f L and 2 pi f C,
+// within a double: a petahertz, and a henry or a farad.
+constexpr double highestfrequency = 1e15;
+constexpr double largestparasitic = 1;
+
 std::optional<double> readFrequency(std::string_view text)
 {
     const std::optional<double> hz = prefixed(text, {"", "Hz"}, frequencyPrefixes);
-    if (!hz || *hz < 0)
+    if (!hz || *hz < 0 || *hz > highestfrequency)
         return std::nullopt;
     return hz;
 }
@@ -317,8 +322,8 @@ Sweep sweepRefused(std::string error) { return {{}, std::move(error)}; }
 
 Sweep readSweep(std::string_view text, std::size_t limit)
 {
-    constexpr std::string_view notFrequency = "not a frequency: write hertz as 100M, 2.4GHz or 1e9 "
-                                              "(M is mega; m, milli, has no place here)";
+    constexpr std::string_view notFrequency = "not a frequency up to 1000T: write hertz as 100M, "
+                                              "2.4GHz or 1e9 (M is mega; m, milli, has no place here)";
     if (text.find(':') == std::string_view::npos) {
         const std::optional<double> f = readFrequency(text);
         return f ? Sweep{{*f}, {}} : sweepRefused(std::string(notFrequency));
@@ -384,8 +389,8 @@ ParasiticValues readParasitics(std::string_view text)
         // Units upper case only: f is femto.
         const std::optional<double> value = prefixed(item.substr(equals + 1), {"", known->unit}, partPrefixes,
                                                      false);
-        if (!value || *value < 0) {
-            out.error.append(key).append(": not a value of 0 or more: write 0.5n, 50f or 0.5nH");
+        if (!value || *value < 0 || *value > largestparasitic) {
+            out.error.append(key).append(": not a value from 0 to 1: write 0.5n, 50f or 0.5nH");
             return out;
         }
         out.*(known->value) = *value;

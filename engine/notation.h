@@ -38,8 +38,8 @@ struct DbValues {
 /// Reads one DB argument; a range of more than `limit` values is refused.
 DbValues readdb(std::string_view text, std::size_t limit);
 
-/// A frequency in Hz (>= 0): a decimal with an optional SI prefix k, M, G
-/// or T and an optional unit Hz ("100M", "2.4GHz", "1e9").
+/// A frequency in Hz, from 0 to 1e15: a decimal with an optional SI prefix
+/// k, M, G or T and an optional unit Hz ("100M", "2.4GHz", "1e9").
 std::optional<double> readFrequency(std::string_view text);
 
 /// The frequencies of a --frequency argument: one frequency, or
@@ -61,8 +61,8 @@ struct ParasiticValues {
 };
 
 /// Reads a --parasitics argument: keys L, C and CPAD, comma-separated, each
-/// a decimal >= 0 with an optional prefix f p n u (or µ) m and an optional
-/// unit H or F, upper case.
+/// a decimal from 0 to 1 (H or F) with an optional prefix f p n u (or µ) m
+/// and an optional unit H or F, upper case.
 ParasiticValues readParasitics(std::string_view text);
 
 } // namespace velkor

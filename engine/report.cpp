@@ -346,18 +346,23 @@ void jsonobject(std::string& out, const Row& r)
 
 namespace velkor {
 
-void evaluateRadio(Row& r)
+bool evaluateRadio(Row& r)
 {
     r.padRadio.clear();
     if (!r.radio)
-        return;
+        return true;
+    bool finite = true;
     for (const PadResult& pad : r.pads) {
         PadRadio radio;
         if (r.radio->modelled)
             radio.bandwidths = bandwidths(pad, r.ports, r.radio->parts, r.radio->flatness, r.radio->minReturnLoss);
         radio.response = response(pad, r.ports, r.radio->parts, r.radio->hertz);
+        for (const SParameters& s : radio.response)
+            for (const Complex c : {s.s11, s.s21, s.s22})
+                finite = finite && std::isfinite(c.real()) && std::isfinite(c.imag());
         r.padRadio.push_back(std::move(radio));
     }
+    return finite;
 }
 
 void csvResponse(std::string& out, const Row& r, bool header, const std::function<void(std::string&)>& spill)

@@ -46,7 +46,9 @@ struct Row {
 };
 
 /// Works out each pad's results at radio frequencies, as `r.radio` asks.
-void evaluateRadio(Row& r);
+/// Returns whether every number is finite (parts of extreme values at a
+/// high frequency can leave the range of a double).
+bool evaluateRadio(Row& r);
 
 /// Which further lines the text format gives beyond the window's. Unequal
 /// impedances always add the minimum attenuation, each pad's output return

@@ -105,6 +105,7 @@ namespace {
 constexpr double firstPoint = 1e3;           // Hz
 constexpr double pointsPerDecade = 40;
 constexpr double resolution = 1e-4;          // relative
+constexpr int maxhalvings = 200;             // 2^-200 of the first point: far below any pad
 
 template <class Holds>
 std::optional<double> highest(Holds holds)
@@ -116,9 +117,12 @@ std::optional<double> highest(Holds holds)
     for (double f = firstPoint;; f *= step) {
         f = std::min(f, bandwidthCeiling);
         if (!holds(f)) {
+            // Halving the bracket, geometrically once its low end is above 0;
+            // a bounded number of times, so that parts whose reactances leave
+            // the range of a double at every frequency still end the search.
             double bad = f;
-            while (bad - good > resolution * bad) {
-                const double mid = good > 0 ? std::sqrt(good * bad) : bad / 2;
+            for (int step = 0; step < maxhalvings && bad - good > resolution * bad; ++step) {
+                const double mid = good > 0 ? good * std::sqrt(bad / good) : bad / 2;
                 (holds(mid) ? good : bad) = mid;
             }
             return good;

@@ -276,6 +276,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"MilliHertz", {"--frequency", "100m", "6"}, 2, "M is mega"},
     Refusal{"FrequencyJunk", {"--frequency", "fast", "6"}, 2, "--frequency 'fast'"},
     Refusal{"NegativeFrequency", {"--frequency", "-1G", "6"}, 2, "--frequency '-1G'"},
+    Refusal{"BeyondPetahertz", {"--frequency", "0:2e15:3", "6"}, 2, "up to 1000T"},
+    Refusal{"ParasiticAboveOne", {"--parasitics", "L=2", "6"}, 2, "from 0 to 1"},
     Refusal{"StopBelowStart", {"--frequency", "2G:1G:3", "6"}, 2, "START must be below STOP"},
     Refusal{"OnePoint", {"--frequency", "0:1G:1", "6"}, 2, "POINTS is a count"},
     Refusal{"PointsNotWhole", {"--frequency", "0:1G:2.5", "6"}, 2, "POINTS is a count"},

@@ -105,13 +105,13 @@ Table csv(const Texts& args)
 
 TEST(Csv, HeaderThenOneRowOfNumbersPerValue)
 {
-    const Table t = csv({"-f", "csv", "1:30:1"});
+    const Table t = csv({"-f", "csv", "1:60:1"});   // more than one chunk of output
     const Texts first{"attenuation_db", "power_w", "impedance_ohm", "output_impedance_ohm",
                       "series", "tolerance_percent", "pairs", "pi_theoretical_ohm_1"};
     EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 8), first);
     EXPECT_EQ(t.header.back(), "bridged_t_worst_case_power_w_4");
-    ASSERT_EQ(t.rows.size(), 30u);
-    for (std::size_t i = 0; i < 30; ++i) {
+    ASSERT_EQ(t.rows.size(), 60u);
+    for (std::size_t i = 0; i < 60; ++i) {
         EXPECT_EQ(t.rows[i].size(), t.header.size());
         EXPECT_EQ(t.at(i, "attenuation_db"), std::to_string(i + 1));
         // The bridged-T's arm out carries no current by its design.
@@ -152,6 +152,8 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][0], 9.27, 0.005);
     EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][1], 10.05, 0.005);
     EXPECT_NEAR(o["pi"]["worst_case"]["return_loss_db"], 32.0, 0.1);
+    const double rho = std::pow(10.0, -o["pi"]["worst_case"]["return_loss_db"].get<double>() / 20);
+    EXPECT_NEAR(o["pi"]["worst_case"]["vswr"], (1 + rho) / (1 - rho), 1e-12);
     EXPECT_NEAR(o["t"]["return_loss_db"], -20 * std::log10(0.1 / 100.1), 1e-9);
     EXPECT_NEAR(o["t"]["output_return_loss_db"], o["t"]["return_loss_db"], 1e-9);   // symmetric
     EXPECT_NEAR(o["t"]["theoretical_power_w"][0], 0.5194939, 1e-7);
@@ -308,6 +310,13 @@ TEST(Text, OutputImpedanceFollowsSystemImpedance)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 
+// 20 log10(sqrt(1.5) + sqrt(0.5)) = 5.71948 dB from 75 to 50 ohms.
+TEST(Json, MinimumAttenuationBetweenUnequalImpedances)
+{
+    const auto row = nlohmann::json::parse(cli({"-f", "json", "--zin", "75", "--zout", "50"}).out)[0];
+    EXPECT_NEAR(row["minimum_attenuation_db"], 5.71948, 1e-5);
+}
+
 // Its own block: the inputs but the attenuation, then the L-pad; 600 to 50
 // ohms from the handbook's table: 574.5 and 52.2 ohms, 16.63 dB.
 TEST(Text, LPadAlone)
@@ -362,7 +371,10 @@ TEST(Json, IdealPartsAreFlatEverywhere)
     const Result r = cli({"-f", "json", "--pad", "t", "--parasitics", "L=0,C=0,CPAD=0",
                           "--frequency", "0:10G:5", "6"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto t = nlohmann::json::parse(r.out)[0]["t"];
+    const auto row = nlohmann::json::parse(r.out)[0];
+    EXPECT_EQ(row["flatness_db"], 0.1);
+    EXPECT_EQ(row["min_return_loss_db"], 20);
+    const auto& t = row["t"];
     EXPECT_TRUE(t["flat_to_hz"].is_null());
     EXPECT_TRUE(t["matched_to_hz"].is_null());
     const auto& s21 = t["response"]["s21_db"];

@@ -50,6 +50,7 @@ using velkor::Rounding;
 INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"LowBoundDown", velkor::decibelText(5.2949, Rounding::down), "5.29 dB"},
     Written{"HighBoundUp", velkor::decibelText(6.3712, Rounding::up), "6.38 dB"},
+    Written{"UpAlreadyOnTheGrid", velkor::decibelText(6.38, Rounding::up), "6.38 dB"},
     Written{"NegativeDown", velkor::decibelText(-0.001, Rounding::down), "-0.01 dB"},
     Written{"Attenuation", velkor::attenuationText(6), "Attenuation 6.00 dB"},
     Written{"VswrNearest", velkor::vswrText(1.0621), "VSWR 1.06"},

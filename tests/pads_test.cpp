@@ -197,6 +197,8 @@ TEST(Drawings, JoinWhatTheKindJoins)
             EXPECT_NE(nodes[velkor::in], nodes[velkor::out]) << at;
             EXPECT_NE(nodes[velkor::in], nodes[velkor::ground]) << at;
             ASSERT_EQ(d.resistors.size(), kind.resistors.size()) << at;
+            for (const velkor::Stroke& stroke : d.resistors)   // drawn across or down the grid
+                EXPECT_TRUE(stroke.from.x == stroke.to.x || stroke.from.y == stroke.to.y) << at;
             for (std::size_t i = 0; i < d.resistors.size(); ++i) {
                 const std::pair<int, int> ends = std::minmax({net(d.resistors[i].from), net(d.resistors[i].to)});
                 const velkor::Node a = velkor::place(kind.resistors[i].a, p);
@@ -208,6 +210,18 @@ TEST(Drawings, JoinWhatTheKindJoins)
                 EXPECT_EQ(ends, std::minmax({nodes[a], nodes[b]})) << at << " resistor " << i + 1;
             }
         }
+}
+
+// Powers keep their digits too: a matched Pi of 1e-7 dB at 1 W takes
+// 2 (1 - e^-x) / (1 + e^x) W in its series arm (x = 1e-7 ln(10) / 20), and
+// one of 300 dB leaves 50 V^2 * 1e-30 across its 50-ohm output shunt.
+TEST(Accuracy, PowersAtTheExtremes)
+{
+    const auto tiny = velkor::evaluatepads({1e-7, 1, {50, 50}, Series::E12, 0.1});
+    const auto huge = velkor::evaluatepads({300, 1, {50, 50}, Series::E12, 0.1});
+    ASSERT_TRUE(tiny && huge);
+    EXPECT_NEAR(tiny->front().theorypower[1] / 1.1512925332422776e-8, 1, 1e-9);
+    EXPECT_NEAR(huge->front().theorypower[2] / 1e-30, 1, 1e-9);
 }
 
 TEST(WorstCase, CornersBoundADenseSample)

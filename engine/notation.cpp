@@ -16,13 +16,12 @@ using detail::exponentcap;
 using detail::isdigit09;
 using detail::lastExponent;
 
-// Reads the longest decimal at the start of `text` into `d`; returns the
-// number of characters read, 0 when there is none. An E is read as an
-// exponent only when digits follow it.
+// Reads the longest decimal at the start of `text` into `d` (a fresh one);
+// returns the number of characters read, 0 when there is none. An E is read
+// as an exponent only when digits follow it.
 std::size_t scan(std::string_view text, Decimal& d)
 {
     std::size_t i = 0;
-    d = Decimal{};
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         d.neg = text[i++] == '-';
     bool anydigit = false;

@@ -206,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},
     Notation{"PairsColumn", {"--pairs", "6"}, "pairs", {"true"}},
     Notation{"LastOfTwiceGiven", {"-z", "75", "-z", "60", "6"}, "impedance_ohm", {"60"}},
+    Notation{"NoTolerance", {"-t", "0", "-f", "CSV", "6"}, "tolerance_percent", {"0"}},
     Notation{"Pairs", {"--pairs", "6"}, "pi_codes_1", {"150R+R47"}},
     Notation{"LPadBeside", {"--zin", "75", "--zout", "50", "10"}, "l_pad_codes_2", {"82R"}}),
     rowname);
@@ -260,7 +261,9 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"TooManyValues", {"0:60:1e-9"}, 2, "100000"},
     Refusal{"TooManyTogether", {"1:60000:1", "1:60000:1"}, 2, "more than 100000 values in all"},
     Refusal{"UsageBeforeNoDesign", {"0", "x"}, 2, "DB 'x'"},
-    Refusal{"ZeroDb", {"6", "0"}, 1, "DB '0'"},
+    Refusal{"ZeroDb", {"6", "0"}, 1, "DB '0': no attenuator for 0 dB"},
+    Refusal{"SecondValueAfterALongFirst", {"-f", "json", "--frequency", "0:1G:5000", "6", "1e-320"},
+            1, "DB '1e-320'"},
     Refusal{"NegativeDb", {"-3"}, 1, "DB '-3'"},
     Refusal{"RangeThroughZero", {"-1:1:1"}, 1, "-1 dB"},
     Refusal{"ZeroImpedance", {"-z", "0", "6"}, 1, "--impedance '0'"},
@@ -334,6 +337,14 @@ TEST(Ranges, CountAgainstTheLimit)
 {
     EXPECT_EQ(velkor::readdb("0:8:2", 5).values.size(), 5u);
     EXPECT_EQ(velkor::readdb("0:10:2", 5).error, "more than 5 values");
+}
+
+// A sweep counts its points and includes both ends; prefixes k to T.
+TEST(Ranges, SweepsOfPoints)
+{
+    EXPECT_EQ(velkor::readSweep("10k:2.4GHz:2", 9).hertz, std::vector<double>({1e4, 2.4e9}));
+    EXPECT_EQ(velkor::readSweep("0:1T:3", 9).hertz, std::vector<double>({0, 5e11, 1e12}));
+    EXPECT_NEAR(velkor::readSweep("1k:1M:4:log", 9).hertz.at(1), 1e4, 1e-9);
 }
 
 // The program with its standard output where a write fails: a full disk, a

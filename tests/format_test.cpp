@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"BelowMicrowatt", velkor::wattsText(1e-30), "1.00e-30 W"},
     Written{"BelowMicrowattUp", velkor::wattsText(1.2341e-9, Rounding::up), "1.24e-09 W"},
     Written{"BelowMegawatt", velkor::wattsText(5e5), "500000 W"},
+    Written{"Microwatts", velkor::wattsText(3.33e-6), "0.00000333 W"},
+    Written{"BelowKilohertz", velkor::hertzText(250), "250 Hz"},
     Written{"NoWatts", velkor::wattsText(0), "0 W"},
     Written{"OhmsOneDecimal", velkor::ohmsText(150.476), "150.5"},
     Written{"Microohms", velkor::ohmsText(5.7564627e-7), "5.756e-07"}),

@@ -196,9 +196,13 @@ TEST(Drawings, JoinWhatTheKindJoins)
             const std::string at = std::string(kind.key) + " " + std::to_string(p.zin);
             EXPECT_NE(nodes[velkor::in], nodes[velkor::out]) << at;
             EXPECT_NE(nodes[velkor::in], nodes[velkor::ground]) << at;
+            // Ground runs the width of the drawing, under both ports.
+            EXPECT_EQ(net({d.in.x, d.ground.y}), nodes[velkor::ground]) << at;
+            EXPECT_EQ(net({d.out.x, d.ground.y}), nodes[velkor::ground]) << at;
             ASSERT_EQ(d.resistors.size(), kind.resistors.size()) << at;
-            for (const velkor::Stroke& stroke : d.resistors)   // drawn across or down the grid
-                EXPECT_TRUE(stroke.from.x == stroke.to.x || stroke.from.y == stroke.to.y) << at;
+            for (const auto* strokes : {&d.resistors, &d.wires})   // drawn across or down the grid
+                for (const velkor::Stroke& stroke : *strokes)
+                    EXPECT_TRUE(stroke.from.x == stroke.to.x || stroke.from.y == stroke.to.y) << at;
             for (std::size_t i = 0; i < d.resistors.size(); ++i) {
                 const std::pair<int, int> ends = std::minmax({net(d.resistors[i].from), net(d.resistors[i].to)});
                 const velkor::Node a = velkor::place(kind.resistors[i].a, p);

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // reading of the same text where that exists, is a failure.
     // Units in any case, after one blank or none, and both ohm signs.
     for (const std::optional<double> got :
-         {plain, readpower(text), readimpedance(text), readpower(text + "W"), readpower(text + " w"),
-          readimpedance(text + "\u2126"), readimpedance(text + " OHM")})
+         {plain, readpower(text), readimpedance(text), readpower(text + "W"),
+          readpower(text + " w"), readimpedance(text + "\u2126"), readimpedance(text + " OHM")})
         if ((got && !std::isfinite(*got)) || (plain && got != plain))
             std::abort();
     const DbValues unit = readdb(text + " dB", 1);

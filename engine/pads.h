@@ -20,7 +20,7 @@ namespace velkor {
 std::optional<Values> design(PadKind k, double db, Ports p);
 
 /// What a pad does with its input driven by sqrt(pwr * zin) volts and its
-/// output loaded by zout. Reflections of exactly 0 count as 1e-6 (120 dB).
+/// output loaded by zout. Reflections below 1e-6 count as 1e-6 (120 dB).
 struct Response {
     double atten;           ///< dB: 20 log10(Vin / Vout) + 10 log10(zout / zin)
     double rho;             ///< input reflection against zin, output loaded by zout

@@ -7,6 +7,7 @@
 // driven voltage nor one near ground loses digits to a subtraction.
 
 #include <complex>
+#include <numbers>
 #include <vector>
 
 namespace velkor {
@@ -36,6 +37,9 @@ struct NodeVoltages {
 /// ground or the driven node through branches of nonzero admittance; a
 /// floating node gives non-finite voltages.
 NodeVoltages solveNodes(int nodes, const std::vector<Branch>& branches, int driven);
+
+/// Decibels of a voltage ratio per neper (natural log): 20 / ln 10.
+constexpr double decibelsPerNeper = 20 / std::numbers::ln10;
 
 /// log|1 + z|, accurate where |z| is small: 0.5 log1p(2 Re z + |z|^2).
 double logAbsOnePlus(Complex z);

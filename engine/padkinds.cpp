@@ -1,15 +1,14 @@
 #include "padkinds.h"
 
 #include "checks.h"
+#include "nodal.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace velkor {
 namespace {
 
-constexpr double decibelsPerNeper = 20 / std::numbers::ln10;
 
 std::optional<Values> checked(Values r)
 {

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace velkor {
@@ -51,7 +50,6 @@ double reflection(double r, double z)
 
 double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
-constexpr double decibelsPerNeper = 20 / std::numbers::ln10;
 
 // The forward part of the analysis: attenuation, insertion loss, input
 // reflection, powers. The losses come from log1p of their small parts, so

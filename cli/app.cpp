@@ -1,9 +1,11 @@
 #include "app.h"
 
 #include "clihelp.h"
+#include "designer.h"
 #include "netlist.h"
 #include "notation.h"
 #include "numtext.h"
+#include "readings.h"
 #include "report.h"
 
 #include <CLI/CLI.hpp>
@@ -45,15 +47,6 @@ std::string named(std::string_view s)
     return "'" + std::string(s.substr(0, end)) + (end < s.size() ? "\u2026'" : "'");
 }
 
-// The reason a number was refused: a Unicode minus, which word processors
-// and web pages put in place of the hyphen-minus, is named as the cause.
-std::string refusal(std::string_view text, std::string why)
-{
-    if (text.find("\u2212") != std::string_view::npos)
-        return "use the ASCII hyphen-minus (-) for a minus sign";
-    return why;
-}
-
 // The options as given.
 struct Given {
     std::vector<std::string> db;
@@ -69,6 +62,7 @@ struct Request {
     std::vector<std::string_view> dbarg;   // the argument each value came from
     double pwr = 0;
     Ports ports{};
+    std::string powerError, zinError, zoutError;   // a value no pad takes: refused once all is read
     Series series = Series::E12;
     double tolerancePercent = 0;
     bool pairs = false;
@@ -80,7 +74,7 @@ struct Request {
 };
 
 // The most frequencies of one sweep, and of all values' sweeps together.
-constexpr std::size_t maxPoints = 100001;
+constexpr std::size_t maxPoints = mostSweepPoints;
 constexpr std::size_t maxResponse = 1000000;
 
 // --pad: kinds by their keys, comma-separated, in the engine's order.
@@ -110,11 +104,10 @@ std::optional<Failure> readKinds(Request& q, const std::string& text)
 // A number of dB above 0 for --flatness and --min-return-loss.
 std::optional<Failure> readLimit(double& to, const char* option, const std::string& text)
 {
-    const std::optional<double> db = readdecimal(text);
-    if (!db || !(*db > 0))
-        return Failure{usage, option + (" " + named(text)) + ": " +
-                                  refusal(text, "not a number of dB above 0: write 0.1 or 20")};
-    to = *db;
+    const Reading db = readLimitText(text);
+    if (!db.error.empty())
+        return Failure{usage, option + (" " + named(text)) + ": " + db.error};
+    to = db.value;
     return std::nullopt;
 }
 
@@ -127,14 +120,14 @@ std::optional<Failure> readRadio(Request& q, const Given& g)
     if (g.parasiticsGiven) {
         const ParasiticValues v = readParasitics(g.parasitics);
         if (!v.error.empty())
-            return Failure{usage, "--parasitics " + named(g.parasitics) + ": " + refusal(g.parasitics, v.error)};
+            return Failure{usage, "--parasitics " + named(g.parasitics) + ": " + hinted(g.parasitics, v.error)};
         q.radio.parts = {v.inductance.value_or(0), v.capacitance.value_or(0), v.padCapacitance.value_or(0)};
         q.radio.modelled = true;
     }
     if (!g.frequency.empty()) {
         Sweep sweep = readSweep(g.frequency, maxPoints);
         if (!sweep.error.empty())
-            return Failure{usage, "--frequency " + named(g.frequency) + ": " + refusal(g.frequency, sweep.error)};
+            return Failure{usage, "--frequency " + named(g.frequency) + ": " + hinted(g.frequency, sweep.error)};
         q.radio.hertz = std::move(sweep.hertz);
     }
     if (std::optional<Failure> f = readLimit(q.radio.flatness, "--flatness", g.flatness))
@@ -147,42 +140,27 @@ std::optional<Failure> readRadio(Request& q, const Given& g)
 
 constexpr double whole = 100;   // percent
 
-// A tolerance in percent, "1" or "1%", from 0 up to but not including 100.
-std::optional<double> readtolerance(std::string_view text)
-{
-    if (text.ends_with('%'))
-        text.remove_suffix(1);
-    const std::optional<double> pct = readdecimal(text);
-    if (!pct || *pct < 0 || *pct >= whole)
-        return std::nullopt;
-    return *pct;
-}
-
 std::optional<Failure> readoptions(Request& q, const Given& g)
 {
-    const std::optional<double> pwr = readpower(g.power);
-    if (!pwr)
-        return Failure{usage, "--power " + named(g.power) + ": " +
-                                  refusal(g.power, "not a power: write watts as 1, 0.25, 250m or 2.5W, "
-                                                   "or 30dBm")};
+    const Reading pwr = readPowerText(g.power);
+    if (pwr.unreadable)
+        return Failure{usage, "--power " + named(g.power) + ": " + pwr.error};
+    q.pwr = pwr.value;
+    q.powerError = pwr.error;
     for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
-        const std::optional<double> z = readimpedance(text == &g.zout && !g.zoutGiven ? g.zin : *text);
-        if (!z)
-            return Failure{usage, option + (" " + named(*text)) + ": " +
-                                      refusal(*text, "not an impedance: write ohms as 50, 75ohm or 4.7k, "
-                                                     "or a code as 4k7, R47 or 1M5")};
-        (text == &g.zin ? q.ports.zin : q.ports.zout) = *z;
+        const Reading z = readImpedanceText(text == &g.zout && !g.zoutGiven ? g.zin : *text);
+        if (z.unreadable)
+            return Failure{usage, option + (" " + named(*text)) + ": " + z.error};
+        (text == &g.zin ? q.ports.zin : q.ports.zout) = z.value;
+        (text == &g.zin ? q.zinError : q.zoutError) = z.error;
     }
-    q.pwr = *pwr;
     q.series = seriesbyname(g.series).value_or(Series::E12);
     q.tolerancePercent = seriestolerance(q.series) * whole;
     if (g.toleranceGiven) {
-        const std::optional<double> t = readtolerance(g.tolerance);
-        if (!t)
-            return Failure{usage, "--tolerance " + named(g.tolerance) + ": " +
-                                      refusal(g.tolerance, "not a tolerance: write a percentage from 0 "
-                                                           "to below 100, as 1 or 1%")};
-        q.tolerancePercent = *t;
+        const Reading t = readToleranceText(g.tolerance);
+        if (!t.error.empty())
+            return Failure{usage, "--tolerance " + named(g.tolerance) + ": " + t.error};
+        q.tolerancePercent = t.value;
     }
     q.pairs = g.pairs;
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
@@ -199,7 +177,7 @@ std::optional<Failure> read(Request& q, const Given& g)
     for (const std::string& arg : g.db) {
         const DbValues v = readdb(arg, maxvalues);
         if (!v.error.empty())
-            return Failure{usage, "DB " + named(arg) + ": " + refusal(arg, v.error)};
+            return Failure{usage, "DB " + named(arg) + ": " + hinted(arg, v.error)};
         if (q.db.size() + v.values.size() > maxvalues)
             return Failure{usage, "DB " + named(arg) + ": more than " + std::to_string(maxvalues) + " values in all"};
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
@@ -223,26 +201,15 @@ std::optional<Failure> read(Request& q, const Given& g)
     for (PadKind k : q.kinds)
         if (const std::string_view why = describe(k).unavailable(q.ports); !why.empty())
             return Failure{nodesign, "--pad " + named(describe(k).key) + ": " + std::string(why)};
-    if (q.pwr <= 0)
-        return Failure{nodesign, "--power " + named(g.power) + ": no attenuator for a power of 0 W or below"};
-    for (const auto& [option, text, z] : {std::tuple{"--impedance", &g.zin, q.ports.zin},
-                                          std::tuple{"--zout", &g.zout, q.ports.zout}})
-        if (z <= 0)
-            return Failure{nodesign, option + (" " + named(g.zoutGiven ? *text : g.zin)) +
-                                         ": no attenuator for 0 ohms or below"};
-    const double least = minimumAttenuation(q.ports);
-    for (std::size_t i = 0; i < q.db.size(); ++i) {
-        if (q.db[i] > least)
-            continue;
-        if (!unequal)
-            return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": no attenuator for " + shortest(q.db[i]) +
-                                         " dB: the attenuation must be above 0 dB"};
-        char amin[32];
-        std::snprintf(amin, sizeof amin, "%.4f", least);
-        return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": no Pi or T for " + shortest(q.db[i]) +
-                                     " dB between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
-                                     " ohms: the attenuation must be above the minimum of " + amin + " dB"};
-    }
+    if (!q.powerError.empty())
+        return Failure{nodesign, "--power " + named(g.power) + ": " + q.powerError};
+    for (const auto& [option, text, why] : {std::tuple{"--impedance", &g.zin, &q.zinError},
+                                            std::tuple{"--zout", &g.zout, &q.zoutError}})
+        if (!why->empty())
+            return Failure{nodesign, option + (" " + named(g.zoutGiven ? *text : g.zin)) + ": " + *why};
+    for (std::size_t i = 0; i < q.db.size(); ++i)
+        if (const std::string why = attenuationRefusal(q.db[i], q.ports); !why.empty())
+            return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": " + why};
     return std::nullopt;
 }
 

@@ -1,0 +1,78 @@
+#include "readings.h"
+
+#include "notation.h"
+#include "numtext.h"
+
+#include <cstdio>
+
+#include <optional>
+
+namespace velkor {
+namespace {
+
+constexpr double wholePercent = 100;
+
+Reading unreadable(std::string_view text, std::string why) { return {0, hinted(text, std::move(why)), true}; }
+
+} // namespace
+
+std::string hinted(std::string_view text, std::string why)
+{
+    if (text.find("\u2212") != std::string_view::npos)
+        return "use the ASCII hyphen-minus (-) for a minus sign";
+    return why;
+}
+
+Reading readPowerText(std::string_view text)
+{
+    const std::optional<double> watts = readpower(text);
+    if (!watts)
+        return unreadable(text, "not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm");
+    if (*watts <= 0)
+        return {*watts, "no attenuator for a power of 0 W or below"};
+    return {*watts, {}};
+}
+
+Reading readImpedanceText(std::string_view text)
+{
+    const std::optional<double> ohms = readimpedance(text);
+    if (!ohms)
+        return unreadable(text, "not an impedance: write ohms as 50, 75ohm or 4.7k, or a code as 4k7, R47 or 1M5");
+    if (*ohms <= 0)
+        return {*ohms, "no attenuator for 0 ohms or below"};
+    return {*ohms, {}};
+}
+
+Reading readToleranceText(std::string_view text)
+{
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    const std::optional<double> percent = readdecimal(text);
+    if (!percent || *percent < 0 || *percent >= wholePercent)
+        return unreadable(text, "not a tolerance: write a percentage from 0 to below 100, as 1 or 1%");
+    return {*percent, {}};
+}
+
+Reading readLimitText(std::string_view text)
+{
+    const std::optional<double> db = readdecimal(text);
+    if (!db || !(*db > 0))
+        return unreadable(text, "not a number of dB above 0: write 0.1 or 20");
+    return {*db, {}};
+}
+
+std::string attenuationRefusal(double db, Ports p)
+{
+    const double least = minimumAttenuation(p);
+    if (db > least)
+        return {};
+    if (p.zin == p.zout)
+        return "no attenuator for " + shortest(db) + " dB: the attenuation must be above 0 dB";
+    char fourDecimals[32];
+    std::snprintf(fourDecimals, sizeof fourDecimals, "%.4f", least);
+    std::string why = "no Pi or T for " + shortest(db);
+    why.append(" dB between ").append(shortest(p.zin)).append(" and ").append(shortest(p.zout));
+    return why.append(" ohms: the attenuation must be above the minimum of ").append(fourDecimals).append(" dB");
+}
+
+} // namespace velkor

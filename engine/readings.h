@@ -1,0 +1,38 @@
+#pragma once
+// The inputs of a pad as typed, read and checked with one message each, so
+// that the command line and the pad designer refuse the same text in the
+// same words.
+
+#include "padkinds.h"
+
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+/// A value read from its text, or why it was refused.
+struct Reading {
+    double value = 0;          ///< as read; meaningful unless `unreadable`
+    std::string error;         ///< why it was refused; empty when accepted
+    bool unreadable = false;   ///< not a value of the notation at all, rather than one no pad takes
+};
+
+/// `why`, or the hint to type a hyphen-minus where `text` holds the Unicode
+/// minus that word processors and web pages put in its place.
+std::string hinted(std::string_view text, std::string why);
+
+/// An input power, W (> 0): "1", "250m", "2.5W", "30dBm".
+Reading readPowerText(std::string_view text);
+/// A port impedance, ohms (> 0): "50", "75ohm", "4.7k", "4k7".
+Reading readImpedanceText(std::string_view text);
+/// The parts' tolerance in percent, from 0 up to but not including 100:
+/// "1" or "1%".
+Reading readToleranceText(std::string_view text);
+/// A limit in dB above 0, for the flatness and the least return loss.
+Reading readLimitText(std::string_view text);
+
+/// Why no Pi or T of `db` decibels joins the ports (the attenuation is at
+/// or below their minimum), or "".
+std::string attenuationRefusal(double db, Ports p);
+
+} // namespace velkor

@@ -1,31 +1,53 @@
-// Writes a PNG of the window as it opens: velkor_screenshot OUT.png
-// Optional further arguments are typed into the attenuation, power and
-// impedance boxes first, to picture other values.
+// Writes a PNG of a window as it opens:
+//   velkor_screenshot OUT.png [dB [W [ohms]]]   the main window; the values
+//                                               are typed into its boxes first
+//   velkor_screenshot --designer OUT.png        the pad designer, as it opens
+//                                               on its own
 
 #include "form1.h"
+#include "paddesigner.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+int save(QWidget& window, const char* path)
+{
+    window.show();
+    QApplication::processEvents();
+    if (!window.grab().save(QString::fromLocal8Bit(path))) {
+        std::fprintf(stderr, "could not write %s\n", path);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "--designer") == 0) {
+        // A settings store of its own: the picture shows the defaults.
+        QTemporaryDir settings;
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        velkor::ui::PadDesigner designer{velkor::ui::DesignerStart{}};
+        designer.resize(designer.sizeHint());
+        return save(designer, argv[2]);
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [dB [W [ohms]]]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [dB [W [ohms]]]\n       %s --designer OUT.png\n", argv[0], argv[0]);
         return 2;
     }
     velkor::ui::Form1 window;
     const char* boxes[] = {"Text1", "Text2", "systemimpedance"};
     for (int i = 2; i < argc && i - 2 < 3; ++i)
         window.findChild<QLineEdit*>(QString::fromLatin1(boxes[i - 2]))->setText(QString::fromLocal8Bit(argv[i]));
-    window.show();
-    QApplication::processEvents();
-    if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "could not write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return save(window, argv[1]);
 }

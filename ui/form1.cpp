@@ -5,6 +5,7 @@
 #include "inputs.h"
 #include "netlist.h"
 #include "numtext.h"
+#include "paddesigner.h"
 #include "velkorconfig.h"
 
 #include <QAction>
@@ -37,6 +38,7 @@ constexpr const char* helpfile = "Velkor.hlp";
 constexpr const char* abouttext = "Velkor version " VELKOR_VERSION "\n\ntamsel@example.com";
 constexpr const char* copytext = "Copy results";
 constexpr const char* copyspicetext = "Copy SPICE netlist";
+constexpr const char* designertext = "Pad designer\u2026";
 
 // Font sizes in points, drawn at 96 logical dots per inch.
 constexpr double normalpoints = 9.75;
@@ -172,8 +174,16 @@ void Form1::buildclient()
     copyspice = new QAction(QString::fromLatin1(copyspicetext), this);
     copyspice->setObjectName(QStringLiteral("copyspice"));
     client->addAction(copyspice);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    client->addAction(separator);
+    designer = new QAction(QString::fromUtf8(designertext), this);
+    designer->setObjectName(QStringLiteral("designer"));
+    designer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    client->addAction(designer);
     client->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addAction(copyresults);   // the shortcut works anywhere in the window
+    addAction(copyresults);   // the shortcuts work anywhere in the window
+    addAction(designer);
 
     // The client area paints the frames and wires; labels stand over them,
     // and the text boxes and option buttons over everything.
@@ -259,6 +269,7 @@ void Form1::connecthandlers()
     connect(Quit, &QAction::triggered, this, &Form1::Quit_Click);
     connect(copyresults, &QAction::triggered, this, &Form1::copyresults_Click);
     connect(copyspice, &QAction::triggered, this, &Form1::copyspice_Click);
+    connect(designer, &QAction::triggered, this, &Form1::paddesigner_Click);
 }
 
 void Form1::recalc()
@@ -382,6 +393,20 @@ void Form1::copyresults_Click()
 void Form1::copyspice_Click()
 {
     QGuiApplication::clipboard()->setText(spicenetlist());
+}
+
+// The designer opens on the pad the results are for; once open, it keeps
+// its own inputs and is only brought to the front.
+void Form1::paddesigner_Click()
+{
+    if (!designer_)
+        designer_ = std::make_unique<PadDesigner>(DesignerStart{QString::fromStdString(shortest(shown_.atten)),
+                                                                QString::fromStdString(shortest(shown_.pwr)),
+                                                                QString::fromStdString(shortest(shown_.sysz)),
+                                                                shown_.series});
+    designer_->show();
+    designer_->raise();
+    designer_->activateWindow();
 }
 
 QString Form1::spicenetlist() const

@@ -11,12 +11,15 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QLineEdit;
 class QRadioButton;
 
 namespace velkor::ui {
+
+class PadDesigner;
 
 class Form1 : public QMainWindow {
 public:
@@ -37,6 +40,8 @@ public:
     /// The pads on display (Pi, T and bridged-T as built) as a SPICE netlist,
     /// as "Copy SPICE netlist" puts it on the clipboard.
     QString spicenetlist() const;
+    /// The pad designer, once opened; null before.
+    PadDesigner* paddesigner() const { return designer_.get(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,6 +74,7 @@ private:
     void Quit_Click();
     void copyresults_Click();
     void copyspice_Click();
+    void paddesigner_Click();
     void openmenus();
 
     Calc calc_;
@@ -90,6 +96,8 @@ private:
     QMenu* help = nullptr;
     QAction* copyresults = nullptr;
     QAction* copyspice = nullptr;
+    QAction* designer = nullptr;
+    std::unique_ptr<PadDesigner> designer_;   ///< built when first opened
     std::array<AnchoredLabel*, fieldcount> fields_{};
 };
 

@@ -1,0 +1,460 @@
+#include "paddesigner.h"
+
+#include "drawing.h"
+#include "numtext.h"
+#include "quantities.h"
+#include "responseplot.h"
+#include "schematic.h"
+#include "valuelabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <array>
+
+namespace velkor::ui {
+namespace {
+
+constexpr const char* title = "Velkor pad designer";
+constexpr const char* settingsGroup = "designer";
+constexpr const char* helpFile = "Velkor.hlp";
+constexpr const char* helpSection = "designer";
+constexpr int errorWidth = 260;   // logical pixels: a message wraps beyond it
+constexpr int resistorColumns = 4;   // theoretical, preferred, power, worst-case power
+constexpr int figureColumns = 2;     // pairs of "what" and value
+
+// Every series, smallest first.
+constexpr std::array<Series, 6> allSeries = {Series::E6, Series::E12, Series::E24,
+                                             Series::E48, Series::E96, Series::E192};
+
+// The packages: ideal parts, or parts with the parasitics typed in.
+constexpr std::array<const char*, 2> packages = {"Ideal", "Custom"};
+constexpr int idealPackage = 0;
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// A label's words without its access-key mark, as a screen reader says them.
+QString spoken(const char* label) { return QString::fromUtf8(label).remove(QLatin1Char('&')); }
+
+} // namespace
+
+// A text box of the inputs: what it holds and where its refusal is shown.
+struct PadDesigner::Box {
+    BoxText DesignInputs::*field;
+    QLineEdit* edit;
+    QLabel* error;
+    bool remembered;   // kept between runs
+    const char* key;   // its settings key
+    bool part;         // a part's parasitic: 0 under Ideal
+};
+
+PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("PadDesigner"));
+    setWindowTitle(QString::fromLatin1(title));
+    setWindowIcon(attenuatoricon());
+    auto* inputs = new QGridLayout;
+    buildInputs(inputs, start);
+    auto* left = new QVBoxLayout;
+    left->addLayout(inputs);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildResults());
+    plot_ = new ResponsePlot(this);
+    plot_->setObjectName(QStringLiteral("plot"));
+    right->addWidget(plot_, 1);
+    auto* all = new QHBoxLayout(this);
+    all->addLayout(left);
+    all->addLayout(right, 1);
+    buildActions();
+    restoreSettings();
+    ready_ = true;
+    refresh();
+    setMinimumSize(minimumSizeHint());
+}
+
+PadDesigner::~PadDesigner() { saveSettings(); }
+
+void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
+{
+    int row = 0;
+    const auto labelled = [&](const char* caption, QWidget* w) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setBuddy(w);
+        w->setAccessibleName(spoken(caption));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(w, row, 1);
+    };
+    const auto box = [&](const char* caption, const char* name, BoxText DesignInputs::*field, bool remembered,
+                         bool part = false) {
+        auto* edit = new QLineEdit(text((inputs_.*field).text), this);
+        edit->setObjectName(QString::fromLatin1(name));
+        labelled(caption, edit);
+        auto* error = new QLabel(this);
+        error->setObjectName(QString::fromLatin1(name) + QStringLiteral("Error"));
+        error->setWordWrap(true);
+        error->setMaximumWidth(errorWidth);
+        error->setForegroundRole(QPalette::BrightText);
+        error->setStyleSheet(QStringLiteral("color: #d02020"));
+        grid->addWidget(error, row++, 2);
+        boxes_.push_back({field, edit, error, remembered, name, part});
+        connect(edit, &QLineEdit::textChanged, this, &PadDesigner::refresh);
+        return edit;
+    };
+    kind_ = new QComboBox(this);
+    kind_->setObjectName(QStringLiteral("kind"));
+    for (const PadDescription& d : padKinds())
+        kind_->addItem(text(d.name), int(&d - padKinds().data()));
+    labelled("Pad &kind", kind_);
+    ++row;
+    inputs_.db.text = start.db.toStdString();
+    inputs_.power.text = start.power.toStdString();
+    inputs_.zin.text = start.impedance.toStdString();
+    box("&Attenuation (dB)", "db", &DesignInputs::db, false);
+    box("Input &power (W or dBm)", "power", &DesignInputs::power, false);
+    box("&Input impedance (\u03a9)", "zin", &DesignInputs::zin, false);
+    box("&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false)
+        ->setPlaceholderText(QStringLiteral("same as the input"));
+    series_ = new QComboBox(this);
+    series_->setObjectName(QStringLiteral("series"));
+    for (Series s : allSeries)
+        series_->addItem(text(seriesname(s)));
+    series_->setCurrentText(text(seriesname(start.series)));
+    labelled("&Series", series_);
+    ++row;
+    box("&Tolerance (%)", "tolerance", &DesignInputs::tolerance, false)
+        ->setPlaceholderText(QStringLiteral("the series' own"));
+    pairs_ = new QCheckBox(QStringLiteral("Pai&rs of parts"), this);
+    pairs_->setObjectName(QStringLiteral("pairs"));
+    pairs_->setAccessibleName(QStringLiteral("Pairs of parts"));
+    grid->addWidget(pairs_, row++, 1);
+    package_ = new QComboBox(this);
+    package_->setObjectName(QStringLiteral("package"));
+    for (const char* p : packages)
+        package_->addItem(QString::fromLatin1(p));
+    package_->setCurrentIndex(1);
+    labelled("Packa&ge", package_);
+    ++row;
+    box("Part &L (H)", "inductance", &DesignInputs::inductance, true, true);
+    box("Part &C (F)", "capacitance", &DesignInputs::capacitance, true, true);
+    box("Pa&d capacitance (F)", "padCapacitance", &DesignInputs::padCapacitance, true, true);
+    box("Sweep &from (Hz)", "from", &DesignInputs::from, true);
+    box("Sweep to (H&z)", "to", &DesignInputs::to, true);
+    box("Poi&nts", "points", &DesignInputs::points, true);
+    box("Flatness (d&B)", "flatness", &DesignInputs::flatness, true);
+    box("Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true);
+    connect(kind_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
+    connect(series_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
+    connect(pairs_, &QCheckBox::toggled, this, &PadDesigner::refresh);
+    connect(package_, &QComboBox::currentIndexChanged, this, &PadDesigner::packageChanged);
+    boxes_.front().edit->setFocus();
+}
+
+QWidget* PadDesigner::buildResults()
+{
+    auto* panel = new QWidget(this);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    schematic_ = new Schematic(panel);
+    schematic_->setObjectName(QStringLiteral("schematic"));
+    layout->addWidget(schematic_, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    why_ = new QLabel(panel);
+    why_->setObjectName(QStringLiteral("why"));
+    why_->setWordWrap(true);
+    why_->hide();
+    column->addWidget(why_);
+    results_ = new QWidget(panel);
+    results_->setObjectName(QStringLiteral("results"));
+    auto* grids = new QVBoxLayout(results_);
+    grids->setContentsMargins(0, 0, 0, 0);
+    resistorGrid_ = new QGridLayout;
+    figureGrid_ = new QGridLayout;
+    grids->addLayout(resistorGrid_);
+    grids->addLayout(figureGrid_);
+    column->addWidget(results_);
+    column->addStretch();
+    layout->addLayout(column, 1);
+    return panel;
+}
+
+void PadDesigner::buildActions()
+{
+    struct Output {
+        const char* caption;
+        void (PadDesigner::*run)();
+        QKeySequence keys;
+    };
+    const std::array<Output, 5> outputs = {{
+        {"Copy results", &PadDesigner::copyResults, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"Copy JSON", &PadDesigner::copyJson, {}},
+        {"Copy SPICE netlist", &PadDesigner::copySpice, {}},
+        {"Save Touchstone\u2026", &PadDesigner::saveTouchstoneAs, QKeySequence::Save},
+        {"Save plot image\u2026", &PadDesigner::savePlotImageAs, {}},
+    }};
+    auto* buttons = new QHBoxLayout;
+    for (const Output& o : outputs) {
+        auto* a = new QAction(QString::fromUtf8(o.caption), this);
+        a->setShortcut(o.keys);
+        connect(a, &QAction::triggered, this, o.run);
+        addAction(a);
+        outputs_.push_back(a);
+        auto* b = new QToolButton(this);
+        b->setDefaultAction(a);
+        b->setFocusPolicy(Qt::TabFocus);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    static_cast<QBoxLayout*>(layout()->itemAt(1)->layout())->addLayout(buttons);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    auto* closing = new QAction(this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, &PadDesigner::showHelp);
+    for (QAction* a : {closing, help}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        QWidget::addAction(a);   // not in the context menu
+    }
+}
+
+void PadDesigner::restoreSettings()
+{
+    QSettings s;
+    s.beginGroup(QString::fromLatin1(settingsGroup));
+    for (const Box& b : boxes_)
+        if (b.remembered)
+            b.edit->setText(s.value(QString::fromLatin1(b.key), b.edit->text()).toString());
+    package_->setCurrentText(s.value(QStringLiteral("package"), package_->currentText()).toString());
+    restoreGeometry(s.value(QStringLiteral("geometry")).toByteArray());
+    packageChanged();
+}
+
+void PadDesigner::saveSettings() const
+{
+    QSettings s;
+    s.beginGroup(QString::fromLatin1(settingsGroup));
+    // Under Ideal the part boxes show 0: the custom values are kept aside.
+    qsizetype aside = 0;
+    for (const Box& b : boxes_)
+        if (b.remembered)
+            s.setValue(QString::fromLatin1(b.key),
+                       b.part && !b.edit->isEnabled() ? customParts_.value(aside++) : b.edit->text());
+    s.setValue(QStringLiteral("package"), package_->currentText());
+    s.setValue(QStringLiteral("geometry"), saveGeometry());
+}
+
+void PadDesigner::closeEvent(QCloseEvent* e)
+{
+    saveSettings();
+    QWidget::closeEvent(e);
+}
+
+void PadDesigner::packageChanged()
+{
+    const bool ideal = package_->currentIndex() == idealPackage;
+    for (Box& b : boxes_) {
+        if (!b.part)
+            continue;
+        if (ideal && b.edit->isEnabled()) {
+            customParts_.append(b.edit->text());
+            b.edit->setText(QStringLiteral("0"));
+        } else if (!ideal && !b.edit->isEnabled() && !customParts_.isEmpty()) {
+            b.edit->setText(customParts_.takeFirst());
+        }
+        b.edit->setEnabled(!ideal);
+    }
+    refresh();
+}
+
+void PadDesigner::refresh()
+{
+    if (!ready_)
+        return;   // still being built: worked out once, when built
+    inputs_.kind = padKinds()[std::size_t(kind_->currentData().toInt())].kind;
+    inputs_.series = allSeries[std::size_t(series_->currentIndex())];
+    inputs_.pairs = pairs_->isChecked();
+    inputs_.idealParts = package_->currentIndex() == idealPackage;
+    for (const Box& b : boxes_)
+        (inputs_.*b.field).text = b.edit->text().toStdString();
+    std::unique_ptr<PadDesign> d = readDesign(inputs_);
+    for (const Box& b : boxes_) {
+        const QString why = text((inputs_.*b.field).error);
+        b.error->setText(why);
+        b.edit->setAccessibleDescription(why);
+        b.edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d02020; }"));
+    }
+    boxes_.front().edit->setEnabled(describe(inputs_.kind).takesDb);
+    if (!d) {
+        greyResults(QStringLiteral("Some inputs are not valid: the results are for the last valid ones."));
+        return;
+    }
+    if (!d->row) {
+        schematic_->setPad(inputs_.kind, d->request.ports, {});
+        greyResults(QStringLiteral("No %1 for these inputs: %2.")
+                        .arg(text(describe(inputs_.kind).name), text(d->why)));
+        return;
+    }
+    shown_ = std::move(d);
+    showDesign();
+}
+
+void PadDesigner::greyResults(const QString& why)
+{
+    current_ = false;
+    why_->setText(why);
+    why_->show();
+    results_->setEnabled(false);
+    plot_->setEnabled(false);
+    for (QAction* a : outputs_)
+        a->setEnabled(false);
+}
+
+void PadDesigner::showDesign()
+{
+    const PadDesign& d = *shown_;
+    const PadResult& pad = d.row->pads.front();
+    QStringList codes;
+    for (const Part& p : pad.parts)
+        codes << text(p.code);
+    schematic_->setPad(pad.kind, d.request.ports, codes);
+    const std::vector<ResultLine> lines = resultLines(d);
+    showResults(lines);
+    const Bandwidths& b = d.row->padRadio.front().bandwidths;
+    plot_->setResponse(curves(d), {pad.built.insertionloss, d.radio.flatness, d.radio.minReturnLoss, b.flat, b.matched});
+    const Curves& c = curves(d);
+    plot_->setAccessibleDescription(QStringLiteral("Flat to %1, matched to %2; insertion loss %3 at %4, %5 at %6")
+                                        .arg(values_[values_.size() - 2]->text(), values_.back()->text(),
+                                             text(decibelText(c.insertionLoss.front())), text(hertzText(c.hertz.front())),
+                                             text(decibelText(c.insertionLoss.back())), text(hertzText(c.hertz.back()))));
+    current_ = true;
+    why_->hide();
+    results_->setEnabled(true);
+    plot_->setEnabled(true);
+    for (QAction* a : outputs_)
+        a->setEnabled(true);
+}
+
+void PadDesigner::showResults(const std::vector<ResultLine>& lines)
+{
+    bool same = lines.size() == values_.size();
+    for (std::size_t i = 0; same && i < lines.size(); ++i)
+        same = values_[i]->what() == text(lines[i].what);
+    if (!same) {
+        // Another kind or another set of figures: the labels are laid anew.
+        for (QWidget* w : resultWidgets_)
+            delete w;
+        resultWidgets_.clear();
+        values_.clear();
+        const std::size_t resistors = describe(shown_->row->pads.front().kind).resistors.size();
+        const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column) {
+            grid->addWidget(w, row, column);
+            resultWidgets_.push_back(w);
+        };
+        const std::array<const char*, resistorColumns> headings = {"Theoretical", "Preferred", "Power",
+                                                                   "Worst-case power"};
+        for (std::size_t c = 0; c < headings.size(); ++c)
+            place(resistorGrid_, new QLabel(QString::fromLatin1(headings[c]), results_), 0, int(c) + 1);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            auto* value = new ValueLabel(text(lines[i].what), results_);
+            values_.push_back(value);
+            if (i < resistors * resistorColumns) {
+                const int row = int(i / resistorColumns) + 1, column = int(i % resistorColumns) + 1;
+                if (column == 1)
+                    place(resistorGrid_, new QLabel(QStringLiteral("R%1").arg(row), results_), row, 0);
+                place(resistorGrid_, value, row, column);
+                continue;
+            }
+            // The pad's figures in pairs of columns: what, then its value.
+            const std::size_t k = i - resistors * resistorColumns;
+            const int row = int(k / figureColumns), column = int(k % figureColumns) * 2;
+            place(figureGrid_, new QLabel(text(lines[i].what), results_), row, column);
+            place(figureGrid_, value, row, column + 1);
+        }
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        values_[i]->setValue(text(lines[i].value));
+}
+
+void PadDesigner::refuse(const QString& what, const QString& why)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromLatin1(title), what, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("refusal"));
+    box->setInformativeText(why);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void PadDesigner::copyResults() { QGuiApplication::clipboard()->setText(text(resultsText(*shown_))); }
+void PadDesigner::copyJson() { QGuiApplication::clipboard()->setText(text(resultsJson(*shown_))); }
+void PadDesigner::copySpice() { QGuiApplication::clipboard()->setText(text(spiceText(*shown_))); }
+
+bool PadDesigner::saveTouchstone(const QString& path)
+{
+    const std::string file = touchstoneText(*shown_);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file.data(), qint64(file.size())) != qint64(file.size()) ||
+        !out.commit()) {
+        refuse(QStringLiteral("The Touchstone file was not saved."), out.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool PadDesigner::savePlotImage(const QString& path)
+{
+    const qreal scale = devicePixelRatioF();
+    QPixmap picture(plot_->size() * scale);
+    picture.setDevicePixelRatio(scale);
+    plot_->render(&picture);
+    QImageWriter writer(path, "png");
+    if (!writer.write(picture.toImage())) {
+        refuse(QStringLiteral("The plot image was not saved."), writer.errorString());
+        return false;
+    }
+    return true;
+}
+
+void PadDesigner::saveTouchstoneAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Touchstone"),
+                                                      QStringLiteral("pad.s2p"), QStringLiteral("Touchstone (*.s2p)"));
+    if (!path.isEmpty())
+        saveTouchstone(path);
+}
+
+void PadDesigner::savePlotImageAs()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save plot image"),
+                                                      QStringLiteral("response.png"), QStringLiteral("PNG (*.png)"));
+    if (!path.isEmpty())
+        savePlotImage(path);
+}
+
+void PadDesigner::showHelp()
+{
+    help_.setHelpCommand(HelpViewer::forcefile);
+    help_.setHelpFile(QString::fromLatin1(helpFile));
+    help_.showHelp();
+    if (QTextBrowser* w = help_.window())
+        w->scrollToAnchor(QString::fromLatin1(helpSection));
+}
+
+} // namespace velkor::ui

@@ -1,0 +1,100 @@
+#pragma once
+// The pad designer: every pad kind between any two impedances, built from
+// any series, with its worst case and its response with real parts. A
+// window of the system's own look; every number comes from the engine.
+
+#include "designer.h"
+#include "helpviewer.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace velkor::ui {
+
+class ResponsePlot;
+class Schematic;
+class ValueLabel;
+
+/// The pad the designer opens with: the main window's, or the defaults.
+struct DesignerStart {
+    QString db = QStringLiteral("6");
+    QString power = QStringLiteral("1");
+    QString impedance = QStringLiteral("50");
+    Series series = Series::E12;
+};
+
+class PadDesigner : public QWidget {
+public:
+    explicit PadDesigner(const DesignerStart& start, QWidget* parent = nullptr);
+    ~PadDesigner() override;
+
+    /// The design on display: the last the inputs gave with a row; null
+    /// before the first.
+    const PadDesign* design() const { return shown_.get(); }
+    /// Whether the results on display are for the inputs as they stand.
+    bool current() const { return current_; }
+
+    /// Writes the Touchstone file of the design on display; false, with a
+    /// message box saying why, when it cannot.
+    bool saveTouchstone(const QString& path);
+    /// Writes the plot as a PNG at the screen's scale; likewise.
+    bool savePlotImage(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    struct Box;
+    void buildInputs(QGridLayout* grid, const DesignerStart& start);
+    QWidget* buildResults();
+    void buildActions();
+    void restoreSettings();
+    void saveSettings() const;
+
+    void refresh();
+    void showDesign();
+    void showResults(const std::vector<ResultLine>& lines);
+    void greyResults(const QString& why);
+    void packageChanged();
+    void refuse(const QString& what, const QString& why);
+
+    void copyResults();
+    void copyJson();
+    void copySpice();
+    void saveTouchstoneAs();
+    void savePlotImageAs();
+    void showHelp();
+
+    DesignInputs inputs_;
+    std::unique_ptr<PadDesign> shown_;
+    bool current_ = false;
+    bool ready_ = false;   ///< built: the inputs' changes are worked out
+    std::vector<Box> boxes_;
+    QStringList customParts_;   ///< the L, C and CPAD typed under Custom
+
+    QComboBox* kind_ = nullptr;
+    QComboBox* series_ = nullptr;
+    QComboBox* package_ = nullptr;
+    QCheckBox* pairs_ = nullptr;
+    Schematic* schematic_ = nullptr;
+    ResponsePlot* plot_ = nullptr;
+    QWidget* results_ = nullptr;
+    QGridLayout* resistorGrid_ = nullptr;   ///< a row per resistor
+    QGridLayout* figureGrid_ = nullptr;     ///< the pad's figures
+    QLabel* why_ = nullptr;
+    std::vector<ValueLabel*> values_;
+    std::vector<QWidget*> resultWidgets_;
+    std::vector<QAction*> outputs_;   ///< the copies and saves, idle while the results are not current
+    HelpViewer help_{this};
+};
+
+} // namespace velkor::ui

@@ -1,0 +1,49 @@
+#pragma once
+// The frequency response of a pad, drawn with QPainter: insertion loss
+// over the sweep with the flatness band above, both return losses with the
+// least allowed below, the bandwidths marked, and under the pointer a
+// readout of the nearest frequency's values.
+
+#include "designer.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace velkor::ui {
+
+class ResponsePlot : public QWidget {
+public:
+    /// What the curves are measured against.
+    struct Limits {
+        double insertionLossAtZero = 0;   ///< dB, the centre of the flatness band
+        double flatness = 0.1;            ///< dB either side of it
+        double leastReturnLoss = 20;      ///< dB
+        std::optional<double> flatTo, matchedTo;   ///< Hz; none beyond the search
+    };
+
+    explicit ResponsePlot(QWidget* parent);
+
+    void setResponse(Curves curves, const Limits& limits);
+    /// The readout under the pointer, or "" when the pointer is away.
+    QString readout() const;
+
+    QSize sizeHint() const override { return {560, 420}; }
+    QSize minimumSizeHint() const override { return {320, 240}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    struct Pane;
+    void drawPane(QPainter& p, const Pane& pane) const;
+    QRectF plotArea(int pane) const;
+
+    Curves curves_;
+    Limits limits_;
+    std::optional<std::size_t> pointed_;   ///< the frequency under the pointer
+};
+
+} // namespace velkor::ui

@@ -55,10 +55,12 @@ std::optional<double> takeParasitic(BoxText& f, std::string_view key)
 
 std::optional<double> takeAttenuation(BoxText& f)
 {
+    if (f.text.find(':') != std::string::npos) {
+        f.error = "one value, not a range";
+        return std::nullopt;
+    }
     const DbValues v = readdb(f.text, 1);
     f.error = hinted(f.text, v.error);
-    if (f.error.empty() && f.text.find(':') != std::string::npos)
-        f.error = "one value, not a range";
     return f.error.empty() ? std::optional(v.values.front()) : std::nullopt;
 }
 

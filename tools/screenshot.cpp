@@ -1,13 +1,17 @@
 // Writes a PNG of a window as it opens:
 //   velkor_screenshot OUT.png [dB [W [ohms]]]   the main window; the values
 //                                               are typed into its boxes first
-//   velkor_screenshot --designer OUT.png        the pad designer, as it opens
-//                                               on its own
+//   velkor_screenshot --designer OUT.png [BOX=TEXT ...]
+//                                               the pad designer, as it opens
+//                                               on its own; each named box
+//                                               (db, zout, kind, package ...)
+//                                               set first
 
 #include "form1.h"
 #include "paddesigner.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -39,6 +43,14 @@ int main(int argc, char* argv[])
         qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
         velkor::ui::PadDesigner designer{velkor::ui::DesignerStart{}};
         designer.resize(designer.sizeHint());
+        for (int i = 3; i < argc; ++i) {
+            const QString setting = QString::fromLocal8Bit(argv[i]);
+            const QString name = setting.section(QLatin1Char('='), 0, 0), value = setting.section(QLatin1Char('='), 1);
+            if (auto* box = designer.findChild<QLineEdit*>(name))
+                box->setText(value);
+            else if (auto* list = designer.findChild<QComboBox*>(name))
+                list->setCurrentText(value);
+        }
         return save(designer, argv[2]);
     }
     if (argc < 2) {

@@ -5,11 +5,12 @@
 namespace velkor::ui {
 
 /// A result of the pad designer: shows its value, and tells a screen reader
-/// "what: value".
+/// "what: value". Its object name is its "what".
 class ValueLabel : public QLabel {
 public:
     ValueLabel(const QString& what, QWidget* parent) : QLabel(parent), what_(what)
     {
+        setObjectName(what);
         setTextInteractionFlags(Qt::TextSelectableByMouse);
         setTextFormat(Qt::PlainText);
     }

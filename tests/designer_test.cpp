@@ -1,0 +1,413 @@
+// The pad designer as a user meets it: inputs typed key by key, every
+// result against velkor-cli's JSON for the same options, the copies and
+// saves against what velkor-cli writes, the keyboard, a screen reader's
+// view, refused input, and how the main window opens it.
+
+#include "app.h"
+#include "form1.h"
+#include "paddesigner.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <sstream>
+
+using velkor::ui::PadDesigner;
+using Json = nlohmann::json;
+
+namespace {
+
+// The inputs of one row, as typed; kind, series and package as listed.
+struct Typed {
+    QString kind, key, db, power, zin, zout, series, tolerance;
+    bool pairs;
+    QString package, inductance, capacitance, padCapacitance, from, to, points, flatness, leastReturnLoss;
+};
+
+template <class T = QLineEdit>
+T* find(const QWidget& w, const char* name) { return w.findChild<T*>(QString::fromLatin1(name)); }
+
+void type(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    for (QChar c : text)   // a key each, the Unicode minus too
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void enter(PadDesigner& d, const Typed& t)
+{
+    find<QComboBox>(d, "kind")->setCurrentText(t.kind);
+    find<QComboBox>(d, "series")->setCurrentText(t.series);
+    find<QComboBox>(d, "package")->setCurrentText(t.package);
+    find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
+    const std::pair<const char*, QString> boxes[] = {
+        {"db", t.db}, {"power", t.power}, {"zin", t.zin}, {"zout", t.zout}, {"tolerance", t.tolerance},
+        {"from", t.from}, {"to", t.to}, {"points", t.points}, {"flatness", t.flatness},
+        {"minReturnLoss", t.leastReturnLoss}};
+    for (const auto& [name, text] : boxes)
+        if (find(d, name)->isEnabled())
+            type(find(d, name), text);
+    if (t.package == QLatin1String("Custom")) {
+        type(find(d, "inductance"), t.inductance);
+        type(find(d, "capacitance"), t.capacitance);
+        type(find(d, "padCapacitance"), t.padCapacitance);
+    }
+}
+
+// The command line for the same inputs.
+std::vector<std::string> arguments(const Typed& t, bool sweep)
+{
+    std::vector<std::string> a = {"--pad", t.key.toStdString(), "-p", t.power.toStdString(), "--zin",
+                                  t.zin.toStdString(), "-s", t.series.toStdString()};
+    if (!t.zout.isEmpty())
+        a.insert(a.end(), {"--zout", t.zout.toStdString()});
+    if (!t.tolerance.isEmpty())
+        a.insert(a.end(), {"-t", t.tolerance.toStdString()});
+    if (t.pairs)
+        a.emplace_back("--pairs");
+    const bool ideal = t.package == QLatin1String("Ideal");
+    a.insert(a.end(), {"--parasitics", ideal ? "L=0,C=0,CPAD=0"
+                                             : ("L=" + t.inductance + ",C=" + t.capacitance + ",CPAD=" +
+                                                t.padCapacitance).toStdString()});
+    if (sweep)
+        a.insert(a.end(), {"--frequency", (t.from + ":" + t.to + ":" + t.points).toStdString()});
+    a.insert(a.end(), {"--flatness", t.flatness.toStdString(), "--min-return-loss", t.leastReturnLoss.toStdString()});
+    if (t.key != QLatin1String("l_pad"))
+        a.push_back(t.db.toStdString());
+    return a;
+}
+
+QString cli(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    velkor::cli::run(args, out, err);
+    return QString::fromStdString(out.str() + err.str());
+}
+
+// How a shown figure must relate to its exact value.
+enum class Rounded { nearest, down, up };
+
+// "" when `shown` (a number, its unit after a blank) is `exact` rounded as
+// stated to the last digit shown; otherwise what differs.
+QString mismatch(const QString& what, const QString& shown, double exact, Rounded r)
+{
+    const QString number = shown.section(QLatin1Char(' '), 0, 0);
+    const QString mantissa = number.section(QLatin1Char('e'), 0, 0), unit = shown.section(QLatin1Char(' '), 1);
+    double scale = std::pow(10.0, number.section(QLatin1Char('e'), 1).toInt());
+    if (unit.size() == 3 && unit.endsWith(QLatin1String("Hz")))
+        scale = std::pow(1000.0, QStringLiteral("kMGT").indexOf(unit.front()) + 1);
+    const qsizetype point = mantissa.indexOf(QLatin1Char('.'));
+    const double step = std::pow(10.0, point < 0 ? 0 : -(mantissa.size() - point - 1)) * scale;
+    const double value = mantissa.toDouble() * scale, slack = step * 1e-9;
+    const bool fits = r == Rounded::nearest ? std::abs(value - exact) <= step / 2 + slack
+                    : r == Rounded::down    ? value <= exact + slack && exact < value + step + slack
+                                            : value >= exact - slack && exact > value - step - slack;
+    return fits ? QString() : QStringLiteral("%1 shows %2 for %3").arg(what, shown).arg(exact, 0, 'g', 17);
+}
+
+// Three significant figures, as the powers and frequencies are written.
+QString figures(const QString& what, const QString& shown, double exact, Rounded r)
+{
+    const QString problem = mismatch(what, shown, exact, r);
+    const QString digits = shown.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('e'), 0, 0).remove(
+        QLatin1Char('.'));
+    const qsizetype significant = digits.size() - (digits.size() - QString(digits).remove(QRegularExpression(
+                                                                     QStringLiteral("^0+"))).size());
+    return !problem.isEmpty() || significant == 3 ? problem : what + QStringLiteral(" has not three figures: ") + shown;
+}
+
+} // namespace
+
+class DesignerTest : public QObject {
+    Q_OBJECT
+
+    // Each result, what -> value, as a screen reader reads it: "what: value".
+    QMap<QString, QString> labels(const PadDesigner& d)
+    {
+        QMap<QString, QString> out;
+        const QString results = QStringLiteral("results");
+        for (const QLabel* l : d.findChild<QWidget*>(results)->findChildren<QLabel*>())
+            if (l->accessibleName() == l->objectName() + QStringLiteral(": ") + l->text())
+                out[l->objectName()] = l->text();
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);   // settings of the tests' own
+        QSettings().clear();
+    }
+
+    void cleanup() { QSettings().clear(); }
+
+    void results_data();
+    void results();
+    void copies_data() { results_data(); }
+    void copies();
+    void refusedInput_data();
+    void refusedInput();
+    void noDesign();
+    void keyboard();
+    void accessKeys_data();
+    void accessKeys();
+    void failedSaves();
+    void remembered();
+    void mainWindow();
+};
+
+void DesignerTest::results_data()
+{
+    QTest::addColumn<Typed>("typed");
+    QTest::newRow("pi") << Typed{"Pi", "pi", "6", "1", "50", "", "E12", "", false, "Custom", "0.5n", "50f",
+                                 "80f", "10M", "6G", "600", "0.1", "20"};
+    QTest::newRow("t unequal E192 1%") << Typed{"T", "t", "10", "250m", "75", "50", "E192", "1", false, "Custom",
+                                                "1n", "0.1p", "0", "1M", "3G", "200", "0.2", "25"};
+    QTest::newRow("bridged-T pairs ideal") << Typed{"Bridged-T", "bridged_t", "20", "30dBm", "4k7", "", "E6", "",
+                                                    true, "Ideal", "", "", "", "10M", "6G", "50", "0.1", "20"};
+    QTest::newRow("l-pad") << Typed{"Minimum-loss L-pad", "l_pad", "6", "2", "50", "75", "E24", "5%", false,
+                                    "Custom", "0.3n", "20f", "40f", "100M", "10G", "100", "0.05", "30"};
+    QTest::newRow("pi E48 pairs") << Typed{"Pi", "pi", "3.5", "0.1", "R47", "", "E48", "0", true, "Custom", "2n",
+                                           "0", "0.2p", "0", "1G", "11", "1", "15"};
+}
+
+void DesignerTest::results()
+{
+    QFETCH(Typed, typed);
+    PadDesigner d({});
+    d.show();
+    enter(d, typed);
+    QVERIFY(d.current());
+    std::vector<std::string> args = arguments(typed, true);
+    args.insert(args.begin(), {"-f", "json"});
+    const Json row = Json::parse(cli(args).toStdString()).at(0);
+    const Json& pad = row.at(typed.key.toStdString());
+    const QMap<QString, QString> shown = labels(d);
+    const auto num = [](const Json& j) { return j.get<double>(); };
+    for (std::size_t i = 0; i < pad.at("codes").size(); ++i) {
+        const QString r = QStringLiteral("R%1 ").arg(i + 1);
+        QCOMPARE(shown[r + "preferred"], QString::fromStdString(pad["codes"][i].get<std::string>()));
+        const QString ohms = shown[r + "theoretical"];
+        QCOMPARE(mismatch(r + "theoretical", ohms, num(pad["theoretical_ohm"][i]), Rounded::nearest), QString());
+        QCOMPARE(figures(r + "power", shown[r + "power"], num(pad["power_w"][i]), Rounded::nearest), QString());
+        QCOMPARE(figures(r + "worst-case power", shown[r + "worst-case power"], num(pad["worst_case"]["power_w"][i]),
+                         Rounded::up), QString());
+    }
+    const Json& worst = pad["worst_case"];
+    const struct {
+        const char* what;
+        double exact;
+        Rounded r;
+    } figures2[] = {
+        {"Attenuation as built", num(pad["attenuation_db"]), Rounded::nearest},
+        {"Insertion loss", num(pad["insertion_loss_db"]), Rounded::nearest},
+        {"Input VSWR", num(pad["vswr"]), Rounded::nearest},
+        {"Input return loss", num(pad["return_loss_db"]), Rounded::nearest},
+        {"Output return loss", num(pad["output_return_loss_db"]), Rounded::nearest},
+        {"Worst-case VSWR", num(worst["vswr"]), Rounded::up},
+        {"Worst-case return loss", num(worst["return_loss_db"]), Rounded::down},
+    };
+    for (const auto& f : figures2)
+        QCOMPARE(mismatch(QString::fromLatin1(f.what), shown[QString::fromLatin1(f.what)], f.exact, f.r), QString());
+    const QStringList range = shown["Worst-case attenuation"].split(QStringLiteral(" to "));
+    QCOMPARE(mismatch("lowest", range.value(0), num(worst["attenuation_db"][0]), Rounded::down), QString());
+    QCOMPARE(mismatch("highest", range.value(1), num(worst["attenuation_db"][1]), Rounded::up), QString());
+    for (const char* what : {"Flat to", "Matched to"}) {
+        const Json& hz = pad[what == std::string("Flat to") ? "flat_to_hz" : "matched_to_hz"];
+        if (hz.is_null())
+            QCOMPARE(shown[what], QStringLiteral("beyond 1 THz"));
+        else
+            QCOMPARE(figures(what, shown[what], num(hz), Rounded::down), QString());
+    }
+    QCOMPARE(shown.contains("Minimum attenuation"), typed.zout != "" && typed.zout != typed.zin);
+    if (row.contains("minimum_attenuation_db"))
+        QCOMPARE(mismatch("minimum", shown["Minimum attenuation"], num(row["minimum_attenuation_db"]),
+                          Rounded::nearest), QString());
+}
+
+void DesignerTest::copies()
+{
+    QFETCH(Typed, typed);
+    PadDesigner d({});
+    d.show();
+    enter(d, typed);
+    const auto copied = [&d](const char* action) {
+        for (QAction* a : d.actions())
+            if (a->text() == QLatin1String(action))
+                a->trigger();
+        return QGuiApplication::clipboard()->text();
+    };
+    std::vector<std::string> text = arguments(typed, false);
+    text.emplace_back("--all");
+    QCOMPARE(copied("Copy results"), cli(text));
+    std::vector<std::string> json = arguments(typed, true);
+    json.insert(json.end(), {"-f", "json"});
+    QCOMPARE(copied("Copy JSON"), cli(json));
+    json.back() = "spice";
+    QCOMPARE(copied("Copy SPICE netlist"), cli(json));
+    json.back() = "touchstone";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pad.s2p"));
+    QVERIFY(d.saveTouchstone(path));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), cli(json));
+}
+
+void DesignerTest::refusedInput_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("db junk") << "db" << "6x" << "not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)";
+    QTest::newRow("db range") << "db" << "1:3:1" << "one value, not a range";
+    QTest::newRow("power emptied") << "power" << "" << "not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm";
+    QTest::newRow("power zero") << "power" << "0" << "no attenuator for a power of 0 W or below";
+    QTest::newRow("zin minus") << "zin" << "\u221250" << "use the ASCII hyphen-minus (-) for a minus sign";
+    QTest::newRow("zout zero") << "zout" << "0R" << "no attenuator for 0 ohms or below";
+    QTest::newRow("tolerance 100") << "tolerance" << "100" << "not a tolerance: write a percentage from 0 to below 100, as 1 or 1%";
+    QTest::newRow("inductance big") << "inductance" << "2" << "L: not a value from 0 to 1: write 0.5n, 50f or 0.5nH";
+    QTest::newRow("from colon") << "from" << "1:2" << "not a frequency up to 1000T: write hertz as 100M, 2.4GHz or 1e9 (M is mega; m, milli, has no place here)";
+    QTest::newRow("to below from") << "to" << "1M" << "START must be below STOP";
+    QTest::newRow("points one") << "points" << "1" << "POINTS is a count of frequencies, a whole number from 2 to 100001";
+    QTest::newRow("flatness zero") << "flatness" << "0" << "not a number of dB above 0: write 0.1 or 20";
+    QTest::newRow("least return loss nan") << "minReturnLoss" << "nan" << "not a number of dB above 0: write 0.1 or 20";
+}
+
+void DesignerTest::refusedInput()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    PadDesigner d({});
+    d.show();
+    QLineEdit* edit = find(d, box.toLatin1().constData());
+    type(edit, text.chopped(text.isEmpty() ? 0 : 1));
+    const QMap<QString, QString> before = labels(d);   // for the last valid text, if any
+    type(edit, text);
+    QCOMPARE(find<QLabel>(d, (box + "Error").toLatin1().constData())->text(), message);
+    QCOMPARE(edit->accessibleDescription(), message);
+    QVERIFY(!d.current());
+    QCOMPARE(labels(d), before);
+    QVERIFY(!find<QWidget>(d, "results")->isEnabled());
+}
+
+void DesignerTest::noDesign()
+{
+    PadDesigner d({});
+    d.show();
+    find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Bridged-T"));
+    type(find(d, "zout"), QStringLiteral("75"));
+    QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Bridged-T for these inputs: equal impedances only."));
+    QVERIFY(!find<QWidget>(d, "plot")->isEnabled());
+    find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Pi"));
+    type(find(d, "db"), QStringLiteral("1"));   // the Pi's minimum between 75 and 50 ohms is 5.72 dB
+    QCOMPARE(find<QLabel>(d, "why")->text(),
+             QStringLiteral("No Pi for these inputs: no Pi or T for 1 dB between 50 and 75 ohms: the attenuation "
+                            "must be above the minimum of 5.7195 dB."));
+    type(find(d, "db"), QStringLiteral("6"));
+    QVERIFY(d.current());
+    const QMap<QString, QString> shown = labels(d);
+    QCOMPARE(shown.size(), 23);   // 4 for each resistor, 11 for a pad between unequal impedances
+    for (const QString& value : shown)
+        QVERIFY2(!value.contains(QLatin1String("nan")) && !value.contains(QLatin1String("inf")), qPrintable(value));
+}
+
+void DesignerTest::keyboard()
+{
+    PadDesigner d({});
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("db"));
+    QStringList order;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    for (int i = 0; i < 16; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"kind", "db", "power", "zin", "zout", "series", "tolerance", "pairs", "package",
+                                 "inductance", "capacitance", "padCapacitance", "from", "to", "points",
+                                 "flatness"}));
+}
+
+void DesignerTest::accessKeys_data()
+{
+    QTest::addColumn<QChar>("key");
+    QTest::addColumn<QString>("box");
+    const std::pair<char, const char*> keys[] = {
+        {'K', "kind"}, {'A', "db"}, {'P', "power"}, {'I', "zin"}, {'O', "zout"}, {'S', "series"},
+        {'T', "tolerance"}, {'G', "package"}, {'N', "points"}, {'B', "flatness"}, {'U', "minReturnLoss"},
+        {'F', "from"}, {'Z', "to"}};
+    for (const auto& [key, box] : keys)
+        QTest::newRow(box) << QChar::fromLatin1(key) << QString::fromLatin1(box);
+}
+
+void DesignerTest::accessKeys()
+{
+    QFETCH(QChar, key);
+    QFETCH(QString, box);
+    PadDesigner d({});
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(&d, Qt::Key(key.unicode()), Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), box);
+}
+
+void DesignerTest::failedSaves()
+{
+    PadDesigner d({});
+    d.show();
+    QVERIFY(!d.saveTouchstone(QStringLiteral("/nonexistent/pad.s2p")));
+    auto* refusal = d.findChild<QMessageBox*>(QStringLiteral("refusal"));
+    QVERIFY(refusal && refusal->isVisible());
+    QCOMPARE(refusal->text(), QStringLiteral("The Touchstone file was not saved."));
+    QVERIFY(!d.savePlotImage(QStringLiteral("/nonexistent/plot.png")));
+    QTemporaryDir dir;
+    QVERIFY(d.savePlotImage(dir.filePath(QStringLiteral("plot.png"))));
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("plot.png"))).size(), find<QWidget>(d, "plot")->size());
+}
+
+void DesignerTest::remembered()
+{
+    {
+        PadDesigner d({});
+        find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
+        type(find(d, "to"), QStringLiteral("3G"));
+        type(find(d, "db"), QStringLiteral("9"));
+    }
+    PadDesigner again({});
+    QCOMPARE(find<QComboBox>(again, "package")->currentText(), QStringLiteral("Ideal"));
+    QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
+    QCOMPARE(find(again, "db")->text(), QStringLiteral("6"));   // the pad's inputs start afresh
+    find<QComboBox>(again, "package")->setCurrentText(QStringLiteral("Custom"));
+    QCOMPARE(find(again, "inductance")->text(), QStringLiteral("0.5n"));
+}
+
+void DesignerTest::mainWindow()
+{
+    velkor::ui::Form1 w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    type(find(w, "Text1"), QStringLiteral("10"));
+    QTest::mouseClick(find<QRadioButton>(w, "Option2"), Qt::LeftButton);
+    QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+    PadDesigner* d = w.paddesigner();
+    QVERIFY(d && QTest::qWaitForWindowActive(d));
+    QCOMPARE(find(*d, "db")->text(), QStringLiteral("10"));
+    QCOMPARE(find<QComboBox>(*d, "series")->currentText(), QStringLiteral("E24"));
+    QTest::keyClick(d, Qt::Key_Escape);
+    QVERIFY(!d->isVisible());
+    QVERIFY(w.isVisible());
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(w.paddesigner(), d);
+    QVERIFY(d->isVisible());
+}
+
+QTEST_MAIN(DesignerTest)
+#include "designer_test.moc"

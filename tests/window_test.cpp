@@ -402,10 +402,10 @@ void Form1Test::resultsReadAndCopied()
     QStringList commands;
     for (const QAction* a : menu)
         commands << a->text();
-    QCOMPARE(commands, QStringList({"Copy results", "Copy SPICE netlist"}));
+    QCOMPARE(commands, QStringList({"Copy results", "Copy SPICE netlist", "", "Pad designer\u2026"}));
     // The netlist the command line writes for the values on display.
     find(w, "Text1")->setText(QStringLiteral("10"));
-    menu.back()->trigger();
+    menu[1]->trigger();
     std::ostringstream cli, err;
     velkor::cli::run({"-f", "spice", "-s", "E24", "10"}, cli, err);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(cli.str()));

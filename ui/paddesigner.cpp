@@ -109,7 +109,6 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
         error->setObjectName(QString::fromLatin1(name) + QStringLiteral("Error"));
         error->setWordWrap(true);
         error->setMaximumWidth(errorWidth);
-        error->setForegroundRole(QPalette::BrightText);
         error->setStyleSheet(QStringLiteral("color: #d02020"));
         grid->addWidget(error, row++, 2);
         boxes_.push_back({field, edit, error, remembered, name, part});
@@ -162,6 +161,7 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     connect(series_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(pairs_, &QCheckBox::toggled, this, &PadDesigner::refresh);
     connect(package_, &QComboBox::currentIndexChanged, this, &PadDesigner::packageChanged);
+    grid->setColumnMinimumWidth(2, errorWidth);   // room for a refusal, so that nothing moves when one shows
     boxes_.front().edit->setFocus();
 }
 

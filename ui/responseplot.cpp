@@ -207,7 +207,8 @@ void ResponsePlot::drawPane(QPainter& p, const Pane& pane) const
             const QPointF point(x(curves_.hertz[i]), y((*c.values)[i]));
             i == 0 ? path.moveTo(point) : path.lineTo(point);
         }
-        p.setPen(QPen(c.colour, 1.5, c.style));
+        // Greyed with the results while they are not for the inputs as typed.
+        p.setPen(QPen(isEnabled() ? c.colour : palette().color(QPalette::Disabled, QPalette::Text), 1.5, c.style));
         p.drawPath(path);
     }
     if (pointed_) {

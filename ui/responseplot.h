@@ -28,7 +28,7 @@ public:
     /// The readout under the pointer, or "" when the pointer is away.
     QString readout() const;
 
-    QSize sizeHint() const override { return {560, 420}; }
+    QSize sizeHint() const override { return {480, 400}; }
     QSize minimumSizeHint() const override { return {320, 240}; }
 
 protected:

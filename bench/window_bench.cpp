@@ -1,10 +1,14 @@
-// The window's costs: one keystroke in the attenuation box up to every
-// caption updated, and building and showing the whole window.
+// The windows' costs: one keystroke in the attenuation box up to every
+// caption updated, and building and showing the whole window; the same for
+// the pad designer, its keystroke up to every result and the plot redrawn
+// at 600 points.
 
 #include "form1.h"
+#include "paddesigner.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -40,12 +44,39 @@ void constructandshow(benchmark::State& state)
 }
 BENCHMARK(constructandshow)->Unit(benchmark::kMillisecond);
 
+void designerKeystroke(benchmark::State& state)
+{
+    velkor::ui::PadDesigner d({});
+    d.show();
+    QApplication::processEvents();
+    auto* box = d.findChild<QLineEdit*>(QStringLiteral("db"));
+    box->setFocus();
+    bool add = true;
+    for (auto _ : state) {
+        QTest::keyClick(box, add ? Qt::Key_1 : Qt::Key_Backspace);   // 6 -> 61 -> 6 ...
+        d.repaint();   // the plot and results drawn, not only scheduled
+        add = !add;
+    }
+}
+BENCHMARK(designerKeystroke)->Unit(benchmark::kMillisecond);
+
+void designerOpen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        velkor::ui::PadDesigner d({});
+        d.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(designerOpen)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);   // the designer's settings of its own
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

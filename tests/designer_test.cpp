@@ -325,13 +325,20 @@ void DesignerTest::keyboard()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("db"));
     QStringList order;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < 17; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(order, QStringList({"kind", "db", "power", "zin", "zout", "series", "tolerance", "pairs", "package",
                                  "inductance", "capacitance", "padCapacitance", "from", "to", "points",
-                                 "flatness"}));
+                                 "flatness", "minReturnLoss"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QTextBrowser* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("helpwindow") && w->isVisible())
+            help = qobject_cast<QTextBrowser*>(w);
+    QVERIFY(help);
+    QVERIFY(help->verticalScrollBar()->value() > 0);   // at the designer's section, not the top
 }
 
 void DesignerTest::accessKeys_data()
@@ -341,7 +348,8 @@ void DesignerTest::accessKeys_data()
     const std::pair<char, const char*> keys[] = {
         {'K', "kind"}, {'A', "db"}, {'P', "power"}, {'I', "zin"}, {'O', "zout"}, {'S', "series"},
         {'T', "tolerance"}, {'G', "package"}, {'N', "points"}, {'B', "flatness"}, {'U', "minReturnLoss"},
-        {'F', "from"}, {'Z', "to"}};
+        {'F', "from"}, {'Z', "to"}, {'L', "inductance"}, {'C', "capacitance"}, {'D', "padCapacitance"},
+        {'R', "pairs"}};
     for (const auto& [key, box] : keys)
         QTest::newRow(box) << QChar::fromLatin1(key) << QString::fromLatin1(box);
 }

@@ -6,6 +6,7 @@
 #include "app.h"
 #include "form1.h"
 #include "paddesigner.h"
+#include "responseplot.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -155,6 +156,7 @@ private slots:
     void keyboard();
     void accessKeys_data();
     void accessKeys();
+    void plot();
     void failedSaves();
     void remembered();
     void mainWindow();
@@ -345,13 +347,20 @@ void DesignerTest::accessKeys_data()
 {
     QTest::addColumn<QChar>("key");
     QTest::addColumn<QString>("box");
-    const std::pair<char, const char*> keys[] = {
-        {'K', "kind"}, {'A', "db"}, {'P', "power"}, {'I', "zin"}, {'O', "zout"}, {'S', "series"},
-        {'T', "tolerance"}, {'G', "package"}, {'N', "points"}, {'B', "flatness"}, {'U', "minReturnLoss"},
-        {'F', "from"}, {'Z', "to"}, {'L', "inductance"}, {'C', "capacitance"}, {'D', "padCapacitance"},
-        {'R', "pairs"}};
-    for (const auto& [key, box] : keys)
-        QTest::newRow(box) << QChar::fromLatin1(key) << QString::fromLatin1(box);
+    QTest::addColumn<QString>("spoken");   // what a screen reader calls it
+    const struct {
+        char key;
+        const char *box, *spoken;
+    } keys[] = {
+        {'K', "kind", "Pad kind"}, {'A', "db", "Attenuation (dB)"}, {'P', "power", "Input power (W or dBm)"},
+        {'I', "zin", "Input impedance (Ω)"}, {'O', "zout", "Output impedance (Ω)"},
+        {'S', "series", "Series"}, {'T', "tolerance", "Tolerance (%)"}, {'R', "pairs", "Pairs of parts"},
+        {'G', "package", "Package"}, {'L', "inductance", "Part L (H)"}, {'C', "capacitance", "Part C (F)"},
+        {'D', "padCapacitance", "Pad capacitance (F)"}, {'F', "from", "Sweep from (Hz)"},
+        {'Z', "to", "Sweep to (Hz)"}, {'N', "points", "Points"}, {'B', "flatness", "Flatness (dB)"},
+        {'U', "minReturnLoss", "Least return loss (dB)"}};
+    for (const auto& k : keys)
+        QTest::newRow(k.box) << QChar::fromLatin1(k.key) << QString::fromLatin1(k.box) << QString::fromUtf8(k.spoken);
 }
 
 void DesignerTest::accessKeys()
@@ -363,6 +372,23 @@ void DesignerTest::accessKeys()
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(&d, Qt::Key(key.unicode()), Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), box);
+    QFETCH(QString, spoken);
+    QCOMPARE(QApplication::focusWidget()->accessibleName(), spoken);
+}
+
+void DesignerTest::plot()
+{
+    PadDesigner d({});
+    d.resize(1200, 800);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    auto* plot = find<velkor::ui::ResponsePlot>(d, "plot");
+    QCOMPARE(plot->accessibleName(), QStringLiteral("Frequency response"));
+    // The default Pi of E12 parts: 6.1356 dB at 10 MHz and 6.5118 dB at 6 GHz (velkor-cli's JSON).
+    QCOMPARE(plot->accessibleDescription(), QStringLiteral("Flat to 3.13 GHz, matched to 3.97 GHz; insertion loss "
+                                                           "6.14 dB at 10.0 MHz, 6.51 dB at 6.00 GHz"));
+    QTest::mouseMove(plot, QPoint(plot->width() - 32, plot->height() / 4));   // the right end of the sweep
+    QCOMPARE(plot->readout(), QStringLiteral("6.00 GHz: insertion loss 6.51 dB, return loss in 16.54 dB, out 16.54 dB"));
 }
 
 void DesignerTest::failedSaves()
@@ -415,6 +441,8 @@ void DesignerTest::mainWindow()
     QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(w.paddesigner(), d);
     QVERIFY(d->isVisible());
+    w.close();
+    QVERIFY(!d->isVisible());
 }
 
 QTEST_MAIN(DesignerTest)

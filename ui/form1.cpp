@@ -315,6 +315,8 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::closeEvent(QCloseEvent*)
 {
+    if (designer_)
+        designer_->close();   // at once, keeping its settings, though the program ends anyway
     QCoreApplication::quit();   // the help window must not keep the program alive
 }
 

@@ -22,6 +22,7 @@
 #include <QPixmap>
 #include <QSaveFile>
 #include <QSettings>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -223,16 +224,10 @@ void PadDesigner::buildActions()
     static_cast<QBoxLayout*>(layout()->itemAt(1)->layout())->addLayout(buttons);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    auto* closing = new QAction(this);
-    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
-    connect(closing, &QAction::triggered, this, &QWidget::close);
-    auto* help = new QAction(this);
-    help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, &PadDesigner::showHelp);
-    for (QAction* a : {closing, help}) {
-        a->setShortcutContext(Qt::WindowShortcut);
-        QWidget::addAction(a);   // not in the context menu
-    }
+    // Keys of the window that are not in its menu.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &PadDesigner::showHelp);
 }
 
 void PadDesigner::restoreSettings()

@@ -27,6 +27,8 @@
 #include <QToolButton>
 
 #include <array>
+#include <map>
+#include <string_view>
 
 namespace velkor::ui {
 namespace {
@@ -46,22 +48,51 @@ constexpr std::array<Series, 6> allSeries = {Series::E6, Series::E12, Series::E2
 // The packages: ideal parts, or parts with the parasitics typed in.
 constexpr std::array<const char*, 2> packages = {"Ideal", "Custom"};
 constexpr int idealPackage = 0;
+constexpr int customPackage = 1;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// A label's words without its access-key mark, as a screen reader says them.
-QString spoken(const char* label) { return QString::fromUtf8(label).remove(QLatin1Char('&')); }
-
 } // namespace
 
-// A text box of the inputs: what it holds and where its refusal is shown.
+// The inputs, in their tab order: a text box, a list or the check box,
+// each with its caption and access key. The boxes name the input they
+// hold, whether it is kept between runs, and whether it is a parasitic of
+// each part (0 under Ideal).
+enum class Control { box, list, check };
+struct InputRow {
+    Control control;
+    const char* caption;
+    const char* name;   // the object's name, and a kept box's settings key
+    BoxText DesignInputs::*field = nullptr;
+    bool remembered = false;
+    bool part = false;
+    const char* placeholder = "";
+};
+const std::array<InputRow, 17> inputRows = {{
+    {Control::list, "Pad &kind", "kind"},
+    {Control::box, "&Attenuation (dB)", "db", &DesignInputs::db},
+    {Control::box, "Input &power (W or dBm)", "power", &DesignInputs::power},
+    {Control::box, "&Input impedance (\u03a9)", "zin", &DesignInputs::zin},
+    {Control::box, "&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false, false, "same as the input"},
+    {Control::list, "&Series", "series"},
+    {Control::box, "&Tolerance (%)", "tolerance", &DesignInputs::tolerance, false, false, "the series' own"},
+    {Control::check, "Pai&rs of parts", "pairs"},
+    {Control::list, "Packa&ge", "package"},
+    {Control::box, "Part &L (H)", "inductance", &DesignInputs::inductance, true, true},
+    {Control::box, "Part &C (F)", "capacitance", &DesignInputs::capacitance, true, true},
+    {Control::box, "Pa&d capacitance (F)", "padCapacitance", &DesignInputs::padCapacitance, true, true},
+    {Control::box, "Sweep &from (Hz)", "from", &DesignInputs::from, true},
+    {Control::box, "Sweep to (H&z)", "to", &DesignInputs::to, true},
+    {Control::box, "Poi&nts", "points", &DesignInputs::points, true},
+    {Control::box, "Flatness (d&B)", "flatness", &DesignInputs::flatness, true},
+    {Control::box, "Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true},
+}};
+
+// A text box of the inputs: its row, and where its refusal is shown.
 struct PadDesigner::Box {
-    BoxText DesignInputs::*field;
+    const InputRow* row;
     QLineEdit* edit;
     QLabel* error;
-    bool remembered;   // kept between runs
-    const char* key;   // its settings key
-    bool part;         // a part's parasitic: 0 under Ideal
 };
 
 PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QWidget(parent, Qt::Window)
@@ -93,71 +124,50 @@ PadDesigner::~PadDesigner() { saveSettings(); }
 
 void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
 {
-    int row = 0;
-    const auto labelled = [&](const char* caption, QWidget* w) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setBuddy(w);
-        w->setAccessibleName(spoken(caption));
-        grid->addWidget(label, row, 0);
-        grid->addWidget(w, row, 1);
-    };
-    const auto box = [&](const char* caption, const char* name, BoxText DesignInputs::*field, bool remembered,
-                         bool part = false) {
-        auto* edit = new QLineEdit(text((inputs_.*field).text), this);
-        edit->setObjectName(QString::fromLatin1(name));
-        labelled(caption, edit);
-        auto* error = new QLabel(this);
-        error->setObjectName(QString::fromLatin1(name) + QStringLiteral("Error"));
-        error->setWordWrap(true);
-        error->setMaximumWidth(errorWidth);
-        error->setStyleSheet(QStringLiteral("color: #d02020"));
-        grid->addWidget(error, row++, 2);
-        boxes_.push_back({field, edit, error, remembered, name, part});
-        connect(edit, &QLineEdit::textChanged, this, &PadDesigner::refresh);
-        return edit;
-    };
-    kind_ = new QComboBox(this);
-    kind_->setObjectName(QStringLiteral("kind"));
-    for (const PadDescription& d : padKinds())
-        kind_->addItem(text(d.name), int(&d - padKinds().data()));
-    labelled("Pad &kind", kind_);
-    ++row;
+    // The lists and the check box the handlers read, by their names.
+    static const std::map<std::string_view, QComboBox* PadDesigner::*> lists = {
+        {"kind", &PadDesigner::kind_}, {"series", &PadDesigner::series_}, {"package", &PadDesigner::package_}};
     inputs_.db.text = start.db.toStdString();
     inputs_.power.text = start.power.toStdString();
     inputs_.zin.text = start.impedance.toStdString();
-    box("&Attenuation (dB)", "db", &DesignInputs::db, false);
-    box("Input &power (W or dBm)", "power", &DesignInputs::power, false);
-    box("&Input impedance (\u03a9)", "zin", &DesignInputs::zin, false);
-    box("&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false)
-        ->setPlaceholderText(QStringLiteral("same as the input"));
-    series_ = new QComboBox(this);
-    series_->setObjectName(QStringLiteral("series"));
+    for (int row = 0; row < int(inputRows.size()); ++row) {
+        const InputRow& r = inputRows[std::size_t(row)];
+        QWidget* w = nullptr;
+        if (r.control == Control::check) {
+            w = pairs_ = new QCheckBox(QString::fromUtf8(r.caption), this);
+            grid->addWidget(w, row, 1);
+        } else {
+            if (r.control == Control::box) {
+                auto* edit = new QLineEdit(text((inputs_.*r.field).text), this);
+                edit->setPlaceholderText(QString::fromUtf8(r.placeholder));
+                auto* error = new QLabel(this);
+                error->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Error"));
+                error->setWordWrap(true);
+                error->setMaximumWidth(errorWidth);
+                error->setStyleSheet(QStringLiteral("color: #d02020"));
+                grid->addWidget(error, row, 2);
+                boxes_.push_back({&r, edit, error});
+                connect(edit, &QLineEdit::textChanged, this, &PadDesigner::refresh);
+                w = edit;
+            } else {
+                w = this->*lists.at(r.name) = new QComboBox(this);
+            }
+            auto* label = new QLabel(QString::fromUtf8(r.caption), this);
+            label->setBuddy(w);
+            grid->addWidget(label, row, 0);
+            grid->addWidget(w, row, 1);
+        }
+        w->setObjectName(QString::fromLatin1(r.name));
+        w->setAccessibleName(QString::fromUtf8(r.caption).remove(QLatin1Char('&')));
+    }
+    for (const PadDescription& d : padKinds())
+        kind_->addItem(text(d.name), int(&d - padKinds().data()));
     for (Series s : allSeries)
         series_->addItem(text(seriesname(s)));
     series_->setCurrentText(text(seriesname(start.series)));
-    labelled("&Series", series_);
-    ++row;
-    box("&Tolerance (%)", "tolerance", &DesignInputs::tolerance, false)
-        ->setPlaceholderText(QStringLiteral("the series' own"));
-    pairs_ = new QCheckBox(QStringLiteral("Pai&rs of parts"), this);
-    pairs_->setObjectName(QStringLiteral("pairs"));
-    pairs_->setAccessibleName(QStringLiteral("Pairs of parts"));
-    grid->addWidget(pairs_, row++, 1);
-    package_ = new QComboBox(this);
-    package_->setObjectName(QStringLiteral("package"));
     for (const char* p : packages)
         package_->addItem(QString::fromLatin1(p));
-    package_->setCurrentIndex(1);
-    labelled("Packa&ge", package_);
-    ++row;
-    box("Part &L (H)", "inductance", &DesignInputs::inductance, true, true);
-    box("Part &C (F)", "capacitance", &DesignInputs::capacitance, true, true);
-    box("Pa&d capacitance (F)", "padCapacitance", &DesignInputs::padCapacitance, true, true);
-    box("Sweep &from (Hz)", "from", &DesignInputs::from, true);
-    box("Sweep to (H&z)", "to", &DesignInputs::to, true);
-    box("Poi&nts", "points", &DesignInputs::points, true);
-    box("Flatness (d&B)", "flatness", &DesignInputs::flatness, true);
-    box("Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true);
+    package_->setCurrentIndex(customPackage);
     connect(kind_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(series_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(pairs_, &QCheckBox::toggled, this, &PadDesigner::refresh);
@@ -235,8 +245,8 @@ void PadDesigner::restoreSettings()
     QSettings s;
     s.beginGroup(QString::fromLatin1(settingsGroup));
     for (const Box& b : boxes_)
-        if (b.remembered)
-            b.edit->setText(s.value(QString::fromLatin1(b.key), b.edit->text()).toString());
+        if (b.row->remembered)
+            b.edit->setText(s.value(QString::fromLatin1(b.row->name), b.edit->text()).toString());
     package_->setCurrentText(s.value(QStringLiteral("package"), package_->currentText()).toString());
     restoreGeometry(s.value(QStringLiteral("geometry")).toByteArray());
     packageChanged();
@@ -249,9 +259,9 @@ void PadDesigner::saveSettings() const
     // Under Ideal the part boxes show 0: the custom values are kept aside.
     qsizetype aside = 0;
     for (const Box& b : boxes_)
-        if (b.remembered)
-            s.setValue(QString::fromLatin1(b.key),
-                       b.part && !b.edit->isEnabled() ? customParts_.value(aside++) : b.edit->text());
+        if (b.row->remembered)
+            s.setValue(QString::fromLatin1(b.row->name),
+                       b.row->part && !b.edit->isEnabled() ? customParts_.value(aside++) : b.edit->text());
     s.setValue(QStringLiteral("package"), package_->currentText());
     s.setValue(QStringLiteral("geometry"), saveGeometry());
 }
@@ -266,7 +276,7 @@ void PadDesigner::packageChanged()
 {
     const bool ideal = package_->currentIndex() == idealPackage;
     for (Box& b : boxes_) {
-        if (!b.part)
+        if (!b.row->part)
             continue;
         if (ideal && b.edit->isEnabled()) {
             customParts_.append(b.edit->text());
@@ -288,10 +298,10 @@ void PadDesigner::refresh()
     inputs_.pairs = pairs_->isChecked();
     inputs_.idealParts = package_->currentIndex() == idealPackage;
     for (const Box& b : boxes_)
-        (inputs_.*b.field).text = b.edit->text().toStdString();
+        (inputs_.*b.row->field).text = b.edit->text().toStdString();
     std::unique_ptr<PadDesign> d = readDesign(inputs_);
     for (const Box& b : boxes_) {
-        const QString why = text((inputs_.*b.field).error);
+        const QString why = text((inputs_.*b.row->field).error);
         b.error->setText(why);
         b.edit->setAccessibleDescription(why);
         b.edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d02020; }"));

@@ -20,6 +20,7 @@ class QLineEdit;
 
 namespace velkor::ui {
 
+struct InputRow;
 class ResponsePlot;
 class Schematic;
 class ValueLabel;

@@ -156,6 +156,10 @@ private slots:
     void keyboard();
     void accessKeys_data();
     void accessKeys();
+    void ticks_data();
+    void ticks();
+    void frequencyTicks_data();
+    void frequencyTicks();
     void plot();
     void failedSaves();
     void remembered();
@@ -374,6 +378,55 @@ void DesignerTest::accessKeys()
     QCOMPARE(QApplication::focusWidget()->objectName(), box);
     QFETCH(QString, spoken);
     QCOMPARE(QApplication::focusWidget()->accessibleName(), spoken);
+}
+
+void DesignerTest::ticks_data()
+{
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<int>("wanted");
+    QTest::addColumn<QList<double>>("expected");
+    QTest::newRow("0 to 6 GHz") << 0.0 << 6e9 << 6 << QList<double>{0, 1e9, 2e9, 3e9, 4e9, 5e9, 6e9};
+    QTest::newRow("10 MHz to 6 GHz") << 1e7 << 6e9 << 6 << QList<double>{1e9, 2e9, 3e9, 4e9, 5e9, 6e9};
+    QTest::newRow("steps of 2") << 0.0 << 45.0 << 4 << QList<double>{0, 20, 40};
+    QTest::newRow("steps of 5") << -1.0 << 19.0 << 6 << QList<double>{0, 5, 10, 15};
+    QTest::newRow("tenths") << 6.1 << 6.5 << 4 << QList<double>{6.1, 6.2, 6.3, 6.4, 6.5};
+    QTest::newRow("no range") << 5.0 << 5.0 << 4 << QList<double>{5};
+}
+
+void DesignerTest::ticks()
+{
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(int, wanted);
+    QFETCH(QList<double>, expected);
+    const std::vector<double> got = velkor::ui::roundTicks(low, high, wanted);
+    QCOMPARE(qsizetype(got.size()), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        QVERIFY2(std::abs(got[std::size_t(i)] - expected[i]) <= 1e-9 * std::abs(high - low),
+                 qPrintable(QStringLiteral("tick %1 is %2").arg(i).arg(got[std::size_t(i)], 0, 'g', 17)));
+}
+
+void DesignerTest::frequencyTicks_data()
+{
+    QTest::addColumn<double>("hertz");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("giga") << 2.5e9 << 6e9 << "2.5 GHz";
+    QTest::newRow("below the prefix") << 5e8 << 6e9 << "0.5 GHz";
+    QTest::newRow("binary step") << 0.30000000000000004e9 << 1e9 << "0.3 GHz";
+    QTest::newRow("hertz") << 999.0 << 999.0 << "999 Hz";
+    QTest::newRow("kilo") << 1000.0 << 1000.0 << "1 kHz";
+    QTest::newRow("mega") << 2e7 << 5e7 << "20 MHz";
+    QTest::newRow("tera, the last") << 2e15 << 1e15 << "2000 THz";
+}
+
+void DesignerTest::frequencyTicks()
+{
+    QFETCH(double, hertz);
+    QFETCH(double, top);
+    QFETCH(QString, label);
+    QCOMPARE(velkor::ui::frequencyTick(hertz, top), label);
 }
 
 void DesignerTest::plot()

@@ -22,34 +22,42 @@ constexpr double tickLength = 4;
 constexpr std::array<const char*, 5> prefixes = {"", "k", "M", "G", "T"};
 constexpr double thousand = 1000;
 
-// Round values from `low` to `high`, about `wanted` of them: steps of 1, 2
-// or 5 times a power of ten.
-std::vector<double> ticks(double low, double high, int wanted)
+QString dbText(double db) { return QString::fromStdString(decibelText(db)); }
+
+} // namespace
+
+std::vector<double> roundTicks(double low, double high, int wanted)
 {
     const double raw = (high - low) / wanted;
     if (!(raw > 0) || !std::isfinite(raw))
         return {low};
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    // A step or tick within a billionth of a round value is that value: the
+    // range's ends carry binary rounding.
+    constexpr double slack = 1e-9;
     double step = decade;
     for (double factor : {2.0, 5.0, 10.0})
-        if (step < raw)
+        if (step < raw * (1 - slack))
             step = decade * factor;
+    const double nearly = step * slack;
     std::vector<double> out;
-    for (double t = std::ceil(low / step) * step; t <= high + step * 1e-9; t += step)
-        out.push_back(std::abs(t) < step * 1e-9 ? 0 : t);
+    for (double t = std::ceil(low / step) * step; t <= high + nearly; t += step)
+        out.push_back(std::abs(t) < nearly ? 0 : t);
     return out;
 }
 
-// A frequency tick with its SI prefix, as short as it reads: "2.5 GHz".
-QString hertzTick(double hz, double scale, const char* prefix)
+QString frequencyTick(double hertz, double top)
 {
-    return QString::fromStdString(shortest(std::round(hz / scale * 1e6) / 1e6)) + QStringLiteral(" ") +
-           QString::fromLatin1(prefix) + QStringLiteral("Hz");
+    std::size_t prefix = 0;
+    double scale = 1;
+    while (prefix + 1 < prefixes.size() && std::abs(top) >= scale * thousand) {
+        scale *= thousand;
+        ++prefix;
+    }
+    // Six decimals of the prefixed unit hide the binary steps' rounding.
+    return QString::fromStdString(shortest(std::round(hertz / scale * 1e6) / 1e6)) + QStringLiteral(" ") +
+           QString::fromLatin1(prefixes[prefix]) + QStringLiteral("Hz");
 }
-
-QString dbText(double db) { return QString::fromStdString(decibelText(db)); }
-
-} // namespace
 
 // A pane: its title, its curves with their colours, the band or line it is
 // held to, and its value range.
@@ -136,7 +144,7 @@ void ResponsePlot::drawPane(QPainter& p, const Pane& pane) const
 {
     const QRectF area = plotArea(pane.index);
     const double fLow = curves_.hertz.front(), fHigh = curves_.hertz.back();
-    const std::vector<double> yTicks = ticks(pane.low, pane.high, ticksWanted / 2 + 1);
+    const std::vector<double> yTicks = roundTicks(pane.low, pane.high, ticksWanted / 2 + 1);
     const double yLow = std::min(pane.low, yTicks.front()), yHigh = std::max(pane.high, yTicks.back());
     // Losses grow downward, as a response is read.
     const auto x = [&](double f) { return area.left() + (f - fLow) / (fHigh - fLow) * area.width(); };
@@ -169,19 +177,12 @@ void ResponsePlot::drawPane(QPainter& p, const Pane& pane) const
                    QString::fromStdString(shortest(std::round(t * 1e6) / 1e6)));
         p.restore();
     }
-    const double top = std::max(std::abs(fLow), std::abs(fHigh));
-    std::size_t prefix = 0;
-    double scale = 1;
-    while (prefix + 1 < prefixes.size() && top >= scale * thousand) {
-        scale *= thousand;
-        ++prefix;
-    }
-    for (double t : ticks(fLow, fHigh, ticksWanted)) {
+    for (double t : roundTicks(fLow, fHigh, ticksWanted)) {
         p.drawLine(QPointF(x(t), area.top()), QPointF(x(t), area.bottom()));
         p.save();
         p.setPen(ink);
         p.drawText(QRectF(x(t) - 50, area.bottom() + tickLength, 100, bottomRoom - tickLength),
-                   Qt::AlignHCenter | Qt::AlignTop, hertzTick(t, scale, prefixes[prefix]));
+                   Qt::AlignHCenter | Qt::AlignTop, frequencyTick(t, fHigh));
         p.restore();
     }
     // The band (or line) the curve is held to.

@@ -9,8 +9,18 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 namespace velkor::ui {
+
+/// Round values from `low` to `high` for an axis, about `wanted` (> 0) of
+/// them: every multiple in the range of a step of 1, 2 or 5 times a power
+/// of ten.
+std::vector<double> roundTicks(double low, double high, int wanted);
+
+/// A frequency tick's label, as short as it reads, with the SI prefix of
+/// the axis's end at `top` Hz: "2.5 GHz", "0.5 GHz", "0 GHz" on a 6 GHz axis.
+QString frequencyTick(double hertz, double top);
 
 class ResponsePlot : public QWidget {
 public:

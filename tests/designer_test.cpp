@@ -161,6 +161,7 @@ private slots:
     void frequencyTicks_data();
     void frequencyTicks();
     void plot();
+    void contextMenu();
     void failedSaves();
     void remembered();
     void mainWindow();
@@ -230,6 +231,13 @@ void DesignerTest::results()
             QCOMPARE(figures(what, shown[what], num(hz), Rounded::down), QString());
     }
     QCOMPARE(shown.contains("Minimum attenuation"), typed.zout != "" && typed.zout != typed.zin);
+    // A row for each resistor, a column for each of its figures.
+    QApplication::processEvents();   // the new labels shown and laid out
+    const QWidget* r1 = find<QLabel>(d, "R1 theoretical");
+    const QWidget* r2power = find<QLabel>(d, "R2 power");
+    QVERIFY(r2power->y() > r1->y());
+    QVERIFY(r2power->x() > find<QLabel>(d, "R2 theoretical")->x());
+    QVERIFY(find<QLabel>(d, "Matched to")->y() > r2power->y());   // the pad's figures below
     if (row.contains("minimum_attenuation_db"))
         QCOMPARE(mismatch("minimum", shown["Minimum attenuation"], num(row["minimum_attenuation_db"]),
                           Rounded::nearest), QString());
@@ -241,10 +249,10 @@ void DesignerTest::copies()
     PadDesigner d({});
     d.show();
     enter(d, typed);
-    const auto copied = [&d](const char* action) {
-        for (QAction* a : d.actions())
-            if (a->text() == QLatin1String(action))
-                a->trigger();
+    const auto copied = [&d](const char* button) {
+        for (QToolButton* b : d.findChildren<QToolButton*>())
+            if (b->text() == QLatin1String(button))
+                b->click();
         return QGuiApplication::clipboard()->text();
     };
     std::vector<std::string> text = arguments(typed, false);
@@ -317,6 +325,12 @@ void DesignerTest::noDesign()
                             "must be above the minimum of 5.7195 dB."));
     type(find(d, "db"), QStringLiteral("6"));
     QVERIFY(d.current());
+    type(find(d, "zin"), QStringLiteral("1e306"));
+    type(find(d, "zout"), QString());
+    QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Pi for these inputs: the pad's values leave the range "
+                                                            "of a double."));
+    type(find(d, "zin"), QStringLiteral("50"));
+    type(find(d, "zout"), QStringLiteral("75"));
     const QMap<QString, QString> shown = labels(d);
     QCOMPARE(shown.size(), 23);   // 4 for each resistor, 11 for a pad between unequal impedances
     for (const QString& value : shown)
@@ -444,6 +458,17 @@ void DesignerTest::plot()
     QCOMPARE(plot->readout(), QStringLiteral("6.00 GHz: insertion loss 6.51 dB, return loss in 16.54 dB, out 16.54 dB"));
 }
 
+void DesignerTest::contextMenu()
+{
+    PadDesigner d({});
+    QCOMPARE(d.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList commands;
+    for (const QAction* a : d.actions())
+        commands << a->text() + QStringLiteral(" ") + a->shortcut().toString();
+    QCOMPARE(commands, QStringList({"Copy results Ctrl+Shift+C", "Copy JSON ", "Copy SPICE netlist ",
+                                    "Save Touchstone\u2026 Ctrl+S", "Save plot image\u2026 "}));
+}
+
 void DesignerTest::failedSaves()
 {
     PadDesigner d({});
@@ -462,6 +487,7 @@ void DesignerTest::remembered()
 {
     {
         PadDesigner d({});
+        d.resize(1500, 900);
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
         type(find(d, "to"), QStringLiteral("3G"));
         type(find(d, "db"), QStringLiteral("9"));
@@ -470,6 +496,7 @@ void DesignerTest::remembered()
     QCOMPARE(find<QComboBox>(again, "package")->currentText(), QStringLiteral("Ideal"));
     QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
     QCOMPARE(find(again, "db")->text(), QStringLiteral("6"));   // the pad's inputs start afresh
+    QCOMPARE(again.size(), QSize(1500, 900));
     find<QComboBox>(again, "package")->setCurrentText(QStringLiteral("Custom"));
     QCOMPARE(find(again, "inductance")->text(), QStringLiteral("0.5n"));
 }

@@ -303,7 +303,10 @@ void DesignerTest::refusedInput()
     type(edit, text.chopped(text.isEmpty() ? 0 : 1));
     const QMap<QString, QString> before = labels(d);   // for the last valid text, if any
     type(edit, text);
-    QCOMPARE(find<QLabel>(d, (box + "Error").toLatin1().constData())->text(), message);
+    const QLabel* error = find<QLabel>(d, (box + "Error").toLatin1().constData());
+    QCOMPARE(error->text(), message);
+    QVERIFY(error->x() >= edit->x() + edit->width());   // beside its box
+    QVERIFY(error->geometry().bottom() >= edit->y());
     QCOMPARE(edit->accessibleDescription(), message);
     QVERIFY(!d.current());
     QCOMPARE(labels(d), before);

@@ -189,6 +189,7 @@ void DesignerTest::results()
     d.show();
     enter(d, typed);
     QVERIFY(d.current());
+    QCOMPARE(find(d, "db")->isEnabled(), typed.key != "l_pad");   // the L-pad's loss is its own
     std::vector<std::string> args = arguments(typed, true);
     args.insert(args.begin(), {"-f", "json"});
     const Json row = Json::parse(cli(args).toStdString()).at(0);
@@ -321,6 +322,8 @@ void DesignerTest::noDesign()
     type(find(d, "zout"), QStringLiteral("75"));
     QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Bridged-T for these inputs: equal impedances only."));
     QVERIFY(!find<QWidget>(d, "plot")->isEnabled());
+    QCOMPARE(find<QWidget>(d, "schematic")->accessibleDescription(),
+             QStringLiteral("R1 arm in, R2 arm out, R3 bridge, R4 shunt"));   // the kind chosen, without parts
     find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Pi"));
     type(find(d, "db"), QStringLiteral("1"));   // the Pi's minimum between 75 and 50 ohms is 5.72 dB
     QCOMPARE(find<QLabel>(d, "why")->text(),
@@ -459,6 +462,10 @@ void DesignerTest::plot()
                                                            "6.14 dB at 10.0 MHz, 6.51 dB at 6.00 GHz"));
     QTest::mouseMove(plot, QPoint(plot->width() - 32, plot->height() / 4));   // the right end of the sweep
     QCOMPARE(plot->readout(), QStringLiteral("6.00 GHz: insertion loss 6.51 dB, return loss in 16.54 dB, out 16.54 dB"));
+    type(find(d, "points"), QStringLiteral("3"));   // 10 MHz, 3.005 GHz, 6 GHz
+    const int middle = 64 + (plot->width() - 64 - 32) * 55 / 100;   // at 3.30 GHz, nearer the middle frequency
+    QTest::mouseMove(plot, QPoint(middle, plot->height() / 4));
+    QVERIFY2(plot->readout().startsWith(QLatin1String("3.01 GHz:")), qPrintable(plot->readout()));
 }
 
 void DesignerTest::contextMenu()

@@ -208,8 +208,9 @@ std::optional<Failure> read(Request& q, const Given& g)
         if (!why->empty())
             return Failure{nodesign, option + (" " + named(g.zoutGiven ? *text : g.zin)) + ": " + *why};
     for (std::size_t i = 0; i < q.db.size(); ++i)
-        if (const std::string why = attenuationRefusal(q.db[i], q.ports); !why.empty())
-            return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": " + why};
+        for (PadKind k : kinds)
+            if (const std::string why = attenuationRefusal(q.db[i], q.ports, k); describe(k).takesDb && !why.empty())
+                return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": " + why};
     return std::nullopt;
 }
 

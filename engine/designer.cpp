@@ -120,7 +120,7 @@ std::unique_ptr<PadDesign> readDesign(DesignInputs& in)
         return d;
     }
     if (db) {
-        d->why = attenuationRefusal(*db, ports);
+        d->why = attenuationRefusal(*db, ports, in.kind);
         if (!d->why.empty())
             return d;
     }

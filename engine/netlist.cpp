@@ -81,6 +81,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
             resistor(std::string(r).append("a"), from, part.parallel ? to : mid, part.larger);
             resistor(std::string(r).append("b"), part.parallel ? from : mid, to, part.smaller);
         }
+        if (kind.through)   // the output joined to the input by a wire
+            out += "V" + name + "_wire in out 0\n";
         if (modelled)
             for (const auto& [node, count] : terminals)
                 if (node != "gnd")

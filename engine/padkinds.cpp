@@ -67,6 +67,52 @@ std::optional<Values> bridgedTDesign(double db, Ports p)
     return checked({p.zin, p.zin, p.zin * km1, p.zin / km1});
 }
 
+// A single resistor of a given insertion loss: 2 sqrt(Zin Zout) K - Zin -
+// Zout, written as 2 sqrt(Zin Zout) (K - 1) - (sqrt Zin - sqrt Zout)^2;
+// the series resistor is that many ohms, the shunt that many siemens times
+// Zin Zout. Between equal impedances it is 2 Z expm1(x).
+std::optional<double> excessOhms(double db, Ports p)
+{
+    if (!(db > mismatchLoss(p)))
+        return std::nullopt;
+    const double x = db / decibelsPerNeper, rootDifference = std::sqrt(p.zin) - std::sqrt(p.zout);
+    return 2 * std::sqrt(p.zin * p.zout) * std::expm1(x) - rootDifference * rootDifference;
+}
+
+std::optional<Values> seriesResistorDesign(double db, Ports p)
+{
+    const std::optional<double> ohms = excessOhms(db, p);
+    return ohms ? checked({*ohms}) : std::nullopt;
+}
+
+std::optional<Values> shuntResistorDesign(double db, Ports p)
+{
+    const std::optional<double> ohms = excessOhms(db, p);
+    return ohms ? checked({p.zin * p.zout / *ohms}) : std::nullopt;
+}
+
+// L-pads of a given loss between equal impedances, matched at their input
+// only, with K = e^x: series Z (K - 1) / K and shunt Z / (K - 1) with the
+// shunt across the output, or series Z (K - 1) and shunt Z K / (K - 1) with
+// it across the input.
+std::optional<Values> lPadSeriesFirstDesign(double db, Ports p)
+{
+    const double x = db / decibelsPerNeper;
+    if (p.zin != p.zout || !(x > 0))
+        return std::nullopt;
+    return checked({-p.zin * std::expm1(-x), p.zin / std::expm1(x)});
+}
+
+std::optional<Values> lPadShuntFirstDesign(double db, Ports p)
+{
+    const double x = db / decibelsPerNeper;
+    if (p.zin != p.zout || !(x > 0))
+        return std::nullopt;
+    return checked({p.zin * std::expm1(x), p.zin / -std::expm1(-x)});
+}
+
+double noLeastLoss(Ports) { return 0; }
+
 std::optional<Values> lPadDesign(double, Ports p)
 {
     if (p.zin == p.zout)
@@ -78,30 +124,54 @@ std::optional<Values> lPadDesign(double, Ports p)
 const std::vector<PadDescription> kinds = {
     {PadKind::pi, "pi", "Pi", "Pi", "Pi",
      {{"R1", "input shunt", in, ground}, {"R2", "series", in, out}, {"R3", "output shunt", out, ground}},
-     std::nullopt, true,
+     std::nullopt, true, false,
      {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{3, 0}, {3, 2}}},
       {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
-     anyPorts, piDesign},
+     anyPorts, minimumAttenuation, piDesign},
     {PadKind::t, "t", "T", "T", "T",
      {{"R1", "input arm", in, junction}, {"R2", "shunt", junction, ground},
       {"R3", "output arm", junction, out}},
-     std::nullopt, true,
+     std::nullopt, true, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}}, {{{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
-     anyPorts, tDesign},
+     anyPorts, minimumAttenuation, tDesign},
     {PadKind::bridgedt, "bridged_t", "Bridged-T", "Bridged-T", "bridged-T",
      {{"arm in", "arm in", in, junction}, {"arm out", "arm out", junction, out},
       {"bridge", "bridge", in, out}, {"shunt", "shunt", junction, ground}},
-     1, true,
+     1, true, false,
      {{{{0, 1}, {2, 1}}, {{2, 1}, {4, 1}}, {{1, 0}, {3, 0}}, {{2, 1}, {2, 3}}},
       {{{0, 1}, {0, 0}}, {{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}, {{0, 3}, {4, 3}}},
       {0, 1}, {4, 1}, {2, 3}},
-     equalOnly, bridgedTDesign},
+     equalOnly, noLeastLoss, bridgedTDesign},
     // The series arm on the higher-impedance side, the shunt across the lower.
     {PadKind::lpad, "l_pad", "Minimum-loss L-pad", "L-pad", "L-pad",
      {{"series", "series", in, out}, {"shunt", "shunt", lowside, ground}},
-     std::nullopt, false,
+     std::nullopt, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
-     unequalOnly, lPadDesign},
+     unequalOnly, noLeastLoss, lPadDesign},
+    // Designed for their insertion loss, which for these unmatched pads is
+    // not their attenuation.
+    {PadKind::seriesResistor, "series_r", "Series resistor", "Series resistor", "series resistor",
+     {{"series", "series", in, out}},
+     std::nullopt, true, false,
+     {{{{0, 0}, {2, 0}}}, {{{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
+     anyPorts, mismatchLoss, seriesResistorDesign},
+    {PadKind::shuntResistor, "shunt_r", "Shunt resistor", "Shunt resistor", "shunt resistor",
+     {{"shunt", "shunt", in, ground}},
+     std::nullopt, true, true,
+     {{{{1, 0}, {1, 2}}}, {{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
+     anyPorts, mismatchLoss, shuntResistorDesign},
+    {PadKind::lPadSeriesFirst, "l_pad_series", "L-pad of a given loss, series first",
+     "L-pad, series first", "L-pad, series first",
+     {{"series", "series", in, out}, {"shunt", "shunt", out, ground}},
+     std::nullopt, true, false,
+     {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
+     equalOnly, noLeastLoss, lPadSeriesFirstDesign},
+    {PadKind::lPadShuntFirst, "l_pad_shunt", "L-pad of a given loss, shunt first",
+     "L-pad, shunt first", "L-pad, shunt first",
+     {{"series", "series", in, out}, {"shunt", "shunt", in, ground}},
+     std::nullopt, true, false,
+     {{{{1, 0}, {3, 0}}, {{1, 0}, {1, 2}}}, {{{0, 0}, {1, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {2, 2}},
+     equalOnly, noLeastLoss, lPadShuntFirstDesign},
 };
 
 } // namespace
@@ -150,6 +220,15 @@ Node place(Node n, Ports p)
     if (n != lowside)
         return n;
     return p.zin > p.zout ? out : in;
+}
+
+Node outputNode(PadKind k) { return describe(k).through ? in : out; }
+
+double mismatchLoss(Ports p)
+{
+    // 10 log10(1 + (Zin - Zout)^2 / (4 Zin Zout)), from the difference itself.
+    const double difference = p.zin - p.zout;
+    return decibelsPerNeper / 2 * std::log1p(difference * difference / (4 * p.zin * p.zout));
 }
 
 double minimumAttenuation(Ports p)

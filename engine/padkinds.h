@@ -11,7 +11,7 @@
 
 namespace velkor {
 
-enum class PadKind { pi, t, bridgedt, lpad };
+enum class PadKind { pi, t, bridgedt, lpad, seriesResistor, shuntResistor, lPadSeriesFirst, lPadShuntFirst };
 
 /// The impedances a pad joins, ohms (> 0): its source's and its load's.
 struct Ports {
@@ -66,11 +66,17 @@ struct PadDescription {
     std::optional<std::size_t> idle;
     /// Whether the design takes an attenuation; the L-pad's is its own.
     bool takesDb;
+    /// The output port is the input's node, joined by a wire (a shunt
+    /// resistor alone): the output node is `in`, and `out` is not used.
+    bool through;
     /// The schematic, drawn with the low side (where it matters) at the
     /// output; `drawn` turns it round when the low side is the input.
     Drawing drawing;
     /// Why no pad of this kind joins these ports (any attenuation), or "".
     std::string_view (*unavailable)(Ports p);
+    /// The loss, dB, at or below which no pad of this kind joins the ports;
+    /// 0 for a kind whose loss is its own.
+    double (*leastLoss)(Ports p);
     /// The resistors, ohms, of a pad of `db` decibels (ignored where the
     /// kind takes none) between the ports; nothing where no design exists
     /// or a value leaves the range of a double.
@@ -89,6 +95,10 @@ std::optional<PadKind> kindByKey(std::string_view key);
 /// The node `n` stands for between these ports: `lowside` resolved.
 Node place(Node n, Ports p);
 
+/// The node of a kind's output port: `out`, or `in` for a kind that passes
+/// straight through.
+Node outputNode(PadKind k);
+
 /// The schematic of a kind between these ports.
 Drawing drawn(PadKind k, Ports p);
 
@@ -96,5 +106,10 @@ Drawing drawn(PadKind k, Ports p);
 /// 20 log10(sqrt(r) + sqrt(r - 1)) with r = Zmax / Zmin; 0 when they are equal.
 /// Pi and T exist only above it; the L-pad has exactly this loss.
 double minimumAttenuation(Ports p);
+
+/// The insertion loss of a direct connection of two impedances, dB:
+/// 20 log10((Zin + Zout) / (2 sqrt(Zin Zout))); 0 when they are equal.
+/// A single series or shunt resistor exists only above it.
+double mismatchLoss(Ports p);
 
 } // namespace velkor

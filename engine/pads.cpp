@@ -15,30 +15,36 @@
 namespace velkor {
 namespace {
 
-// Where each resistor of a pad sits, in the kind's order.
+// Where each resistor of a pad sits, in the kind's order, and the node of
+// its output port.
 using Place = std::pair<Node, Node>;
-using Topology = std::vector<Place>;
+struct Topology {
+    std::vector<Place> places;
+    Node output;
+};
 
 Topology topology(PadKind k, Ports p)
 {
-    Topology top;
+    Topology top{{}, outputNode(k)};
     for (const Resistor& r : describe(k).resistors)
-        top.emplace_back(place(r.a, p), place(r.b, p));
+        top.places.emplace_back(place(r.a, p), place(r.b, p));
     return top;
 }
 
-// The network with `driven` held at 1 V and the other port loaded by `load`
-// ohms.
+// The network with the port at `driven` held at 1 V and the other port
+// loaded by `load` ohms. (Where both ports are one node, the load stands
+// across the source and only the current sees it.)
 NodeVoltages solve(const Topology& top, const Values& r, Node driven, double load)
 {
     thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
     branches.clear();
-    int nodes = out + 1;   // a pad without a junction has three
-    for (std::size_t k = 0; k < top.size(); ++k) {
-        branches.push_back({top[k].first, top[k].second, 1 / r[k]});
-        nodes = std::max({nodes, top[k].first + 1, top[k].second + 1});
+    int nodes = top.output + 1;
+    for (std::size_t k = 0; k < top.places.size(); ++k) {
+        const auto [a, b] = top.places[k];
+        branches.push_back({a, b, 1 / r[k]});
+        nodes = std::max({nodes, a + 1, b + 1});
     }
-    branches.push_back({driven == in ? out : in, ground, 1 / load});
+    branches.push_back({driven == in ? top.output : in, ground, 1 / load});
     return solveNodes(nodes, branches, driven);
 }
 
@@ -59,7 +65,8 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
     const NodeVoltages s = solve(top, r, in, p.zout);
     const double impedances = 10 * std::log10(p.zout / p.zin);
     // Vin / Vout = 1 + drop(out) / V(out).
-    const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[out] / s.volts[out]);
+    const std::size_t output = std::size_t(top.output);
+    const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[output] / s.volts[output]);
     a.atten = voltageratio + impedances;
     a.inputohm = 1 / s.current.real();
     // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
@@ -71,7 +78,7 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
     a.returnloss = -20 * std::log10(a.rho);
     a.power.resize(r.size());
     for (std::size_t k = 0; k < r.size(); ++k)
-        a.power[k] = pwr * p.zin * std::norm(s.across(top[k].first, top[k].second)) / r[k];
+        a.power[k] = pwr * p.zin * std::norm(s.across(top.places[k].first, top.places[k].second)) / r[k];
 }
 
 bool finite(const PadResult& p)
@@ -94,7 +101,7 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
     Response a{};
     forward(a, top, r, p, pwr);
     // Driven from the output, the input loaded by zin.
-    a.outputohm = 1 / solve(top, r, out, p.zin).current.real();
+    a.outputohm = 1 / solve(top, r, top.output, p.zin).current.real();
     a.outrho = reflection(a.outputohm, p.zout);
     a.outreturnloss = -20 * std::log10(a.outrho);
     return a;

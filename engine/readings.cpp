@@ -61,18 +61,23 @@ Reading readLimitText(std::string_view text)
     return {*db, {}};
 }
 
-std::string attenuationRefusal(double db, Ports p)
+std::string attenuationRefusal(double db, Ports p, PadKind k)
 {
-    const double least = minimumAttenuation(p);
+    const PadDescription& kind = describe(k);
+    const double least = kind.leastLoss(p);
     if (db > least)
         return {};
-    if (p.zin == p.zout)
+    if (least == 0)
         return "no attenuator for " + shortest(db) + " dB: the attenuation must be above 0 dB";
+    const bool piOrT = k == PadKind::pi || k == PadKind::t;
     char fourDecimals[32];
     std::snprintf(fourDecimals, sizeof fourDecimals, "%.4f", least);
-    std::string why = "no Pi or T for " + shortest(db);
+    std::string why = "no ";
+    why.append(piOrT ? "Pi or T" : kind.inlineName).append(" for ").append(shortest(db));
     why.append(" dB between ").append(shortest(p.zin)).append(" and ").append(shortest(p.zout));
-    return why.append(" ohms: the attenuation must be above the minimum of ").append(fourDecimals).append(" dB");
+    why.append(piOrT ? " ohms: the attenuation must be above the minimum of "
+                     : " ohms: the insertion loss must be above the mismatch loss of ");
+    return why.append(fourDecimals).append(" dB");
 }
 
 } // namespace velkor

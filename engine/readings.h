@@ -31,8 +31,9 @@ Reading readToleranceText(std::string_view text);
 /// A limit in dB above 0, for the flatness and the least return loss.
 Reading readLimitText(std::string_view text);
 
-/// Why no Pi or T of `db` decibels joins the ports (the attenuation is at
-/// or below their minimum), or "".
-std::string attenuationRefusal(double db, Ports p);
+/// Why no pad of kind `k` and `db` decibels joins the ports (the loss is at
+/// or below the kind's least), or "". The Pi and T share their minimum and
+/// are named together.
+std::string attenuationRefusal(double db, Ports p, PadKind k);
 
 } // namespace velkor

@@ -20,12 +20,13 @@ Complex admittance(double ohms, const Parasitics& x, double omega)
 // terminal on a node other than ground.
 struct Network {
     std::vector<Branch> branches;
-    int nodes = out + 1;
+    Node output;
+    int nodes;
 };
 
 Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega)
 {
-    Network n;
+    Network n{{}, outputNode(pad.kind), outputNode(pad.kind) + 1};
     const std::vector<Resistor>& resistors = describe(pad.kind).resistors;
     for (const Resistor& r : resistors)
         n.nodes = std::max({n.nodes, place(r.a, p) + 1, place(r.b, p) + 1});
@@ -60,9 +61,9 @@ Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega
 std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
 {
     const double zfrom = from == in ? p.zin : p.zout, zto = from == in ? p.zout : p.zin;
-    const Node to = from == in ? out : in;
+    const Node at = from == in ? in : n.output, to = from == in ? n.output : in;
     n.branches.push_back({to, ground, 1 / zto});
-    const NodeVoltages s = solveNodes(n.nodes, n.branches, from);
+    const NodeVoltages s = solveNodes(n.nodes, n.branches, at);
     // With 1 V at the port, the source EMF is 1 + I zfrom.
     const Complex emf = 1.0 + s.current * zfrom;
     const Complex reflection = 2.0 / emf - 1.0;

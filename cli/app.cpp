@@ -69,6 +69,7 @@ struct Request {
     Format format = Format::text;
     TextLines lines;
     std::vector<PadKind> kinds;   // named with --pad, in the engine's order; empty for the default
+    bool allKinds = false;        // --pad all: every kind with a design for every value
     RadioFrequency radio;
     bool radioAsked = false;      // parasitics or frequencies given
 };
@@ -77,9 +78,14 @@ struct Request {
 constexpr std::size_t maxPoints = mostSweepPoints;
 constexpr std::size_t maxResponse = 1000000;
 
-// --pad: kinds by their keys, comma-separated, in the engine's order.
+// --pad: kinds by their keys, comma-separated, in the engine's order; "all"
+// is resolved once the values are read.
 std::optional<Failure> readKinds(Request& q, const std::string& text)
 {
+    if (text == "all") {
+        q.allKinds = true;
+        return std::nullopt;
+    }
     std::vector<bool> asked(padKinds().size());
     for (std::size_t begin = 0; begin <= text.size();) {
         const std::size_t end = std::min(text.find(',', begin), text.size());
@@ -90,7 +96,7 @@ std::optional<Failure> readKinds(Request& q, const std::string& text)
             std::string known;
             for (const PadDescription& d : padKinds())
                 (known += known.empty() ? "" : ", ") += d.key;
-            return Failure{usage, "--pad " + named(text) + ": " + named(key) + " is not a pad: " + known};
+            return Failure{usage, "--pad " + named(text) + ": " + named(key) + " is not a pad: " + known + " or all"};
         }
         for (std::size_t i = 0; i < asked.size(); ++i)
             asked[i] = asked[i] || padKinds()[i].kind == *k;
@@ -184,6 +190,15 @@ std::optional<Failure> read(Request& q, const Given& g)
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
     const bool unequal = q.ports.zin != q.ports.zout;
+    if (q.allKinds)
+        for (const PadDescription& d : padKinds()) {
+            const auto designed = [&](double db) { return attenuationRefusal(db, q.ports, d.kind).empty(); };
+            if (d.unavailable(q.ports).empty() &&
+                (d.takesDb ? !q.db.empty() && std::all_of(q.db.begin(), q.db.end(), designed) : true))
+                q.kinds.push_back(d.kind);
+        }
+    if (q.allKinds && q.kinds.empty())
+        return Failure{nodesign, "--pad 'all': no pad has a design for every value"};
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(!q.db.empty(), q.ports) : q.kinds;
     const bool takesDb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesDb; });
     if (q.db.empty() && (!unequal || takesDb))
@@ -356,7 +371,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ->type_name("PCT");
     valued.emplace_back(tolerance, &g.tolerance);
     app.add_flag("--pairs", g.pairs, "each resistor one part or the closest pair");
-    CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out: pi, t, bridged_t, l_pad (comma-separated)")
+    CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out (comma-separated), or all: pi, t, bridged_t, l_pad, series_r, "
+                                      "shunt_r, l_pad_series, l_pad_shunt")
         ->type_name("KINDS");
     valued.emplace_back(pad, &g.pad);
     CLI::Option* parasitics = app.add_option("--parasitics", g.parasitics,

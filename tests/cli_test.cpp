@@ -297,6 +297,10 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"UnknownPad", {"--pad", "pi,x", "6"}, 2, "'x' is not a pad"},
     Refusal{"NoFlatness", {"--flatness", "0", "6"}, 2, "--flatness '0'"},
     Refusal{"PadWithoutDesign", {"--pad", "bridged_t", "--zout", "75", "6"}, 1, "equal impedances"},
+    Refusal{"BelowTheMismatch", {"--pad", "series_r", "--zin", "75", "--zout", "50", "0.177"}, 1,
+            "no series resistor for 0.177 dB between 75 and 50 ohms: the insertion loss must be above the "
+            "mismatch loss of 0.1773 dB"},
+    Refusal{"NoPadForAll", {"--pad", "all", "0"}, 1, "no pad has a design for every value"},
     Refusal{"TouchstoneTwoPads", {"-f", "touchstone", "--frequency", "1G", "6"}, 2, "one pad"},
     Refusal{"Touchstone2Db", {"-f", "touchstone", "--pad", "t", "--frequency", "1G", "6", "7"},
             2, "one DB value"},
@@ -324,6 +328,23 @@ TEST(Json, MinimumAttenuationBetweenUnequalImpedances)
 
 // Its own block: the inputs but the attenuation, then the L-pad; 600 to 50
 // ohms from the handbook's table: 574.5 and 52.2 ohms, 16.63 dB.
+// --pad all: every kind with a design, in the engine's order.
+TEST(Json, AllPadsWithADesign)
+{
+    const auto keys = [](Texts args) {
+        args.insert(args.begin(), {"-f", "json", "--pad", "all"});
+        std::vector<std::string> found;
+        for (const auto& [key, value] : nlohmann::ordered_json::parse(cli(args).out)[0].items())
+            if (value.is_object() && key != "parasitics")
+                found.push_back(key);
+        return found;
+    };
+    EXPECT_EQ(keys({"6"}), Texts({"pi", "t", "bridged_t", "series_r", "shunt_r", "l_pad_series", "l_pad_shunt"}));
+    // Between 75 and 50 ohms a single resistor exists from 0.1773 dB, the Pi and T from 5.7195 dB.
+    EXPECT_EQ(keys({"--zin", "75", "--zout", "50", "0.2"}), Texts({"l_pad", "series_r", "shunt_r"}));
+    EXPECT_EQ(keys({"--zin", "75", "--zout", "50"}), Texts({"l_pad"}));
+}
+
 TEST(Text, LPadAlone)
 {
     const std::vector<std::string> lines = split(cli({"--zin", "600", "--zout", "50"}).out, '\n');

@@ -334,7 +334,8 @@ TEST(Json, AllPadsWithADesign)
     const auto keys = [](Texts args) {
         args.insert(args.begin(), {"-f", "json", "--pad", "all"});
         std::vector<std::string> found;
-        for (const auto& [key, value] : nlohmann::ordered_json::parse(cli(args).out)[0].items())
+        const auto rows = nlohmann::ordered_json::parse(cli(args).out);
+        for (const auto& [key, value] : rows[0].items())
             if (value.is_object() && key != "parasitics")
                 found.push_back(key);
         return found;

@@ -113,7 +113,8 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
 
 // Designs and the analysis of the E12 pads built from them against 60-digit
 // arithmetic (tools/pad-references.py): from a billionth of a dB to 300 dB,
-// and from just above the least loss between 75 and 50 ohms. Built: the
+// from just above the least loss between 75 and 50 ohms, and each further
+// kind at a billionth of a dB. Built: the
 // attenuation, insertion loss and both return losses, dB.
 constexpr Ports same{50, 50}, down{75, 50};
 // A millionth of a dB and 1 dB above the least loss from 75 to 50 ohms.
@@ -127,7 +128,7 @@ class Accuracy : public testing::TestWithParam<Accurate> {};
 TEST_P(Accuracy, DesignAndAnalysisKeepTheirDigits)
 {
     const Accurate& c = GetParam();
-    const auto pads = velkor::evaluatepads({c.db, 1, c.ports, Series::E12, 0.1});
+    const auto pads = velkor::evaluatepads({c.db, 1, c.ports, Series::E12, 0.1, false, {c.kind}});
     ASSERT_TRUE(pads);
     const auto kind = [&](const velkor::PadResult& p) { return p.kind == c.kind; };
     const auto pad = std::find_if(pads->begin(), pads->end(), kind);
@@ -181,7 +182,19 @@ const Accurate accurate[] = {
     {"T300dBDown", PadKind::t, 300, down, {75, 1.2247448713916e-13, 50},
      {299.0616753412, 299.4976179231, 26.20475994902, 30.19300959093}},
     {"LPadDown", PadKind::lpad, {}, down, {43.301270189222, 86.602540378444},
-     {6.243527275363, 6.071557558575, 33.98111989459, 40.26362576968}}};
+     {6.243527275363, 6.071557558575, 33.98111989459, 40.26362576968}},
+    {"SeriesResistorNano", PadKind::seriesResistor, 1e-9, same, {1.1512925465633e-08},
+     {2.0846135128855e-09, 1.0423067565053e-09, 120, 120}},
+    {"ShuntResistorNano", PadKind::shuntResistor, 1e-9, same, {217147240939.13},
+     {0, 9.870329133604e-10, 120, 120}},
+    {"LPadSeriesFirstNano", PadKind::lPadSeriesFirst, 1e-9, same, {5.7564627321537e-09, 434294481878.25},
+     {9.728196395123e-10, 9.484252260117e-10, 120, 120}},
+    {"LPadShuntFirstNano", PadKind::lPadShuntFirst, 1e-9, same, {5.7564627328165e-09, 434294481928.25},
+     {9.728196394088e-10, 9.484252260117e-10, 120, 120}},
+    {"SeriesResistorDown", PadKind::seriesResistor, 1, down, {12.418634751305},
+     {0.10752111268789, 0.97349875257132, 20.455544296991, 11.370376861788}},
+    {"ShuntResistorDown", PadKind::shuntResistor, 1, down, {301.96556023246},
+     {-1.7609125905568, 0.93305888739231, 11.480625354554, 20}}};
 INSTANTIATE_TEST_SUITE_P(HighPrecision, Accuracy, testing::ValuesIn(accurate), rowname);
 
 // No point inside the tolerance box is worse than its corners.

@@ -20,7 +20,13 @@ PLACES = {
     "pi": [(1, 0), (1, 2), (2, 0)],
     "t": [(1, 3), (3, 0), (3, 2)],
     "bridged_t": [(1, 3), (3, 2), (1, 2), (3, 0)],
+    "series_r": [(1, 2)],
+    "shunt_r": [(1, 0)],
+    "l_pad_series": [(1, 2), (2, 0)],
+    "l_pad_shunt": [(1, 2), (1, 0)],
 }
+# The output port's node: the input's for a kind that passes straight through.
+OUTPUT = {"shunt_r": 1}
 
 
 def lpad_places(zin, zout):
@@ -39,6 +45,13 @@ def design(kind, db, zin, zout):
         return [sqrt(zh * (zh - zl)), zl * sqrt(zh / (zh - zl))]
     if kind == "bridged_t":
         return [zin, zin, zin * (k - 1), zin / (k - 1)]
+    if kind in ("series_r", "shunt_r"):
+        excess = 2 * sqrt(zin * zout) * k - zin - zout
+        return [excess] if kind == "series_r" else [zin * zout / excess]
+    if kind == "l_pad_series":
+        return [zin * (k - 1) / k, zin / (k - 1)]
+    if kind == "l_pad_shunt":
+        return [zin * (k - 1), zin * k / (k - 1)]
     l = k * k
     a = (l + 1) / (l - 1)
     if kind == "pi":
@@ -48,10 +61,9 @@ def design(kind, db, zin, zout):
     return [a * zin - r2, r2, a * zout - r2]
 
 
-def solve(places, ohms, driven, load):
-    """Node voltages with `driven` at 1 V and the other port loaded; current in."""
-    nodes = max(max(p) for p in places) + 1
-    other = 2 if driven == 1 else 1
+def solve(places, ohms, driven, other, load):
+    """Node voltages with `driven` at 1 V and the port at `other` loaded; current in."""
+    nodes = max(max(max(p) for p in places), driven, other) + 1
     unknown = [n for n in range(1, nodes) if n != driven]
     index = {n: i for i, n in enumerate(unknown)}
     g = matrix(len(unknown), len(unknown))
@@ -65,7 +77,7 @@ def solve(places, ohms, driven, load):
                     g[index[x], index[z]] -= y
                 elif z == driven:
                     b[index[x]] += y
-    v = lu_solve(g, b)
+    v = lu_solve(g, b) if unknown else []
     volts = {0: mpf(0), driven: mpf(1)}
     volts.update({n: v[index[n]] for n in unknown})
     current = sum(y * (1 - volts[c if a == driven else a]) for a, c, y in branches if driven in (a, c))
@@ -77,12 +89,12 @@ def returnloss(r, z):
     return mpf(120) if rho < mpf("1e-6") else -20 * log10(rho)
 
 
-def analyse(places, ohms, zin, zout):
-    volts, current = solve(places, ohms, 1, zout)
+def analyse(places, ohms, zin, zout, out=2):
+    volts, current = solve(places, ohms, 1, out, zout)
     rin = 1 / current
-    atten = 20 * log10(1 / volts[2]) + 10 * log10(zout / zin)
-    s21 = 2 * volts[2] / (1 + zin / rin) * sqrt(zin / zout)
-    _, back = solve(places, ohms, 2, zin)
+    atten = 20 * log10(1 / volts[out]) + 10 * log10(zout / zin)
+    s21 = 2 * volts[out] / (1 + zin / rin) * sqrt(zin / zout)
+    _, back = solve(places, ohms, out, 1, zin)
     return [atten, -20 * log10(s21), returnloss(rin, zin), returnloss(1 / back, zout)]
 
 
@@ -108,6 +120,17 @@ def main():
             print(kind, db, zin, zout)
             print("  theory", ", ".join(mp.nstr(x, 17) for x in theory))
             print("  built ", ", ".join(mp.nstr(x, 17) for x in built))
+    # The kinds named with --pad alone.
+    for kind, db, zin, zout in [(k, db, 50, 50) for k in ("series_r", "shunt_r", "l_pad_series", "l_pad_shunt")
+                                for db in ("1e-9", "10")] + [("series_r", "1", 75, 50), ("shunt_r", "1", 75, 50)]:
+        args = [CLI, "-f", "json", "--pad", kind, "--zin", str(zin), "--zout", str(zout), db]
+        row = json.loads(subprocess.run(args, check=True, capture_output=True, text=True).stdout)[0]
+        theory = design(kind, mpf(db), mpf(zin), mpf(zout))
+        built = analyse(PLACES[kind], [mpf(x) for x in row[kind]["preferred_ohm"]], mpf(zin), mpf(zout),
+                        OUTPUT.get(kind, 2))
+        print(kind, db, zin, zout)
+        print("  theory", ", ".join(mp.nstr(x, 17) for x in theory))
+        print("  built ", ", ".join(mp.nstr(x, 17) for x in built))
 
 
 main()

@@ -37,7 +37,8 @@ constexpr const char* title = "Velkor pad designer";
 constexpr const char* settingsGroup = "designer";
 constexpr const char* helpFile = "Velkor.hlp";
 constexpr const char* helpSection = "designer";
-constexpr int errorWidth = 260;   // logical pixels: a message wraps beyond it
+constexpr int errorWidth = 200;   // logical pixels: a message wraps beyond it
+constexpr int kindWidth = 18;     // characters of a kind's name shown in its box   // logical pixels: a message wraps beyond it
 constexpr int resistorColumns = 4;   // theoretical, preferred, power, worst-case power
 constexpr int figureColumns = 2;     // pairs of "what" and value
 
@@ -162,6 +163,9 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     }
     for (const PadDescription& d : padKinds())
         kind_->addItem(text(d.name), int(&d - padKinds().data()));
+    // The box as wide as the other inputs; a longer name shows in full when the list opens.
+    kind_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    kind_->setMinimumContentsLength(kindWidth);
     for (Series s : allSeries)
         series_->addItem(text(seriesname(s)));
     series_->setCurrentText(text(seriesname(start.series)));

@@ -7,6 +7,7 @@
 #include "numtext.h"
 #include "readings.h"
 #include "report.h"
+#include "steps.h"
 
 #include <CLI/CLI.hpp>
 
@@ -52,7 +53,7 @@ struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
     std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20";
-    bool pairs = false, all = false;
+    bool pairs = false, all = false, steps = false;
     bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false;
 };
 
@@ -72,6 +73,8 @@ struct Request {
     bool allKinds = false;        // --pad all: every kind with a design for every value
     RadioFrequency radio;
     bool radioAsked = false;      // parasitics or frequencies given
+    bool steps = false;           // the values are the bits of a step attenuator
+    bool toleranceGiven = false;
 };
 
 // The most frequencies of one sweep, and of all values' sweeps together.
@@ -173,7 +176,36 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
              : g.format == "spice" ? Format::spice : g.format == "touchstone" ? Format::touchstone
              : Format::text;
     q.lines = {g.toleranceGiven, g.all, g.padGiven};
+    q.steps = g.steps;
+    q.toleranceGiven = g.toleranceGiven;
     return readRadio(q, g);
+}
+
+// What --steps asks beyond the other options: at most mostBits values
+// between equal impedances, one pad matched at both ports, text, CSV or
+// JSON, and a bounded number of corners.
+std::optional<Failure> readSteps(Request& q, const Given& g)
+{
+    if (q.db.size() > mostBits)
+        return Failure{usage, "--steps: " + std::to_string(q.db.size()) + " DB values: a step attenuator has at most " +
+                                  std::to_string(mostBits) + " bits"};
+    if (q.ports.zin != q.ports.zout)
+        return Failure{usage, "--steps: between equal impedances only: leave --zout out"};
+    if (q.allKinds || q.kinds.size() > 1)
+        return Failure{usage, "--steps: --pad " + named(g.pad) + ": name one pad"};
+    if (q.kinds.empty())
+        q.kinds = {PadKind::pi};
+    if (!steppable(q.kinds.front()))
+        return Failure{usage, "--steps: --pad " + named(g.pad) + ": each bit is a pad matched at both ports: "
+                                                                 "pi, t or bridged_t"};
+    if (q.format == Format::spice || q.format == Format::touchstone)
+        return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json"};
+    const std::size_t parts = q.db.size() * describe(q.kinds.front()).resistors.size();
+    if (q.toleranceGiven && parts > mostCornerParts)
+        return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
+                                  " parts, 2^" + std::to_string(parts) + " corners: at most 2^" +
+                                  std::to_string(mostCornerParts) + " (8 bits of Pi or T, 6 of bridged-T)"};
+    return std::nullopt;
 }
 
 std::optional<Failure> read(Request& q, const Given& g)
@@ -189,6 +221,9 @@ std::optional<Failure> read(Request& q, const Given& g)
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
+    if (q.steps)
+        if (std::optional<Failure> f = readSteps(q, g))
+            return f;
     const bool unequal = q.ports.zin != q.ports.zout;
     if (q.allKinds)
         for (const PadDescription& d : padKinds()) {
@@ -273,6 +308,15 @@ std::optional<Row> rowfor(const Request& q, std::size_t i, std::optional<double>
 // nothing half-written.
 std::optional<Failure> evaluate(const Request& q, std::ostream& out)
 {
+    if (q.steps) {
+        const std::optional<StepResult> r = evaluateSteps({q.db, q.kinds.front(), q.pwr, q.ports.zin, q.series,
+                                                           q.tolerancePercent, q.toleranceGiven, q.pairs,
+                                                           q.radioAsked ? &q.radio : nullptr});
+        if (!r)
+            return Failure{nodesign, "--steps: a bit's design or the cascade leaves the range of a double"};
+        out << (q.format == Format::json ? stepsJson(*r) : q.format == Format::csv ? stepsCsv(*r) : stepsText(*r));
+        return std::nullopt;
+    }
     std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
     if (values.empty())
         values.push_back(std::nullopt);   // the L-pad alone
@@ -388,6 +432,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                        "least return loss for matched_to_hz, dB; default 20")
         ->type_name("DB"), &g.minReturnLoss);
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
+    app.add_flag("--steps", g.steps, "the DB values are the bits of a step attenuator (at most 8)");
     app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
         ->type_name("FMT")
         ->transform(CLI::IsMember({"text", "csv", "json", "spice", "touchstone"}, CLI::ignore_case));

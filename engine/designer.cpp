@@ -172,7 +172,7 @@ Curves curves(const PadDesign& d)
         return c;
     c.hertz = d.radio.hertz;
     for (const SParameters& s : d.row->padRadio.front().response) {
-        c.insertionLoss.push_back(-decibels(s.s21));
+        c.insertionLoss.push_back(-transmissionDecibels(s.s21));
         c.inputReturnLoss.push_back(-decibels(s.s11));
         c.outputReturnLoss.push_back(-decibels(s.s22));
     }

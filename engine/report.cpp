@@ -27,38 +27,47 @@ struct Column {
 constexpr std::array<Column, 6> responseColumns = {{
     {"s11_db", [](const SParameters& s) { return decibels(s.s11); }},
     {"s11_deg", [](const SParameters& s) { return degrees(s.s11); }},
-    {"s21_db", [](const SParameters& s) { return decibels(s.s21); }},
+    {"s21_db", [](const SParameters& s) { return transmissionDecibels(s.s21); }},
     {"s21_deg", [](const SParameters& s) { return degrees(s.s21); }},
     {"s22_db", [](const SParameters& s) { return decibels(s.s22); }},
     {"s22_deg", [](const SParameters& s) { return degrees(s.s22); }},
 }};
 
-// Walks the keys and values of one row in output order, telling a writer
-// each key and value; the writers below give them their format.
+// The parts' parasitics and the limits of the bandwidths, when modelled.
 template <class Writer>
-void walk(Writer& w, const Row& r)
+void walkRadio(Writer& w, const RadioFrequency* radio)
 {
-    if (r.db)
-        w.value("attenuation_db", *r.db);
+    if (radio && radio->modelled) {
+        w.none("package");
+        w.open("parasitics");
+        w.value("l_h", radio->parts.inductance);
+        w.value("c_f", radio->parts.capacitance);
+        w.value("cpad_f", radio->parts.padCapacitance);
+        w.close();
+        w.value("flatness_db", radio->flatness);
+        w.value("min_return_loss_db", radio->minReturnLoss);
+    }
+}
+
+// A row's inputs after its value.
+template <class Writer>
+void walkInputs(Writer& w, const Row& r)
+{
     w.value("power_w", r.pwr);
     w.value("impedance_ohm", r.ports.zin);
     w.value("output_impedance_ohm", r.ports.zout);
     w.text("series", seriesname(r.series));
     w.value("tolerance_percent", r.tolerancePercent);
     w.flag("pairs", r.pairs);
-    const bool modelled = r.radio && r.radio->modelled;
-    if (modelled) {
-        w.none("package");
-        w.open("parasitics");
-        w.value("l_h", r.radio->parts.inductance);
-        w.value("c_f", r.radio->parts.capacitance);
-        w.value("cpad_f", r.radio->parts.padCapacitance);
-        w.close();
-        w.value("flatness_db", r.radio->flatness);
-        w.value("min_return_loss_db", r.radio->minReturnLoss);
-    }
+    walkRadio(w, r.radio);
     if (r.ports.zin != r.ports.zout)
         w.value("minimum_attenuation_db", minimumAttenuation(r.ports));
+}
+
+template <class Writer>
+void walkPads(Writer& w, const Row& r)
+{
+    const bool modelled = r.radio && r.radio->modelled;
     for (std::size_t p = 0; p < r.pads.size(); ++p) {
         const PadResult& pad = r.pads[p];
         w.open(describe(pad.kind).key);
@@ -89,6 +98,19 @@ void walk(Writer& w, const Row& r)
             w.response(r.radio->hertz, r.padRadio[p].response);
         w.close();
     }
+}
+
+// Walks the keys and values of one row in output order, telling a writer
+// each key and value; the writers below give them their format. Without
+// `inputs`, only the value and the pads.
+template <class Writer>
+void walk(Writer& w, const Row& r, bool inputs = true)
+{
+    if (r.db)
+        w.value("attenuation_db", *r.db);
+    if (inputs)
+        walkInputs(w, r);
+    walkPads(w, r);
 }
 
 
@@ -285,7 +307,7 @@ std::string radioLines(const PadResult& p, const Row& r, const PadRadio& radio)
     out += pad + " response: frequency, insertion loss, input return loss, output return loss\n";
     for (std::size_t i = 0; i < r.radio->hertz.size(); ++i) {
         const SParameters& s = radio.response[i];
-        out += "  " + hertzText(r.radio->hertz[i]) + ", " + decibelText(-decibels(s.s21)) + ", " +
+        out += "  " + hertzText(r.radio->hertz[i]) + ", " + decibelText(-transmissionDecibels(s.s21)) + ", " +
                decibelText(-decibels(s.s11)) + ", " + decibelText(-decibels(s.s22)) + "\n";
     }
     return out;
@@ -340,6 +362,26 @@ void jsonobject(std::string& out, const Row& r)
     out += '{';
     walk(w, r);
     out += '}';
+}
+
+void jsonPads(std::string& out, const Row& r)
+{
+    Json w(out);
+    out += '{';
+    walk(w, r, false);
+    out += '}';
+}
+
+void jsonRadio(std::string& out, const RadioFrequency* radio)
+{
+    Json w(out);
+    walkRadio(w, radio);
+}
+
+void jsonResponse(std::string& out, const std::vector<double>& hertz, const std::vector<SParameters>& response)
+{
+    Json w(out);
+    w.response(hertz, response);
 }
 
 } // namespace velkor

@@ -96,6 +96,8 @@ double decibels(Complex s)
     return magnitude < perfectMatch ? -120 : 20 * std::log10(magnitude);
 }
 
+double transmissionDecibels(Complex s) { return 20 * std::log10(std::abs(s)); }
+
 double degrees(Complex s) { return std::arg(s) * 180 / std::numbers::pi; }
 
 namespace {
@@ -139,12 +141,15 @@ std::optional<double> highest(Holds holds)
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
                       double minReturnLoss)
 {
-    const double dc = decibels(sParameters(pad, p, x, 0).s21);
-    const auto flat = [&](double f) {
-        return std::fabs(decibels(sParameters(pad, p, x, f).s21) - dc) <= flatness;
-    };
+    return bandwidths([&](double f) { return sParameters(pad, p, x, f); }, flatness, minReturnLoss);
+}
+
+Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss)
+{
+    const double dc = transmissionDecibels(at(0).s21);
+    const auto flat = [&](double f) { return std::fabs(transmissionDecibels(at(f).s21) - dc) <= flatness; };
     const auto matched = [&](double f) {
-        const SParameters s = sParameters(pad, p, x, f);
+        const SParameters s = at(f);
         return -decibels(s.s11) >= minReturnLoss && -decibels(s.s22) >= minReturnLoss;
     };
     return {highest(flat), highest(matched)};

@@ -8,6 +8,7 @@
 #include "nodal.h"
 #include "pads.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -50,9 +51,16 @@ constexpr double bandwidthCeiling = 1e12;
 /// The bandwidths of a pad for a flatness and a least return loss, dB (> 0).
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
                       double minReturnLoss);
+/// The same for any two-port whose scattering parameters at f Hz (>= 0)
+/// `at` gives.
+Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss);
 
-/// 20 log10 |s|, with a magnitude below 1e-6 written as -120 dB.
+/// 20 log10 |s| of a reflection, with a magnitude below 1e-6 written as
+/// -120 dB.
 double decibels(Complex s);
+/// 20 log10 |s| of a transmission, however small: a pad of 300 dB has an
+/// S21 of -300 dB.
+double transmissionDecibels(Complex s);
 
 /// The phase of s in degrees, -180 to 180.
 double degrees(Complex s);

@@ -154,7 +154,7 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q)
         if (!pad)
             return std::nullopt;
         r.pads.push_back(pad->front());
-        chains.push_back(chainOf(q.kind, r.pads.back().preferred));
+        chains.push_back(chainOf(q.kind, q.theoretical ? r.pads.back().theory : r.pads.back().preferred));
     }
     std::optional<CornerWalk> corners;
     if (q.toleranceGiven) {

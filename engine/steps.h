@@ -30,6 +30,7 @@ struct StepRequest {
     bool toleranceGiven;        ///< whether each state's range at the tolerance is asked
     bool pairs;
     const RadioFrequency* radio = nullptr;   ///< parasitics and frequencies, if asked
+    bool theoretical = false;   ///< each pad of its designed values, unrounded, rather than built
 };
 
 /// One state: which bits are in, and what the cascade does.

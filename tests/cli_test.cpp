@@ -301,6 +301,15 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
             "no series resistor for 0.177 dB between 75 and 50 ohms: the insertion loss must be above the "
             "mismatch loss of 0.1773 dB"},
     Refusal{"NoPadForAll", {"--pad", "all", "0"}, 1, "no pad has a design for every value"},
+    Refusal{"NineBits", {"--steps", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 2, "at most 8 bits"},
+    Refusal{"StepCorners", {"--steps", "-t", "1", "--pad", "bridged_t", "1", "2", "3", "4", "5", "6", "7"}, 2,
+            "28 parts, 2^28 corners: at most 2^24"},
+    Refusal{"StepsUnequal", {"--steps", "--zout", "75", "6"}, 2, "between equal impedances only"},
+    Refusal{"StepsOfLPads", {"--steps", "--pad", "l_pad_series", "6"}, 2, "matched at both ports"},
+    Refusal{"StepsOfTwoPads", {"--steps", "--pad", "pi,t", "6"}, 2, "name one pad"},
+    Refusal{"StepsAsSpice", {"--steps", "-f", "spice", "6"}, 2, "write text, csv or json"},
+    Refusal{"StepsAsTouchstone", {"--steps", "-f", "touchstone", "--frequency", "1G", "6"}, 2,
+            "write text, csv or json"},
     Refusal{"TouchstoneTwoPads", {"-f", "touchstone", "--frequency", "1G", "6"}, 2, "one pad"},
     Refusal{"Touchstone2Db", {"-f", "touchstone", "--pad", "t", "--frequency", "1G", "6", "7"},
             2, "one DB value"},
@@ -328,6 +337,26 @@ TEST(Json, MinimumAttenuationBetweenUnequalImpedances)
 
 // Its own block: the inputs but the attenuation, then the L-pad; 600 to 50
 // ohms from the handbook's table: 574.5 and 52.2 ohms, 16.63 dB.
+// A step attenuator's states in the order of their numbers, bit i the i-th
+// value's, with the summary after them.
+TEST(Json, StepStates)
+{
+    const auto all = nlohmann::ordered_json::parse(cli({"--steps", "-f", "json", "-t", "1", "1", "2", "4"}).out);
+    const auto& steps = all.at(0).at("steps");
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : steps.items())
+        keys.push_back(key);
+    EXPECT_EQ(keys, Texts({"pad", "power_w", "impedance_ohm", "series", "tolerance_percent", "pairs", "pads", "states",
+                           "worst_error_db", "worst_error_state", "least_return_loss_db", "least_return_loss_state"}));
+    EXPECT_EQ(steps["pads"][2]["attenuation_db"], 4);
+    EXPECT_EQ(steps["states"].size(), 8u);
+    EXPECT_EQ(steps["states"][6]["bits"], "011");
+    EXPECT_EQ(steps["states"][6]["setting_db"], 6);
+    EXPECT_EQ(steps["states"][6]["insertion_loss_range_db"].size(), 2u);
+    const auto worst = steps["worst_error_state"].get<std::size_t>();
+    EXPECT_EQ(steps["worst_error_db"], steps["states"][worst]["error_db"]);
+}
+
 // --pad all: every kind with a design, in the engine's order.
 TEST(Json, AllPadsWithADesign)
 {

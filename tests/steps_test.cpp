@@ -1,0 +1,92 @@
+// Step attenuators: ideal cascades against the sum of their bits, one state
+// worked by hand, and the range at the tolerance against a random sample
+// of the parts inside it.
+
+#include "steps.h"
+
+#include "rows.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <random>
+
+namespace {
+
+using velkor::PadKind;
+using velkor::Series;
+
+velkor::StepRequest request(std::vector<double> bits, PadKind kind, Series series = Series::E24)
+{
+    return {std::move(bits), kind, 1, 50, series, 5, false, false};
+}
+
+struct Kind { const char* name; PadKind kind; };
+class Cascades : public testing::TestWithParam<Kind> {};
+
+// Matched pads of their designed values lose, cascaded, the sum of their
+// losses in every state, and reflect nothing.
+TEST_P(Cascades, IdealPadsAddTheirLosses)
+{
+    velkor::StepRequest q = request({0.5, 1, 2, 4, 8, 16, 32, 64}, GetParam().kind);
+    q.theoretical = true;
+    const velkor::StepResult r = velkor::evaluateSteps(q).value();
+    ASSERT_EQ(r.states.size(), 256u);
+    for (const velkor::StepState& s : r.states) {
+        EXPECT_NEAR(s.insertionLoss, s.setting, 1e-9 * std::max(1.0, s.setting)) << s.bits;
+        EXPECT_NEAR(s.returnLoss, 120, 1e-9) << s.bits;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, Cascades, testing::Values(Kind{"Pi", PadKind::pi}, Kind{"T", PadKind::t},
+                                                          Kind{"BridgedT", PadKind::bridgedt}), rowname);
+
+// 1 and 2 dB Pi pads of E24 parts, 910R 5R6 910R and 430R 12R 430R, both
+// in: by hand, the product of their chain matrices [1 0; 1/R1 1] [1 R2; 0 1]
+// [1 0; 1/R3 1] sums to A + B/50 + 50 C + D = 2.8336 between 50 ohms.
+TEST(Steps, OneStateByHand)
+{
+    const velkor::StepResult r = velkor::evaluateSteps(request({1, 2}, PadKind::pi)).value();
+    const velkor::StepState& both = r.states.at(3);
+    EXPECT_EQ(both.bits, "11");
+    EXPECT_NEAR(both.insertionLoss, 3.0104959606526, 1e-12);
+    EXPECT_NEAR(both.error, 0.0104959606526, 1e-12);
+    EXPECT_NEAR(both.returnLoss, 53.469407585441, 1e-9);
+    EXPECT_NEAR(both.outputReturnLoss, 53.340567210260, 1e-9);
+    EXPECT_EQ(r.states.at(1).bits, "10");   // the first value is the lowest bit
+}
+
+// A Pi's chain matrix, shunt r1, series r2, shunt r3, written out by hand.
+std::array<double, 4> piChain(double r1, double r2, double r3)
+{
+    return {1 + r2 / r3, r2, 1 / r1 + 1 / r3 + r2 / (r1 * r3), 1 + r2 / r1};
+}
+
+// No point inside the tolerance leaves a state's range.
+TEST(Steps, RandomPartsStayInTheRange)
+{
+    velkor::StepRequest q = request({1, 2, 4, 8, 16, 32}, PadKind::pi, Series::E12);
+    q.tolerancePercent = 10;
+    q.toleranceGiven = true;
+    const velkor::StepResult r = velkor::evaluateSteps(q).value();
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> within(0.9, 1.1);
+    for (int point = 0; point < 20000; ++point) {
+        const velkor::StepState& s = r.states[random() % r.states.size()];
+        std::array<double, 4> m{1, 0, 0, 1};
+        for (std::size_t bit = 0; bit < q.bits.size(); ++bit) {
+            if (s.bits[bit] == '0')
+                continue;
+            const velkor::Values& v = r.pads[bit].preferred;
+            const auto c = piChain(v[0] * within(random), v[1] * within(random), v[2] * within(random));
+            m = {m[0] * c[0] + m[1] * c[2], m[0] * c[1] + m[1] * c[3], m[2] * c[0] + m[3] * c[2],
+                 m[2] * c[1] + m[3] * c[3]};
+        }
+        const double loss = 20 * std::log10((m[0] + m[1] / 50 + m[2] * 50 + m[3]) / 2);
+        EXPECT_GE(loss, (*s.insertionLossRange)[0] - 1e-9) << s.bits;
+        EXPECT_LE(loss, (*s.insertionLossRange)[1] + 1e-9) << s.bits;
+    }
+}
+
+} // namespace

@@ -260,6 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"ZeroStep", {"1:3:0"}, 2, "step"},
     Refusal{"TooManyValues", {"0:60:1e-9"}, 2, "100000"},
     Refusal{"TooManyTogether", {"1:60000:1", "1:60000:1"}, 2, "more than 100000 values in all"},
+    Refusal{"OneTooManyTogether", {"1:50000:1", "1:50001:1"}, 2, "more than 100000 values in all"},
     Refusal{"UsageBeforeNoDesign", {"0", "x"}, 2, "DB 'x'"},
     Refusal{"ZeroDb", {"6", "0"}, 1, "DB '0': no attenuator for 0 dB"},
     Refusal{"SecondValueAfterALongFirst", {"-f", "json", "--frequency", "0:1G:5000", "6", "1e-320"},
@@ -429,6 +430,13 @@ INSTANTIATE_TEST_SUITE_P(Program, Writes, testing::Values(
     Unwritable{"ReaderGone", program + " -f csv 1:60:0.01 | head -c 1 >/dev/null", "Broken pipe"}),
     rowname);
 
+// The limit on values counts them all: exactly as many as it allows pass.
+TEST(Limits, AsManyValuesAsAllowed)
+{
+    const Result r = cli({"-f", "csv", "--pad", "series_r", "0.001:50:0.001", "0.001:50:0.001"});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
 // Ideal parts given as parasitics of 0: every frequency is 0 Hz.
 TEST(Json, IdealPartsAreFlatEverywhere)
 {
@@ -455,7 +463,8 @@ TEST(Text, BandwidthsAndResponse)
                                  "--frequency", "1G", "6"}).out;
     EXPECT_NE(out.find("\nPi flat within 0.1 dB up to: beyond 1 THz\n"), std::string::npos) << out;
     EXPECT_NE(out.find("\nPi return loss 50 dB or better up to: 0 Hz\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("\n  1.00 GHz, 6.14 dB, 43.64 dB, 43.64 dB\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("\nPi response: frequency, insertion loss, input return loss, output return loss\n"
+                       "  1.00 GHz, 6.14 dB, 43.64 dB, 43.64 dB\n"), std::string::npos) << out;
     const Table t = csv({"-f", "csv", "--pad", "pi", "--parasitics", "L=0",
                          "--min-return-loss", "50", "6"});
     EXPECT_EQ(t.at(0, "pi_flat_to_hz"), "");

@@ -65,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"BelowMegawatt", velkor::wattsText(5e5), "500000 W"},
     Written{"Microwatts", velkor::wattsText(3.33e-6), "0.00000333 W"},
     Written{"BelowKilohertz", velkor::hertzText(250), "250 Hz"},
+    Written{"Kilohertz", velkor::hertzText(1000), "1.00 kHz"},
     Written{"Terahertz", velkor::hertzText(1.2e12), "1.20 THz"},
     Written{"NoWatts", velkor::wattsText(0), "0 W"},
     Written{"OhmsOneDecimal", velkor::ohmsText(150.476), "150.5"},

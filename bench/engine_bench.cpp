@@ -1,10 +1,13 @@
-// Cost of one full recalculation (all 27 captions), of reading a number, and
-// of a pad's response with its parts' parasitics (budgets: 1001 frequencies
-// in 0.5 ms, both bandwidths in 1 ms).
+// Cost of one full recalculation (all 27 captions), of reading a number, of
+// a pad's response with its parts' parasitics (budgets: 1001 frequencies in
+// 0.5 ms, both bandwidths in 1 ms), and of a step attenuator of 8 bits of Pi
+// pads (budgets: every state in 5 ms, with every corner of every state at
+// the tolerance in 2 s).
 
 #include "calc.h"
 #include "numtext.h"
 #include "response.h"
+#include "steps.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,6 +74,26 @@ void bothbandwidths(benchmark::State& state)
         benchmark::DoNotOptimize(velkor::bandwidths(sixdbpi(), {50, 50}, parts, 0.1, 20));
 }
 BENCHMARK(bothbandwidths)->Unit(benchmark::kMillisecond);
+
+// 1-2-4-...-128 dB of Pi pads of E24 parts between 50 ohms.
+velkor::StepRequest eightBits(bool tolerance)
+{
+    return {{1, 2, 4, 8, 16, 32, 64, 128}, velkor::PadKind::pi, 1, 50, velkor::Series::E24, 1, tolerance, false};
+}
+
+void steps8(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(velkor::evaluateSteps(eightBits(false)));
+}
+BENCHMARK(steps8)->Unit(benchmark::kMillisecond);
+
+void steps8Corners(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(velkor::evaluateSteps(eightBits(true)));
+}
+BENCHMARK(steps8Corners)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -415,8 +415,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ->type_name("PCT");
     valued.emplace_back(tolerance, &g.tolerance);
     app.add_flag("--pairs", g.pairs, "each resistor one part or the closest pair");
-    CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out (comma-separated), or all: pi, t, bridged_t, l_pad, series_r, "
-                                      "shunt_r, l_pad_series, l_pad_shunt")
+    CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out, comma-separated (see Pads), or all")
         ->type_name("KINDS");
     valued.emplace_back(pad, &g.pad);
     CLI::Option* parasitics = app.add_option("--parasitics", g.parasitics,

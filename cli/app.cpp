@@ -195,16 +195,20 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
         return Failure{usage, "--steps: --pad " + named(g.pad) + ": name one pad"};
     if (q.kinds.empty())
         q.kinds = {PadKind::pi};
-    if (!steppable(q.kinds.front()))
-        return Failure{usage, "--steps: --pad " + named(g.pad) + ": each bit is a pad matched at both ports: "
-                                                                 "pi, t or bridged_t"};
+    if (!steppable(q.kinds.front())) {
+        std::string kinds;
+        for (const PadDescription& d : padKinds())
+            if (steppable(d.kind))
+                kinds.append(kinds.empty() ? "" : ", ").append(d.key);
+        return Failure{usage, "--steps: --pad " + named(g.pad) + ": each bit is a pad matched at both ports: " + kinds};
+    }
     if (q.format == Format::spice || q.format == Format::touchstone)
         return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json"};
     const std::size_t parts = q.db.size() * describe(q.kinds.front()).resistors.size();
     if (q.toleranceGiven && parts > mostCornerParts)
         return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
                                   " parts, 2^" + std::to_string(parts) + " corners: at most 2^" +
-                                  std::to_string(mostCornerParts) + " (8 bits of Pi or T, 6 of bridged-T)"};
+                                  std::to_string(mostCornerParts) + " (8 bits of Pi or T, 6 of bridged-T or O-pads, 4 of H-pads)"};
     return std::nullopt;
 }
 

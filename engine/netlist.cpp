@@ -15,6 +15,9 @@ std::string_view nodeName(Node n)
     case in: return "in";
     case out: return "out";
     case junction: return "mid";
+    case inMinus: return "in_n";
+    case outMinus: return "out_n";
+    case junctionMinus: return "mid_n";
     default: return "gnd";
     }
 }
@@ -24,6 +27,21 @@ std::string element(std::string_view name, std::string_view a, std::string_view 
     std::string out(name);
     out.append(" ").append(a).append(" ").append(b).append(" ").append(shortest(value)).append("\n");
     return out;
+}
+
+// What the control block measures of a test bench: the voltage across the
+// input port and the output port, and the current into the input.
+struct Probes {
+    std::string in, out, current;
+};
+
+Probes probes(const std::string& name, bool balanced, double zin)
+{
+    const std::string vin = "v(in_" + name + ")", vout = "v(out_" + name + ")";
+    if (!balanced)
+        return {vin, vout, "((v(src_" + name + ")-" + vin + ")/" + shortest(zin) + ")"};
+    return {"(" + vin + "-v(in_n_" + name + "))", "(" + vout + "-v(out_n_" + name + "))",
+            "((v(src_" + name + ")-" + vin + ")/" + shortest(zin / 2) + ")"};
 }
 
 } // namespace
@@ -45,7 +63,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
         out += "\n* " + name + ", as built:";
         for (const Part& part : pad.parts)
             out.append(" ").append(part.code);
-        out += "\n.subckt " + name + " in out gnd\n";
+        out += "\n.subckt " + name + (kind.balanced ? " in in_n out out_n gnd\n" : " in out gnd\n");
         std::map<std::string, int> terminals;   // part terminals on each node, for its pad capacitance
         // One part: with parasitics R and L in series through a node of its
         // own, C across both.
@@ -90,13 +108,26 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
                                    count * radio->parts.padCapacitance);
         out += ".ends " + name + "\n";
     }
-    out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
+    out += "\n* Test benches: 1 V behind the source impedance, the pad, the load; a balanced\n"
+           "* pad's source is +0.5 V and -0.5 V, each behind half of it, and half the\n"
+           "* load stands from each output terminal to ground.\n";
     for (const PadResult& pad : pads) {
         const std::string name(describe(pad.kind).key);
-        out += "V_" + name + " src_" + name + " 0 DC 1 AC 1\n";
-        out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
-        out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
-        out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
+        if (!describe(pad.kind).balanced) {
+            out += "V_" + name + " src_" + name + " 0 DC 1 AC 1\n";
+            out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
+            out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
+            out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
+            continue;
+        }
+        const std::string halfIn = shortest(p.zin / 2), halfOut = shortest(p.zout / 2);
+        out += "V_" + name + " src_" + name + " 0 DC 0.5 AC 0.5\n";
+        out += "V_" + name + "_n src_n_" + name + " 0 DC -0.5 AC 0.5 180\n";
+        out += "Rs_" + name + " src_" + name + " in_" + name + " " + halfIn + "\n";
+        out += "Rs_" + name + "_n src_n_" + name + " in_n_" + name + " " + halfIn + "\n";
+        out += "X_" + name + " in_" + name + " in_n_" + name + " out_" + name + " out_n_" + name + " 0 " + name + "\n";
+        out += "Rl_" + name + " out_" + name + " 0 " + halfOut + "\n";
+        out += "Rl_" + name + "_n out_n_" + name + " 0 " + halfOut + "\n";
     }
     // Attenuation as the calculator defines it: the voltage ratio across the
     // pad, corrected for unequal impedances; the input resistance from the
@@ -104,11 +135,10 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
     out += "\n.control\nop\n";
     for (const PadResult& pad : pads) {
         const std::string name(describe(pad.kind).key);
-        const std::string vin = "v(in_" + name + ")", vout = "v(out_" + name + ")";
-        out += "let " + name + "_attenuation_db = 20*log10(" + vin + "/" + vout + ") + 10*log10(" +
+        const Probes v = probes(name, describe(pad.kind).balanced, p.zin);
+        out += "let " + name + "_attenuation_db = 20*log10(" + v.in + "/" + v.out + ") + 10*log10(" +
                shortest(p.zout) + "/" + shortest(p.zin) + ")\n";
-        out += "let " + name + "_input_ohm = " + vin + "/((v(src_" + name + ")-" + vin + ")/" +
-               shortest(p.zin) + ")\n";
+        out += "let " + name + "_input_ohm = " + v.in + "/" + v.current + "\n";
         out += "print " + name + "_attenuation_db\nprint " + name + "_input_ohm\n";
     }
     if (radio && !radio->hertz.empty()) {
@@ -119,7 +149,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
         out += "\nac lin 1 $f $f\n";
         for (const PadResult& pad : pads) {
             const std::string name(describe(pad.kind).key);
-            out += "let " + name + "_s21_db = db(2*v(out_" + name + ")*sqrt(" + shortest(p.zin) + "/" +
+            out += "let " + name + "_s21_db = db(2*" + probes(name, describe(pad.kind).balanced, p.zin).out + "*sqrt(" +
+                   shortest(p.zin) + "/" +
                    shortest(p.zout) + "))\necho \"" + name + "_s21_db $f\" $&" + name + "_s21_db\n";
         }
         out += "end\n";

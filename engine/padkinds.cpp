@@ -113,6 +113,22 @@ std::optional<Values> lPadShuntFirstDesign(double db, Ports p)
 
 double noLeastLoss(Ports) { return 0; }
 
+// A balanced pad: an unbalanced design with the series arms named by
+// `halved` (indices into it) each split into two equal halves, the top
+// half and then the bottom one in place of the arm.
+std::optional<Values> balancedOf(const std::optional<Values>& unbalanced, std::initializer_list<std::size_t> halved)
+{
+    if (!unbalanced)
+        return std::nullopt;
+    Values out;
+    for (std::size_t i = 0; i < unbalanced->size(); ++i) {
+        const double ohms = (*unbalanced)[i];
+        const bool split = std::find(halved.begin(), halved.end(), i) != halved.end();
+        out.insert(out.end(), split ? 2 : 1, split ? ohms / 2 : ohms);
+    }
+    return checked(out);
+}
+
 std::optional<Values> lPadDesign(double, Ports p)
 {
     if (p.zin == p.zout)
@@ -121,23 +137,27 @@ std::optional<Values> lPadDesign(double, Ports p)
     return checked({std::sqrt(zh * (zh - zl)), zl * std::sqrt(zh / (zh - zl))});
 }
 
+std::optional<Values> hPadDesign(double db, Ports p) { return balancedOf(tDesign(db, p), {0, 2}); }
+std::optional<Values> oPadDesign(double db, Ports p) { return balancedOf(piDesign(db, p), {1}); }
+std::optional<Values> uPadDesign(double db, Ports p) { return balancedOf(lPadDesign(db, p), {0}); }
+
 const std::vector<PadDescription> kinds = {
     {PadKind::pi, "pi", "Pi", "Pi", "Pi",
      {{"R1", "input shunt", in, ground}, {"R2", "series", in, out}, {"R3", "output shunt", out, ground}},
-     std::nullopt, true, false,
+     std::nullopt, true, false, false,
      {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{3, 0}, {3, 2}}},
       {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
      anyPorts, minimumAttenuation, piDesign},
     {PadKind::t, "t", "T", "T", "T",
      {{"R1", "input arm", in, junction}, {"R2", "shunt", junction, ground},
       {"R3", "output arm", junction, out}},
-     std::nullopt, true, false,
+     std::nullopt, true, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}}, {{{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
      anyPorts, minimumAttenuation, tDesign},
     {PadKind::bridgedt, "bridged_t", "Bridged-T", "Bridged-T", "bridged-T",
      {{"arm in", "arm in", in, junction}, {"arm out", "arm out", junction, out},
       {"bridge", "bridge", in, out}, {"shunt", "shunt", junction, ground}},
-     1, true, false,
+     1, true, false, false,
      {{{{0, 1}, {2, 1}}, {{2, 1}, {4, 1}}, {{1, 0}, {3, 0}}, {{2, 1}, {2, 3}}},
       {{{0, 1}, {0, 0}}, {{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}, {{0, 3}, {4, 3}}},
       {0, 1}, {4, 1}, {2, 3}},
@@ -145,33 +165,57 @@ const std::vector<PadDescription> kinds = {
     // The series arm on the higher-impedance side, the shunt across the lower.
     {PadKind::lpad, "l_pad", "Minimum-loss L-pad", "L-pad", "L-pad",
      {{"series", "series", in, out}, {"shunt", "shunt", lowside, ground}},
-     std::nullopt, false, false,
+     std::nullopt, false, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
      unequalOnly, noLeastLoss, lPadDesign},
     // Designed for their insertion loss, which for these unmatched pads is
     // not their attenuation.
     {PadKind::seriesResistor, "series_r", "Series resistor", "Series resistor", "series resistor",
      {{"series", "series", in, out}},
-     std::nullopt, true, false,
+     std::nullopt, true, false, false,
      {{{{0, 0}, {2, 0}}}, {{{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      anyPorts, mismatchLoss, seriesResistorDesign},
     {PadKind::shuntResistor, "shunt_r", "Shunt resistor", "Shunt resistor", "shunt resistor",
      {{"shunt", "shunt", in, ground}},
-     std::nullopt, true, true,
+     std::nullopt, true, true, false,
      {{{{1, 0}, {1, 2}}}, {{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      anyPorts, mismatchLoss, shuntResistorDesign},
     {PadKind::lPadSeriesFirst, "l_pad_series", "L-pad of a given loss, series first",
      "L-pad, series first", "L-pad, series first",
      {{"series", "series", in, out}, {"shunt", "shunt", out, ground}},
-     std::nullopt, true, false,
+     std::nullopt, true, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
      equalOnly, noLeastLoss, lPadSeriesFirstDesign},
     {PadKind::lPadShuntFirst, "l_pad_shunt", "L-pad of a given loss, shunt first",
      "L-pad, shunt first", "L-pad, shunt first",
      {{"series", "series", in, out}, {"shunt", "shunt", in, ground}},
-     std::nullopt, true, false,
+     std::nullopt, true, false, false,
      {{{{1, 0}, {3, 0}}, {{1, 0}, {1, 2}}}, {{{0, 0}, {1, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {2, 2}},
      equalOnly, noLeastLoss, lPadShuntFirstDesign},
+    // Balanced: the T, Pi and L with each series arm in two halves.
+    {PadKind::hPad, "h_pad", "H-pad (balanced T)", "H-pad", "H-pad",
+     {{"in top", "input arm, top half", in, junction}, {"in bottom", "input arm, bottom half", inMinus, junctionMinus},
+      {"shunt", "shunt", junction, junctionMinus},
+      {"out top", "output arm, top half", junction, out}, {"out bottom", "output arm, bottom half", junctionMinus, outMinus}},
+     std::nullopt, true, false, true,
+     {{{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}, {{2, 2}, {4, 2}}},
+      {}, {0, 0}, {4, 0}, {}, true, {0, 2}, {4, 2}},
+     anyPorts, minimumAttenuation, hPadDesign},
+    {PadKind::oPad, "o_pad", "O-pad (balanced Pi)", "O-pad", "O-pad",
+     {{"in shunt", "input shunt", in, inMinus}, {"series top", "series arm, top half", in, out},
+      {"series bottom", "series arm, bottom half", inMinus, outMinus}, {"out shunt", "output shunt", out, outMinus}},
+     std::nullopt, true, false, true,
+     {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{1, 2}, {3, 2}}, {{3, 0}, {3, 2}}},
+      {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {1, 2}}, {{3, 2}, {4, 2}}}, {0, 0}, {4, 0}, {}, true, {0, 2}, {4, 2}},
+     anyPorts, minimumAttenuation, oPadDesign},
+    // The series arm on the higher-impedance side, the shunt across the lower.
+    {PadKind::uPad, "u_pad", "U-pad (balanced minimum-loss L)", "U-pad", "U-pad",
+     {{"series top", "series arm, top half", in, out}, {"series bottom", "series arm, bottom half", inMinus, outMinus},
+      {"shunt", "shunt", lowside, lowsideMinus}},
+     std::nullopt, false, false, true,
+     {{{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}, {{2, 0}, {2, 2}}},
+      {{{2, 0}, {3, 0}}, {{2, 2}, {3, 2}}}, {0, 0}, {3, 0}, {}, true, {0, 2}, {3, 2}},
+     unequalOnly, noLeastLoss, uPadDesign},
 };
 
 } // namespace
@@ -210,19 +254,72 @@ Drawing drawn(PadKind k, Ports p)
         }
     mirror(out.ground);
     std::swap(out.in, out.out);
-    mirror(out.in);
-    mirror(out.out);
+    std::swap(out.inMinus, out.outMinus);
+    for (GridPoint* terminal : {&out.in, &out.out, &out.inMinus, &out.outMinus})
+        mirror(*terminal);
     return out;
 }
 
 Node place(Node n, Ports p)
 {
-    if (n != lowside)
-        return n;
-    return p.zin > p.zout ? out : in;
+    const bool lowOutput = p.zin > p.zout;
+    if (n == lowside)
+        return lowOutput ? out : in;
+    if (n == lowsideMinus)
+        return lowOutput ? outMinus : inMinus;
+    return n;
 }
 
 Node outputNode(PadKind k) { return describe(k).through ? in : out; }
+
+Node plusOf(Node n)
+{
+    switch (n) {
+    case inMinus: return in;
+    case outMinus: return out;
+    case junctionMinus: return junction;
+    default: return n;
+    }
+}
+
+bool isMinus(Node n) { return plusOf(n) != n; }
+
+std::vector<Arm> arms(PadKind k, Ports p)
+{
+    std::vector<Arm> out;
+    std::vector<bool> lower;   // whether an arm so far is one bottom half
+    const std::vector<Resistor>& resistors = describe(k).resistors;
+    for (std::size_t i = 0; i < resistors.size(); ++i) {
+        const Node a = place(resistors[i].a, p), b = place(resistors[i].b, p);
+        const Node ea = plusOf(a), eb = plusOf(b);
+        if (ea == eb) {   // a balanced shunt, from its node to ground
+            out.push_back({ea, ground, {i}});
+            lower.push_back(false);
+            continue;
+        }
+        // A half joins the other half of its arm if that came first.
+        const bool bottom = isMinus(a);
+        const auto other = std::find_if(out.begin(), out.end(), [&](const Arm& arm) {
+            const bool sameEnds = (arm.a == ea && arm.b == eb) || (arm.a == eb && arm.b == ea);
+            return sameEnds && arm.members.size() == 1 && lower[std::size_t(&arm - out.data())] != bottom;
+        });
+        if (describe(k).balanced && other != out.end()) {
+            other->members.push_back(i);
+            continue;
+        }
+        out.push_back({ea, eb, {i}});
+        lower.push_back(bottom);
+    }
+    return out;
+}
+
+double armOhms(const Arm& arm, const Values& r)
+{
+    double ohms = 0;
+    for (std::size_t m : arm.members)
+        ohms += r[m];
+    return ohms;
+}
 
 double mismatchLoss(Ports p)
 {

@@ -11,7 +11,9 @@
 
 namespace velkor {
 
-enum class PadKind { pi, t, bridgedt, lpad, seriesResistor, shuntResistor, lPadSeriesFirst, lPadShuntFirst };
+enum class PadKind {
+    pi, t, bridgedt, lpad, seriesResistor, shuntResistor, lPadSeriesFirst, lPadShuntFirst, hPad, oPad, uPad
+};
 
 /// The impedances a pad joins, ohms (> 0): its source's and its load's.
 struct Ports {
@@ -21,9 +23,12 @@ struct Ports {
 /// Resistor values of a pad in its kind's order, ohms.
 using Values = std::vector<double>;
 
-/// A pad's nodes. `lowside` stands for the port of the lower impedance
-/// (the input between equal ones) and is resolved by `place`.
-enum Node : int { ground, in, out, junction, lowside };
+/// A pad's nodes. A balanced pad's ports and junction have a second
+/// terminal each, the "minus" one; `in`, `out` and `junction` are then the
+/// "plus" ones. `lowside` (and `lowsideMinus`) stands for the port of the
+/// lower impedance (the input between equal ones) and is resolved by
+/// `place`, so a placed node is never above `junctionMinus`.
+enum Node : int { ground, in, out, junction, inMinus, outMinus, junctionMinus, lowside, lowsideMinus };
 
 /// One resistor of a kind.
 struct Resistor {
@@ -51,6 +56,9 @@ struct Drawing {
     std::vector<Stroke> resistors;
     std::vector<Stroke> wires;
     GridPoint in, out, ground;
+    /// A balanced pad: no ground, and a minus terminal at each port.
+    bool balanced = false;
+    GridPoint inMinus{}, outMinus{};
 };
 
 /// One kind of pad.
@@ -69,6 +77,11 @@ struct PadDescription {
     /// The output port is the input's node, joined by a wire (a shunt
     /// resistor alone): the output node is `in`, and `out` is not used.
     bool through;
+    /// Balanced ports: the source drives in and inMinus with +-Vs/2, each
+    /// through Zin/2, and Zout/2 loads each of out and outMinus to ground.
+    /// Each series arm is two equal halves, one between plus nodes and one
+    /// between the same minus nodes; a shunt joins a node's two terminals.
+    bool balanced;
     /// The schematic, drawn with the low side (where it matters) at the
     /// output; `drawn` turns it round when the low side is the input.
     Drawing drawing;
@@ -98,6 +111,29 @@ Node place(Node n, Ports p);
 /// The node of a kind's output port: `out`, or `in` for a kind that passes
 /// straight through.
 Node outputNode(PadKind k);
+
+/// The plus terminal of a node (a node that is not a minus terminal is its
+/// own).
+Node plusOf(Node n);
+
+/// Whether a placed node is a balanced pad's minus terminal.
+bool isMinus(Node n);
+
+/// A branch of a kind's unbalanced equivalent, between placed nodes `a` and
+/// `b` (no minus terminals): the resistors `members` in series, that is one
+/// resistor, or a balanced arm's two halves. A balanced shunt joins its node
+/// to ground here. With ideal parts and a symmetric pad the equivalent is
+/// exactly what the balanced pad does between its ports; each member
+/// dissipates its own share of the branch's power.
+struct Arm {
+    Node a, b;
+    std::vector<std::size_t> members;
+};
+std::vector<Arm> arms(PadKind k, Ports p);
+
+/// The ohms of an arm of resistors `r` (the pad's, in its kind's order):
+/// its members' in series.
+double armOhms(const Arm& arm, const Values& r);
 
 /// The schematic of a kind between these ports.
 Drawing drawn(PadKind k, Ports p);

@@ -15,21 +15,14 @@
 namespace velkor {
 namespace {
 
-// Where each resistor of a pad sits, in the kind's order, and the node of
-// its output port.
-using Place = std::pair<Node, Node>;
+// The branches of a pad's unbalanced equivalent and the node of its output
+// port.
 struct Topology {
-    std::vector<Place> places;
+    std::vector<Arm> arms;
     Node output;
 };
 
-Topology topology(PadKind k, Ports p)
-{
-    Topology top{{}, outputNode(k)};
-    for (const Resistor& r : describe(k).resistors)
-        top.places.emplace_back(place(r.a, p), place(r.b, p));
-    return top;
-}
+Topology topology(PadKind k, Ports p) { return {arms(k, p), outputNode(k)}; }
 
 // The network with the port at `driven` held at 1 V and the other port
 // loaded by `load` ohms. (Where both ports are one node, the load stands
@@ -39,10 +32,9 @@ NodeVoltages solve(const Topology& top, const Values& r, Node driven, double loa
     thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
     branches.clear();
     int nodes = top.output + 1;
-    for (std::size_t k = 0; k < top.places.size(); ++k) {
-        const auto [a, b] = top.places[k];
-        branches.push_back({a, b, 1 / r[k]});
-        nodes = std::max({nodes, a + 1, b + 1});
+    for (const Arm& arm : top.arms) {
+        branches.push_back({arm.a, arm.b, 1 / armOhms(arm, r)});
+        nodes = std::max({nodes, arm.a + 1, arm.b + 1});
     }
     branches.push_back({driven == in ? top.output : in, ground, 1 / load});
     return solveNodes(nodes, branches, driven);
@@ -77,8 +69,12 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
     a.vswr = vswr(a.rho);
     a.returnloss = -20 * std::log10(a.rho);
     a.power.resize(r.size());
-    for (std::size_t k = 0; k < r.size(); ++k)
-        a.power[k] = pwr * p.zin * std::norm(s.across(top.places[k].first, top.places[k].second)) / r[k];
+    for (const Arm& arm : top.arms) {
+        // Each member takes its share of the arm's power: R I^2.
+        const double ohms = armOhms(arm, r), volts = std::norm(s.across(arm.a, arm.b));
+        for (std::size_t m : arm.members)
+            a.power[m] = pwr * p.zin * volts / ohms * (r[m] / ohms);
+    }
 }
 
 bool finite(const PadResult& p)

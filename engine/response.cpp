@@ -17,20 +17,37 @@ Complex admittance(double ohms, const Parasitics& x, double omega)
 
 // The pad's network at one frequency: every part, a node of its own
 // between the two parts of a series pair, and CPAD for every part
-// terminal on a node other than ground.
+// terminal on a node other than ground. Nodes are numbered from 1 in the
+// order the parts meet them, ports first, so that none is left unused.
 struct Network {
     std::vector<Branch> branches;
-    Node output;
     int nodes;
+    int input, output;               // the ports' (plus) terminals
+    int inputMinus, outputMinus;     // a balanced pad's minus terminals; else ground
+    bool balanced;
 };
 
 Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega)
 {
-    Network n{{}, outputNode(pad.kind), outputNode(pad.kind) + 1};
-    const std::vector<Resistor>& resistors = describe(pad.kind).resistors;
-    for (const Resistor& r : resistors)
-        n.nodes = std::max({n.nodes, place(r.a, p) + 1, place(r.b, p) + 1});
-    std::vector<int> terminals(static_cast<std::size_t>(n.nodes) + pad.parts.size());
+    const PadDescription& kind = describe(pad.kind);
+    std::vector<int> index(lowsideMinus + 1, -1);
+    int nodes = 1;
+    index[ground] = ground;
+    const auto number = [&](Node node) {
+        int& i = index[static_cast<std::size_t>(node)];
+        if (i < 0)
+            i = nodes++;
+        return i;
+    };
+    Network n{{}, 0, number(in), number(outputNode(pad.kind)), ground, ground, kind.balanced};
+    if (kind.balanced) {
+        n.inputMinus = number(inMinus);
+        n.outputMinus = number(outMinus);
+    }
+    std::vector<std::pair<int, int>> ends;
+    for (const Resistor& r : kind.resistors)
+        ends.emplace_back(number(place(r.a, p)), number(place(r.b, p)));
+    std::vector<int> terminals(static_cast<std::size_t>(nodes) + pad.parts.size());
     const auto part = [&](int a, int b, double ohms) {
         n.branches.push_back({a, b, admittance(ohms, x, omega)});
         ++terminals[static_cast<std::size_t>(a)];
@@ -38,18 +55,19 @@ Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega
     };
     for (std::size_t i = 0; i < pad.parts.size(); ++i) {
         const Part& made = pad.parts[i];
-        const int a = place(resistors[i].a, p), b = place(resistors[i].b, p);
+        const auto [a, b] = ends[i];
         if (made.smaller == 0) {
             part(a, b, made.larger);
         } else if (made.parallel) {
             part(a, b, made.larger);
             part(a, b, made.smaller);
         } else {
-            const int between = n.nodes++;
+            const int between = nodes++;
             part(a, between, made.larger);
             part(between, b, made.smaller);
         }
     }
+    n.nodes = nodes;
     for (int k = 1; k < n.nodes; ++k)
         if (const int count = terminals[static_cast<std::size_t>(k)])
             n.branches.push_back({k, ground, Complex(0, omega * x.padCapacitance * count)});
@@ -61,14 +79,38 @@ Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega
 std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
 {
     const double zfrom = from == in ? p.zin : p.zout, zto = from == in ? p.zout : p.zin;
-    const Node at = from == in ? in : n.output, to = from == in ? n.output : in;
-    n.branches.push_back({to, ground, 1 / zto});
-    const NodeVoltages s = solveNodes(n.nodes, n.branches, at);
-    // With 1 V at the port, the source EMF is 1 + I zfrom.
-    const Complex emf = 1.0 + s.current * zfrom;
-    const Complex reflection = 2.0 / emf - 1.0;
-    const Complex transmission = 2.0 * s.volts[static_cast<std::size_t>(to)] / emf * std::sqrt(zfrom / zto);
-    return {reflection, transmission};
+    const int at = from == in ? n.input : n.output, to = from == in ? n.output : n.input;
+    const int atMinus = from == in ? n.inputMinus : n.outputMinus;
+    const int toMinus = from == in ? n.outputMinus : n.inputMinus;
+    if (!n.balanced) {
+        n.branches.push_back({to, ground, 1 / zto});
+        const NodeVoltages s = solveNodes(n.nodes, n.branches, at);
+        // With 1 V at the port, the source EMF is 1 + I zfrom.
+        const Complex emf = 1.0 + s.current * zfrom;
+        const Complex reflection = 2.0 / emf - 1.0;
+        const Complex transmission = 2.0 * s.volts[static_cast<std::size_t>(to)] / emf * std::sqrt(zfrom / zto);
+        return {reflection, transmission};
+    }
+    // Balanced: +1/2 V behind zfrom/2 at one terminal and -1/2 V behind
+    // zfrom/2 at the other, a difference of 1 V, taken as the half of each
+    // terminal driven alone (from a source node of its own) less the half
+    // of the other; zto/2 loads each terminal of the other port.
+    n.branches.push_back({to, ground, 2 / zto});
+    n.branches.push_back({toMinus, ground, 2 / zto});
+    const int source = n.nodes;
+    const auto alone = [&](int driven, int still) {
+        std::vector<Branch> branches = n.branches;
+        branches.push_back({source, driven, 2 / zfrom});
+        branches.push_back({still, ground, 2 / zfrom});
+        return solveNodes(n.nodes + 1, branches, source);
+    };
+    const NodeVoltages plus = alone(at, atMinus), minus = alone(atMinus, at);
+    const auto differential = [&](int a, int b) {
+        const auto v = [&](const NodeVoltages& s, int k) { return s.volts[static_cast<std::size_t>(k)]; };
+        return (v(plus, a) - v(plus, b) - v(minus, a) + v(minus, b)) / 2.0;
+    };
+    // With an EMF of 1 V behind zfrom: S11 = 2 V - 1, S21 = 2 V(out) sqrt(zfrom / zto).
+    return {2.0 * differential(at, atMinus) - 1.0, 2.0 * differential(to, toMinus) * std::sqrt(zfrom / zto)};
 }
 
 } // namespace

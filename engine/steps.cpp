@@ -54,21 +54,19 @@ Chain<Complex> chainOf(const SParameters& s, double z)
 // that only the ports' remain.
 Chain<double> chainOf(PadKind k, const Values& ohms)
 {
-    const std::vector<Resistor>& resistors = describe(k).resistors;
-    const Ports equal{1, 1};
+    const std::vector<Arm> branches = arms(k, Ports{1, 1});
     int nodes = out + 1;
-    for (const Resistor& r : resistors)
-        nodes = std::max({nodes, place(r.a, equal) + 1, place(r.b, equal) + 1});
+    for (const Arm& arm : branches)
+        nodes = std::max({nodes, arm.a + 1, arm.b + 1});
     const auto n = static_cast<std::size_t>(nodes);
     std::vector<double> y(n * n, 0.0);
     const auto at = [&](int i, int j) -> double& { return y[static_cast<std::size_t>(i) * n + std::size_t(j)]; };
-    for (std::size_t i = 0; i < resistors.size(); ++i) {
-        const int a = place(resistors[i].a, equal), b = place(resistors[i].b, equal);
-        const double g = 1 / ohms[i];
-        at(a, a) += g;
-        at(b, b) += g;
-        at(a, b) -= g;
-        at(b, a) -= g;
+    for (const Arm& arm : branches) {
+        const double g = 1 / armOhms(arm, ohms);
+        at(arm.a, arm.a) += g;
+        at(arm.b, arm.b) += g;
+        at(arm.a, arm.b) -= g;
+        at(arm.b, arm.a) -= g;
     }
     for (int inner = nodes - 1; inner > out; --inner)
         for (int i = in; i < inner; ++i)
@@ -135,7 +133,7 @@ constexpr double wholePercent = 100;
 
 bool steppable(PadKind k)
 {
-    return k == PadKind::pi || k == PadKind::t || k == PadKind::bridgedt;
+    return k == PadKind::pi || k == PadKind::t || k == PadKind::bridgedt || k == PadKind::hPad || k == PadKind::oPad;
 }
 
 std::size_t partsOfAllBits(const StepRequest& q)

@@ -307,6 +307,9 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
             "28 parts, 2^28 corners: at most 2^24"},
     Refusal{"StepsUnequal", {"--steps", "--zout", "75", "6"}, 2, "between equal impedances only"},
     Refusal{"StepsOfLPads", {"--steps", "--pad", "l_pad_series", "6"}, 2, "matched at both ports"},
+    Refusal{"StepCornersOfHPads", {"--steps", "-t", "1", "--pad", "h_pad", "1", "2", "3", "4", "5"}, 2,
+            "25 parts, 2^25 corners: at most 2^24"},
+    Refusal{"UPadBetweenEqual", {"--pad", "u_pad", "6"}, 1, "--pad 'u_pad': unequal impedances only"},
     Refusal{"StepsOfTwoPads", {"--steps", "--pad", "pi,t", "6"}, 2, "name one pad"},
     Refusal{"StepsAsSpice", {"--steps", "-f", "spice", "6"}, 2, "write text, csv or json"},
     Refusal{"StepsAsTouchstone", {"--steps", "-f", "touchstone", "--frequency", "1G", "6"}, 2,
@@ -370,10 +373,11 @@ TEST(Json, AllPadsWithADesign)
                 found.push_back(key);
         return found;
     };
-    EXPECT_EQ(keys({"6"}), Texts({"pi", "t", "bridged_t", "series_r", "shunt_r", "l_pad_series", "l_pad_shunt"}));
+    EXPECT_EQ(keys({"6"}), Texts({"pi", "t", "bridged_t", "series_r", "shunt_r", "l_pad_series", "l_pad_shunt",
+                                  "h_pad", "o_pad"}));
     // Between 75 and 50 ohms a single resistor exists from 0.1773 dB, the Pi and T from 5.7195 dB.
-    EXPECT_EQ(keys({"--zin", "75", "--zout", "50", "0.2"}), Texts({"l_pad", "series_r", "shunt_r"}));
-    EXPECT_EQ(keys({"--zin", "75", "--zout", "50"}), Texts({"l_pad"}));
+    EXPECT_EQ(keys({"--zin", "75", "--zout", "50", "0.2"}), Texts({"l_pad", "series_r", "shunt_r", "u_pad"}));
+    EXPECT_EQ(keys({"--zin", "75", "--zout", "50"}), Texts({"l_pad", "u_pad"}));
 }
 
 TEST(Text, LPadAlone)

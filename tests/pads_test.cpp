@@ -64,7 +64,15 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     // 6 dB, K = 10^(6/20): Z (K - 1) / K and Z / (K - 1); Z (K - 1) and Z K / (K - 1).
     Reference{"LPadSeriesFirst", PadKind::lPadSeriesFirst, 6, 50, 50, {24.9406383, 50.2380119}, 1e-6},
     Reference{"LPadShuntFirst", PadKind::lPadShuntFirst, 6, 50, 50, {49.7631157, 100.2380119}, 1e-6},
-    Reference{"LPadShuntFirstUnequal", PadKind::lPadShuntFirst, 6, 75, 50, {}, 0}),
+    Reference{"LPadShuntFirstUnequal", PadKind::lPadShuntFirst, 6, 75, 50, {}, 0},
+    // The 6 dB T's arms Z (K - 1) / (K + 1) halved, its shunt 2 Z K / (K^2 - 1);
+    // the Pi's shunts Z (K + 1) / (K - 1), its series arm Z (K^2 - 1) / 2K halved.
+    Reference{"HPad6dB", PadKind::hPad, 6, 50, 50, {8.3069712, 8.3069712, 66.9310406, 8.3069712, 8.3069712}, 1e-6},
+    Reference{"OPad6dB", PadKind::oPad, 6, 50, 50, {150.4760238, 18.6759385, 18.6759385, 150.4760238}, 1e-6},
+    // The L-pad's series arm sqrt(75 x 25) halved, its shunt 50 sqrt(3).
+    Reference{"UPadDown", PadKind::uPad, 0, 75, 50, {21.6506351, 21.6506351, 86.6025404}, 1e-6},
+    Reference{"UPadEqual", PadKind::uPad, 0, 50, 50, {}, 0},
+    Reference{"HPadBelowMinimum", PadKind::hPad, 5.7, 75, 50, {}, 0}),
     rowname);
 
 // Every matched design, analysed as designed, has exactly its attenuation
@@ -76,13 +84,15 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
 {
     const Ports ports[] = {{50, 50}, {75, 50}, {50, 75}, {600, 50}, {1e-3, 1e6}};
     for (const Ports p : ports)
-        for (PadKind k : {PadKind::pi, PadKind::t, PadKind::bridgedt, PadKind::lpad})
+        for (PadKind k : {PadKind::pi, PadKind::t, PadKind::bridgedt, PadKind::lpad, PadKind::hPad, PadKind::oPad,
+                          PadKind::uPad})
             for (double db = 0.1; db < 120; db *= 1.9) {
                 const std::optional<Values> r = velkor::design(k, db, p);
                 if (!r)
                     continue;
                 const velkor::Response a = velkor::analyse(k, *r, p, 1);
-                const double want = k == PadKind::lpad ? velkor::minimumAttenuation(p) : db;
+                const bool lpad = k == PadKind::lpad || k == PadKind::uPad;
+                const double want = lpad ? velkor::minimumAttenuation(p) : db;
                 const auto at = std::string(velkor::describe(k).key) + " " + std::to_string(db);
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
                 EXPECT_NEAR(a.returnloss, 120, 1e-9) << at;
@@ -194,7 +204,22 @@ const Accurate accurate[] = {
     {"SeriesResistorDown", PadKind::seriesResistor, 1, down, {12.418634751305},
      {0.10752111268789, 0.97349875257132, 20.455544296991, 11.370376861788}},
     {"ShuntResistorDown", PadKind::shuntResistor, 1, down, {301.96556023246},
-     {-1.7609125905568, 0.93305888739231, 11.480625354554, 20}}};
+     {-1.7609125905568, 0.93305888739231, 11.480625354554, 20}},
+    // Balanced: the references solve both terminals of each port.
+    {"HPadNano", PadKind::hPad, 1e-9, same,
+     {1.4391156831212786e-9, 1.4391156831212786e-9, 434294481903.25183, 1.4391156831212786e-9, 1.4391156831212786e-9},
+     {1.0423067565607078e-9, 9.83168784563756e-10, 120, 120}},
+    {"OPadNano", PadKind::oPad, 1e-9, same,
+     {868588963806.50366, 2.8782313662425571e-9, 2.8782313662425571e-9, 868588963806.50366},
+     {9.3807608091756767e-10, 9.9866545741048584e-10, 120, 120}},
+    {"HPadAboveMin", PadKind::hPad, abovemin, down,
+     {21.888757175995362, 21.888757175995362, 71.780854334699135, 2.6290290615470522, 2.6290290615470522},
+     {6.8822439109603417, 6.9096839277530874, 50.022315079436858, 37.424739229180408}},
+    {"OPad20dBDown", PadKind::oPad, 20, down,
+     {97.052350109535566, 151.56217783470914, 151.56217783470914, 58.462218049710923},
+     {20.077448758454335, 19.989138299167691, 39.811850629563375, 34.434944383711776}},
+    {"UPadDown", PadKind::uPad, {}, down, {21.650635094610966, 21.650635094610966, 86.602540378443865},
+     {5.9031302333244652, 5.8996229085693328, 67.875012806961607, 36.629155517832113}}};
 INSTANTIATE_TEST_SUITE_P(HighPrecision, Accuracy, testing::ValuesIn(accurate), rowname);
 
 // No point inside the tolerance box is worse than its corners.
@@ -230,14 +255,24 @@ TEST(Drawings, JoinWhatTheKindJoins)
                 constexpr int lone = 1000;
                 return lone + 100 * g.x + g.y;
             };
-            std::map<velkor::Node, int> nodes = {{velkor::in, net(d.in)}, {velkor::out, net(d.out)},
-                                                 {velkor::ground, net(d.ground)}};
+            std::map<velkor::Node, int> nodes = {{velkor::in, net(d.in)}, {velkor::out, net(d.out)}};
             const std::string at = std::string(kind.key) + " " + std::to_string(p.zin);
             EXPECT_EQ(nodes[velkor::in] == nodes[velkor::out], kind.through) << at;   // one wire, or a pad between
-            EXPECT_NE(nodes[velkor::in], nodes[velkor::ground]) << at;
-            // Ground runs the width of the drawing, under both ports.
-            EXPECT_EQ(net({d.in.x, d.ground.y}), nodes[velkor::ground]) << at;
-            EXPECT_EQ(net({d.out.x, d.ground.y}), nodes[velkor::ground]) << at;
+            EXPECT_EQ(d.balanced, kind.balanced) << at;
+            if (kind.balanced) {
+                // Each port's minus terminal under its plus one.
+                nodes[velkor::inMinus] = net(d.inMinus);
+                nodes[velkor::outMinus] = net(d.outMinus);
+                EXPECT_EQ(d.inMinus.x, d.in.x) << at;
+                EXPECT_EQ(d.outMinus.x, d.out.x) << at;
+                EXPECT_GT(d.inMinus.y, d.in.y) << at;
+            } else {
+                nodes[velkor::ground] = net(d.ground);
+                EXPECT_NE(nodes[velkor::in], nodes[velkor::ground]) << at;
+                // Ground runs the width of the drawing, under both ports.
+                EXPECT_EQ(net({d.in.x, d.ground.y}), nodes[velkor::ground]) << at;
+                EXPECT_EQ(net({d.out.x, d.ground.y}), nodes[velkor::ground]) << at;
+            }
             ASSERT_EQ(d.resistors.size(), kind.resistors.size()) << at;
             for (const auto* strokes : {&d.resistors, &d.wires})   // drawn across or down the grid
                 for (const velkor::Stroke& stroke : *strokes)
@@ -249,7 +284,7 @@ TEST(Drawings, JoinWhatTheKindJoins)
                 // A junction is whatever stands at the end not at a port or ground.
                 const auto byend = {std::pair{a, ends.first}, std::pair{b, ends.second}};
                 for (const auto& [node, end] : byend)
-                    if (node == velkor::junction && nodes.count(node) == 0)
+                    if (nodes.count(node) == 0)
                         nodes[node] = end == nodes[a == node ? b : a] ? ends.second : end;
                 EXPECT_EQ(ends, std::minmax({nodes[a], nodes[b]})) << at << " resistor " << i + 1;
             }
@@ -399,7 +434,9 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
         {std::nullopt, 1, {50, 600}, Series::E192, 0.005},
         {10, 1, {50, 50}, Series::E24, 0.05, false,
          {PadKind::seriesResistor, PadKind::shuntResistor, PadKind::lPadSeriesFirst, PadKind::lPadShuntFirst}},
-        {3, 1, {75, 50}, Series::E96, 0.01, true, {PadKind::seriesResistor, PadKind::shuntResistor}}};
+        {3, 1, {75, 50}, Series::E96, 0.01, true, {PadKind::seriesResistor, PadKind::shuntResistor}},
+        {6, 1, {50, 50}, Series::E12, 0.1, true, {PadKind::hPad, PadKind::oPad}},
+        {10, 1, {75, 50}, Series::E96, 0.01, false, {PadKind::hPad, PadKind::oPad, PadKind::uPad}}};
     // Each part with 0603-like parasitics, from 0 Hz to well past flat.
     velkor::RadioFrequency radio{true, {0.5e-9, 50e-15, 80e-15}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}};
     for (const velkor::PadRequest& q : requests) {
@@ -436,7 +473,9 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
     const velkor::PadRequest requests[] = {{1e-6, 1, {50, 50}, Series::E12, 0.1},
                                            {20, 1, {50, 50}, Series::E24, 0.05, true},
                                            {10, 1, {75, 50}, Series::E96, 0.01},
-                                           {300, 1, {50, 50}, Series::E12, 0.1}};   // S21 far below -120 dB
+                                           {300, 1, {50, 50}, Series::E12, 0.1},   // S21 far below -120 dB
+                                           {6, 1, {50, 75}, Series::E24, 0.05, true,
+                                            {PadKind::hPad, PadKind::oPad, PadKind::uPad}}};
     for (const velkor::PadRequest& q : requests) {
         const std::vector<velkor::PadResult> pads = velkor::evaluatepads(q).value();
         for (const velkor::PadResult& p : pads) {

@@ -40,7 +40,9 @@ TEST_P(Cascades, IdealPadsAddTheirLosses)
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, Cascades, testing::Values(Kind{"Pi", PadKind::pi}, Kind{"T", PadKind::t},
-                                                          Kind{"BridgedT", PadKind::bridgedt}), rowname);
+                                                          Kind{"BridgedT", PadKind::bridgedt},
+                                                          Kind{"HPad", PadKind::hPad}, Kind{"OPad", PadKind::oPad}),
+                         rowname);
 
 // 1 and 2 dB Pi pads of E24 parts, 910R 5R6 910R and 430R 12R 430R, both
 // in: by hand, the product of their chain matrices [1 0; 1/R1 1] [1 R2; 0 1]

@@ -98,6 +98,56 @@ def analyse(places, ohms, zin, zout, out=2):
     return [atten, -20 * log10(s21), returnloss(rin, zin), returnloss(1 / back, zout)]
 
 
+# Balanced pads as they stand, both terminals of each port: node 1 in, 2 out,
+# 3 the junction, and 4, 5, 6 their minus terminals (the low side at the
+# output).
+BALANCED = {
+    "h_pad": [(1, 3), (4, 6), (3, 6), (3, 2), (6, 5)],
+    "o_pad": [(1, 4), (1, 2), (4, 5), (2, 5)],
+    "u_pad": [(1, 2), (4, 5), (2, 5)],
+}
+UNBALANCED = {"h_pad": "t", "o_pad": "pi", "u_pad": "l_pad"}
+HALVED = {"h_pad": (0, 2), "o_pad": (1,), "u_pad": (0,)}
+
+
+def balanced_design(kind, db, zin, zout):
+    out = []
+    for i, r in enumerate(design(UNBALANCED[kind], db, zin, zout)):
+        out += [r / 2, r / 2] if i in HALVED[kind] else [r]
+    return out
+
+
+def balanced_port(places, ohms, plus, minus, zfrom, other_plus, other_minus, zto):
+    """+1/2 V behind zfrom/2 at plus, -1/2 V behind zfrom/2 at minus, zto/2
+    from each terminal of the other port to ground: the differential
+    voltages at the driven port and the other."""
+    used = sorted({n for p in places for n in p} - {0})
+    index = {n: i for i, n in enumerate(used)}
+    g = matrix(len(used), len(used))
+    b = matrix(len(used), 1)
+    branches = [(a, c, 1 / mpf(r)) for (a, c), r in zip(places, ohms)]
+    branches += [(plus, 0, 2 / zfrom), (minus, 0, 2 / zfrom), (other_plus, 0, 2 / zto), (other_minus, 0, 2 / zto)]
+    for a, c, y in branches:
+        for x, z in ((a, c), (c, a)):
+            if x:
+                g[index[x], index[x]] += y
+                if z:
+                    g[index[x], index[z]] -= y
+    b[index[plus]] += 1 / zfrom
+    b[index[minus]] -= 1 / zfrom
+    v = lu_solve(g, b)
+    return v[index[plus]] - v[index[minus]], v[index[other_plus]] - v[index[other_minus]]
+
+
+def balanced_analyse(places, ohms, zin, zout):
+    vin, vout = balanced_port(places, ohms, 1, 4, zin, 2, 5, zout)
+    atten = 20 * log10(vin / vout) + 10 * log10(zout / zin)
+    s21 = 2 * vout * sqrt(zin / zout)
+    back, _ = balanced_port(places, ohms, 2, 5, zout, 1, 4, zin)
+    rl = lambda s: mpf(120) if fabs(s) < mpf("1e-6") else -20 * log10(fabs(s))
+    return [atten, -20 * log10(s21), rl(2 * vin - 1), rl(2 * back - 1)]
+
+
 def cases():
     for db in ("1e-9", "1e-7", "1e-5", "1e-3", "300"):
         yield db, 50, 50
@@ -128,6 +178,18 @@ def main():
         theory = design(kind, mpf(db), mpf(zin), mpf(zout))
         built = analyse(PLACES[kind], [mpf(x) for x in row[kind]["preferred_ohm"]], mpf(zin), mpf(zout),
                         OUTPUT.get(kind, 2))
+        print(kind, db, zin, zout)
+        print("  theory", ", ".join(mp.nstr(x, 17) for x in theory))
+        print("  built ", ", ".join(mp.nstr(x, 17) for x in built))
+    # Balanced pads, solved with both terminals of each port.
+    low = minimum(mpf(75), mpf(50))
+    for kind, db, zin, zout in [("h_pad", "1e-9", 50, 50), ("o_pad", "1e-9", 50, 50),
+                                ("h_pad", repr(float(low + 1)), 75, 50), ("o_pad", "20", 75, 50),
+                                ("u_pad", None, 75, 50)]:
+        args = [CLI, "-f", "json", "--pad", kind, "--zin", str(zin), "--zout", str(zout)] + ([db] if db else [])
+        row = json.loads(subprocess.run(args, check=True, capture_output=True, text=True).stdout)[0]
+        theory = balanced_design(kind, mpf(db or 0), mpf(zin), mpf(zout))
+        built = balanced_analyse(BALANCED[kind], [mpf(x) for x in row[kind]["preferred_ohm"]], mpf(zin), mpf(zout))
         print(kind, db, zin, zout)
         print("  theory", ", ".join(mp.nstr(x, 17) for x in theory))
         print("  built ", ", ".join(mp.nstr(x, 17) for x in built))

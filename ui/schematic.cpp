@@ -100,9 +100,14 @@ void Schematic::paintEvent(QPaintEvent*)
         p.drawText(text, (vertical ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, label);
     }
     p.setBrush(ink);
-    for (GridPoint g : {drawing_.in, drawing_.out})
+    std::vector<GridPoint> terminals = {drawing_.in, drawing_.out};
+    if (drawing_.balanced)
+        terminals.insert(terminals.end(), {drawing_.inMinus, drawing_.outMinus});
+    for (GridPoint g : terminals)
         p.drawEllipse(at(g), terminalRadius, terminalRadius);
     p.setBrush(Qt::NoBrush);
+    if (drawing_.balanced)   // balanced ports: nothing of the pad is grounded
+        return;
     const QPointF g = at(drawing_.ground);
     for (int line = 0; line < 3; ++line) {
         const double half = groundWidth / 2 - line * groundWidth / 6, y = g.y() + groundGap * (line + 1);

@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -52,9 +53,9 @@ std::string named(std::string_view s)
 struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
-    std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20";
+    std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20", outputs;
     bool pairs = false, all = false, steps = false;
-    bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false;
+    bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false, outputsGiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -149,6 +150,25 @@ std::optional<Failure> readRadio(Request& q, const Given& g)
 
 constexpr double whole = 100;   // percent
 
+// --outputs: a splitter's, a whole number from leastOutputs to mostOutputs,
+// for --pad splitter (or all) only.
+std::optional<Failure> readOutputs(Request& q, const Given& g)
+{
+    if (!g.outputsGiven)
+        return std::nullopt;
+    const bool splitter = q.allKinds || std::find(q.kinds.begin(), q.kinds.end(), PadKind::splitter) != q.kinds.end();
+    if (!splitter)
+        return Failure{usage, "--outputs " + named(g.outputs) + ": for --pad splitter only"};
+    int n = 0;
+    const char* end = g.outputs.data() + g.outputs.size();
+    const auto [last, ec] = std::from_chars(g.outputs.data(), end, n);
+    if (ec != std::errc() || last != end || n < leastOutputs || n > mostOutputs)
+        return Failure{usage, "--outputs " + named(g.outputs) + ": a whole number of outputs from " +
+                                  std::to_string(leastOutputs) + " to " + std::to_string(mostOutputs)};
+    q.ports.outputs = n;
+    return std::nullopt;
+}
+
 std::optional<Failure> readoptions(Request& q, const Given& g)
 {
     const Reading pwr = readPowerText(g.power);
@@ -178,7 +198,9 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
     q.lines = {g.toleranceGiven, g.all, g.padGiven};
     q.steps = g.steps;
     q.toleranceGiven = g.toleranceGiven;
-    return readRadio(q, g);
+    if (std::optional<Failure> f = readRadio(q, g))
+        return f;
+    return readOutputs(q, g);
 }
 
 // What --steps asks beyond the other options: at most mostBits values
@@ -228,7 +250,6 @@ std::optional<Failure> read(Request& q, const Given& g)
     if (q.steps)
         if (std::optional<Failure> f = readSteps(q, g))
             return f;
-    const bool unequal = q.ports.zin != q.ports.zout;
     if (q.allKinds)
         for (const PadDescription& d : padKinds()) {
             const auto designed = [&](double db) { return attenuationRefusal(db, q.ports, d.kind).empty(); };
@@ -240,8 +261,8 @@ std::optional<Failure> read(Request& q, const Given& g)
         return Failure{nodesign, "--pad 'all': no pad has a design for every value"};
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(!q.db.empty(), q.ports) : q.kinds;
     const bool takesDb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesDb; });
-    if (q.db.empty() && (!unequal || takesDb))
-        return Failure{usage, "DB is required: only the L-pad between unequal impedances needs none"};
+    if (q.db.empty() && (kinds.empty() || takesDb))
+        return Failure{usage, "DB is required: only the L-pads and the splitter need none"};
     const bool onevalue = q.format == Format::spice || q.format == Format::touchstone;
     if (onevalue && q.db.size() > 1)
         return Failure{usage, "--format " + g.format + " takes one DB value, not " + std::to_string(q.db.size())};
@@ -422,6 +443,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     CLI::Option* pad = app.add_option("--pad", g.pad, "pads to work out, comma-separated (see Pads), or all")
         ->type_name("KINDS");
     valued.emplace_back(pad, &g.pad);
+    CLI::Option* outputs = app.add_option("--outputs", g.outputs, "a splitter's outputs, 2 to 16; default 2")
+                               ->type_name("N");
+    valued.emplace_back(outputs, &g.outputs);
     CLI::Option* parasitics = app.add_option("--parasitics", g.parasitics,
                                              "each part's L, C and pad capacitance: L=0.5n,C=50f,CPAD=80f")
         ->type_name("LIST");
@@ -458,6 +482,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     g.toleranceGiven = tolerance->count() > 0;
     g.padGiven = pad->count() > 0;
     g.parasiticsGiven = parasitics->count() > 0;
+    g.outputsGiven = outputs->count() > 0;
 
     Request q;
     std::optional<Failure> failure;

@@ -2,6 +2,7 @@
 
 #include "numtext.h"
 
+#include <algorithm>
 #include <map>
 
 
@@ -9,8 +10,10 @@ namespace velkor {
 namespace {
 
 // A node's name in the subcircuit.
-std::string_view nodeName(Node n)
+std::string nodeName(Node n)
 {
+    if (isFurtherOutput(n))   // out2, out3, ...
+        return "out" + std::to_string(n - firstFurtherOutput + 2);
     switch (n) {
     case in: return "in";
     case out: return "out";
@@ -27,6 +30,16 @@ std::string element(std::string_view name, std::string_view a, std::string_view 
     std::string out(name);
     out.append(" ").append(a).append(" ").append(b).append(" ").append(shortest(value)).append("\n");
     return out;
+}
+
+// A splitter's further outputs as pins, each name followed by `suffix`:
+// " out2 out3"; nothing for another kind.
+std::string furtherPins(PadKind k, Ports p, const std::string& suffix)
+{
+    std::string pins;
+    for (int i = 0; describe(k).fansOut && i + 1 < p.outputs; ++i)
+        pins.append(" ").append(nodeName(furtherOutput(i))).append(suffix);
+    return pins;
 }
 
 // What the control block measures of a test bench: the voltage across the
@@ -63,7 +76,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
         out += "\n* " + name + ", as built:";
         for (const Part& part : pad.parts)
             out.append(" ").append(part.code);
-        out += "\n.subckt " + name + (kind.balanced ? " in in_n out out_n gnd\n" : " in out gnd\n");
+        out += "\n.subckt " + name + (kind.balanced ? " in in_n out out_n" : " in out") + furtherPins(pad.kind, p, "") +
+               " gnd\n";
         std::map<std::string, int> terminals;   // part terminals on each node, for its pad capacitance
         // One part: with parasitics R and L in series through a node of its
         // own, C across both.
@@ -86,8 +100,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
             const Part& part = pad.parts[i];
             std::string r = std::to_string(i + 1);
             r.insert(r.begin(), 'R');
-            const Resistor& where = kind.resistors[i];
-            const std::string_view from = nodeName(place(where.a, p)), to = nodeName(place(where.b, p));
+            const Resistor& where = resistorsOf(pad.kind, p)[i];
+            const std::string from = nodeName(place(where.a, p)), to = nodeName(place(where.b, p));
             if (part.smaller == 0) {
                 resistor(r, from, to, part.larger);
                 continue;
@@ -108,16 +122,27 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
                                    count * radio->parts.padCapacitance);
         out += ".ends " + name + "\n";
     }
-    out += "\n* Test benches: 1 V behind the source impedance, the pad, the load; a balanced\n"
-           "* pad's source is +0.5 V and -0.5 V, each behind half of it, and half the\n"
-           "* load stands from each output terminal to ground.\n";
+    out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
+    const auto any = [&pads](bool PadDescription::*what) {
+        return std::any_of(pads.begin(), pads.end(), [what](const PadResult& r) { return describe(r.kind).*what; });
+    };
+    if (any(&PadDescription::balanced))
+        out += "* A balanced pad's source is +0.5 V and -0.5 V, each behind half of it, and\n"
+               "* half the load stands from each output terminal to ground.\n";
+    if (any(&PadDescription::fansOut))
+        out += "* Each further output of a splitter is loaded as the first.\n";
     for (const PadResult& pad : pads) {
         const std::string name(describe(pad.kind).key);
         if (!describe(pad.kind).balanced) {
             out += "V_" + name + " src_" + name + " 0 DC 1 AC 1\n";
             out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
-            out += "X_" + name + " in_" + name + " out_" + name + " 0 " + name + "\n";
+            out += "X_" + name + " in_" + name + " out_" + name + furtherPins(pad.kind, p, "_" + name) + " 0 " + name +
+                   "\n";
             out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
+            for (int k = 0; describe(pad.kind).fansOut && k + 1 < p.outputs; ++k) {
+                const std::string further = nodeName(furtherOutput(k));
+                out += "Rl_" + name + "_" + further + " " + further + "_" + name + " 0 " + shortest(p.zout) + "\n";
+            }
             continue;
         }
         const std::string halfIn = shortest(p.zin / 2), halfOut = shortest(p.zout / 2);

@@ -4,7 +4,11 @@
 #include "nodal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
+#include <mutex>
+#include <string>
 
 namespace velkor {
 namespace {
@@ -141,23 +145,34 @@ std::optional<Values> hPadDesign(double db, Ports p) { return balancedOf(tDesign
 std::optional<Values> oPadDesign(double db, Ports p) { return balancedOf(piDesign(db, p), {1}); }
 std::optional<Values> uPadDesign(double db, Ports p) { return balancedOf(lPadDesign(db, p), {0}); }
 
+// A resistive star: an arm from each port to the junction, each
+// Z (N - 1) / (N + 1), so that every port sees Z with the others loaded;
+// between equal impedances only.
+std::optional<Values> splitterDesign(double, Ports p)
+{
+    if (p.zin != p.zout || p.outputs < leastOutputs || p.outputs > mostOutputs)
+        return std::nullopt;
+    const double arm = p.zin * (p.outputs - 1) / (p.outputs + 1);
+    return checked(Values(static_cast<std::size_t>(p.outputs) + 1, arm));
+}
+
 const std::vector<PadDescription> kinds = {
     {PadKind::pi, "pi", "Pi", "Pi", "Pi",
      {{"R1", "input shunt", in, ground}, {"R2", "series", in, out}, {"R3", "output shunt", out, ground}},
-     std::nullopt, true, false, false,
+     std::nullopt, true, false, false, false,
      {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{3, 0}, {3, 2}}},
       {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
      anyPorts, minimumAttenuation, piDesign},
     {PadKind::t, "t", "T", "T", "T",
      {{"R1", "input arm", in, junction}, {"R2", "shunt", junction, ground},
       {"R3", "output arm", junction, out}},
-     std::nullopt, true, false, false,
+     std::nullopt, true, false, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}}, {{{0, 2}, {4, 2}}}, {0, 0}, {4, 0}, {2, 2}},
      anyPorts, minimumAttenuation, tDesign},
     {PadKind::bridgedt, "bridged_t", "Bridged-T", "Bridged-T", "bridged-T",
      {{"arm in", "arm in", in, junction}, {"arm out", "arm out", junction, out},
       {"bridge", "bridge", in, out}, {"shunt", "shunt", junction, ground}},
-     1, true, false, false,
+     1, true, false, false, false,
      {{{{0, 1}, {2, 1}}, {{2, 1}, {4, 1}}, {{1, 0}, {3, 0}}, {{2, 1}, {2, 3}}},
       {{{0, 1}, {0, 0}}, {{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{4, 0}, {4, 1}}, {{0, 3}, {4, 3}}},
       {0, 1}, {4, 1}, {2, 3}},
@@ -165,31 +180,31 @@ const std::vector<PadDescription> kinds = {
     // The series arm on the higher-impedance side, the shunt across the lower.
     {PadKind::lpad, "l_pad", "Minimum-loss L-pad", "L-pad", "L-pad",
      {{"series", "series", in, out}, {"shunt", "shunt", lowside, ground}},
-     std::nullopt, false, false, false,
+     std::nullopt, false, false, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
      unequalOnly, noLeastLoss, lPadDesign},
     // Designed for their insertion loss, which for these unmatched pads is
     // not their attenuation.
     {PadKind::seriesResistor, "series_r", "Series resistor", "Series resistor", "series resistor",
      {{"series", "series", in, out}},
-     std::nullopt, true, false, false,
+     std::nullopt, true, false, false, false,
      {{{{0, 0}, {2, 0}}}, {{{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      anyPorts, mismatchLoss, seriesResistorDesign},
     {PadKind::shuntResistor, "shunt_r", "Shunt resistor", "Shunt resistor", "shunt resistor",
      {{"shunt", "shunt", in, ground}},
-     std::nullopt, true, true, false,
+     std::nullopt, true, true, false, false,
      {{{{1, 0}, {1, 2}}}, {{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      anyPorts, mismatchLoss, shuntResistorDesign},
     {PadKind::lPadSeriesFirst, "l_pad_series", "L-pad of a given loss, series first",
      "L-pad, series first", "L-pad, series first",
      {{"series", "series", in, out}, {"shunt", "shunt", out, ground}},
-     std::nullopt, true, false, false,
+     std::nullopt, true, false, false, false,
      {{{{0, 0}, {2, 0}}, {{2, 0}, {2, 2}}}, {{{2, 0}, {3, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {1, 2}},
      equalOnly, noLeastLoss, lPadSeriesFirstDesign},
     {PadKind::lPadShuntFirst, "l_pad_shunt", "L-pad of a given loss, shunt first",
      "L-pad, shunt first", "L-pad, shunt first",
      {{"series", "series", in, out}, {"shunt", "shunt", in, ground}},
-     std::nullopt, true, false, false,
+     std::nullopt, true, false, false, false,
      {{{{1, 0}, {3, 0}}, {{1, 0}, {1, 2}}}, {{{0, 0}, {1, 0}}, {{0, 2}, {3, 2}}}, {0, 0}, {3, 0}, {2, 2}},
      equalOnly, noLeastLoss, lPadShuntFirstDesign},
     // Balanced: the T, Pi and L with each series arm in two halves.
@@ -197,14 +212,14 @@ const std::vector<PadDescription> kinds = {
      {{"in top", "input arm, top half", in, junction}, {"in bottom", "input arm, bottom half", inMinus, junctionMinus},
       {"shunt", "shunt", junction, junctionMinus},
       {"out top", "output arm, top half", junction, out}, {"out bottom", "output arm, bottom half", junctionMinus, outMinus}},
-     std::nullopt, true, false, true,
+     std::nullopt, true, false, true, false,
      {{{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}, {{2, 0}, {2, 2}}, {{2, 0}, {4, 0}}, {{2, 2}, {4, 2}}},
       {}, {0, 0}, {4, 0}, {}, true, {0, 2}, {4, 2}},
      anyPorts, minimumAttenuation, hPadDesign},
     {PadKind::oPad, "o_pad", "O-pad (balanced Pi)", "O-pad", "O-pad",
      {{"in shunt", "input shunt", in, inMinus}, {"series top", "series arm, top half", in, out},
       {"series bottom", "series arm, bottom half", inMinus, outMinus}, {"out shunt", "output shunt", out, outMinus}},
-     std::nullopt, true, false, true,
+     std::nullopt, true, false, true, false,
      {{{{1, 0}, {1, 2}}, {{1, 0}, {3, 0}}, {{1, 2}, {3, 2}}, {{3, 0}, {3, 2}}},
       {{{0, 0}, {1, 0}}, {{3, 0}, {4, 0}}, {{0, 2}, {1, 2}}, {{3, 2}, {4, 2}}}, {0, 0}, {4, 0}, {}, true, {0, 2}, {4, 2}},
      anyPorts, minimumAttenuation, oPadDesign},
@@ -212,15 +227,56 @@ const std::vector<PadDescription> kinds = {
     {PadKind::uPad, "u_pad", "U-pad (balanced minimum-loss L)", "U-pad", "U-pad",
      {{"series top", "series arm, top half", in, out}, {"series bottom", "series arm, bottom half", inMinus, outMinus},
       {"shunt", "shunt", lowside, lowsideMinus}},
-     std::nullopt, false, false, true,
+     std::nullopt, false, false, true, false,
      {{{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}, {{2, 0}, {2, 2}}},
       {{{2, 0}, {3, 0}}, {{2, 2}, {3, 2}}}, {0, 0}, {3, 0}, {}, true, {0, 2}, {3, 2}},
      unequalOnly, noLeastLoss, uPadDesign},
+    {PadKind::splitter, "splitter", "Resistive splitter", "Splitter", "splitter",
+     {{"arm in", "input arm", in, junction}, {"arm 1", "arm to output 1", junction, out}},
+     std::nullopt, false, false, false, true,
+     {{{{0, 0}, {2, 0}}, {{2, 0}, {4, 0}}}, {{{0, 1}, {4, 1}}}, {0, 0}, {4, 0}, {2, 1}},
+     equalOnly, noLeastLoss, splitterDesign},
 };
+
+// A splitter's resistors for each number of outputs, made once: its
+// description's, then "arm 2" ... to each further output.
+const std::vector<Resistor>& fannedOut(const PadDescription& d, int outputs)
+{
+    static const std::array<std::string, mostOutputs + 1> labels = [] {
+        std::array<std::string, mostOutputs + 1> out;
+        for (std::size_t k = 0; k < out.size(); ++k)
+            out[k] = "arm " + std::to_string(k);
+        return out;
+    }();
+    static const std::array<std::string, mostOutputs + 1> roles = [] {
+        std::array<std::string, mostOutputs + 1> out;
+        for (std::size_t k = 0; k < out.size(); ++k)
+            out[k] = "arm to output " + std::to_string(k);
+        return out;
+    }();
+    static std::map<std::pair<PadKind, int>, std::vector<Resistor>> made;
+    static std::mutex guard;
+    const std::lock_guard lock(guard);
+    std::vector<Resistor>& r = made[{d.kind, outputs}];
+    if (r.empty()) {
+        r = d.resistors;
+        const Resistor last = d.resistors.back();
+        for (int k = 0; k + 1 < outputs; ++k)
+            r.push_back({labels[std::size_t(k) + 2], roles[std::size_t(k) + 2], last.a, furtherOutput(k)});
+    }
+    return r;
+}
 
 } // namespace
 
 std::span<const PadDescription> padKinds() { return kinds; }
+
+const std::vector<Resistor>& resistorsOf(PadKind k, Ports p)
+{
+    const PadDescription& d = describe(k);
+    const int outputs = std::clamp(p.outputs, leastOutputs, mostOutputs);
+    return d.fansOut ? fannedOut(d, outputs) : d.resistors;
+}
 
 const PadDescription& describe(PadKind k)
 {
@@ -239,6 +295,23 @@ Drawing drawn(PadKind k, Ports p)
 {
     const PadDescription& d = describe(k);
     Drawing out = d.drawing;
+    if (d.fansOut) {
+        // The last arm again for each further output, a row lower each
+        // time, on a wire down from the junction; the rows below move down.
+        const Stroke last = d.drawing.resistors.back();
+        const int further = std::clamp(p.outputs, leastOutputs, mostOutputs) - 1;
+        for (Stroke& w : out.wires)
+            if (w.from.y > last.from.y && w.to.y > last.from.y) {
+                w.from.y += further;
+                w.to.y += further;
+            }
+        out.ground.y += further;
+        for (int row = 1; row <= further; ++row) {
+            out.resistors.push_back({{last.from.x, last.from.y + row}, {last.to.x, last.to.y + row}});
+            out.furtherOutputs.push_back({d.drawing.out.x, d.drawing.out.y + row});
+        }
+        out.wires.push_back({last.from, {last.from.x, last.from.y + further}});
+    }
     const bool lowinput = std::any_of(d.resistors.begin(), d.resistors.end(), [p](const Resistor& r) {
         return (r.a == lowside || r.b == lowside) && place(lowside, p) == in;
     });
@@ -288,7 +361,7 @@ std::vector<Arm> arms(PadKind k, Ports p)
 {
     std::vector<Arm> out;
     std::vector<bool> lower;   // whether an arm so far is one bottom half
-    const std::vector<Resistor>& resistors = describe(k).resistors;
+    const std::vector<Resistor>& resistors = resistorsOf(k, p);
     for (std::size_t i = 0; i < resistors.size(); ++i) {
         const Node a = place(resistors[i].a, p), b = place(resistors[i].b, p);
         const Node ea = plusOf(a), eb = plusOf(b);
@@ -311,6 +384,16 @@ std::vector<Arm> arms(PadKind k, Ports p)
         lower.push_back(bottom);
     }
     return out;
+}
+
+int NodeNumbers::operator()(Node n)
+{
+    const auto at = static_cast<std::size_t>(n);
+    if (at >= index_.size())
+        index_.resize(at + 1, -1);
+    if (index_[at] < 0)
+        index_[at] = count_++;
+    return index_[at];
 }
 
 double armOhms(const Arm& arm, const Values& r)

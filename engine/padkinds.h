@@ -12,13 +12,18 @@
 namespace velkor {
 
 enum class PadKind {
-    pi, t, bridgedt, lpad, seriesResistor, shuntResistor, lPadSeriesFirst, lPadShuntFirst, hPad, oPad, uPad
+    pi, t, bridgedt, lpad, seriesResistor, shuntResistor, lPadSeriesFirst, lPadShuntFirst, hPad, oPad, uPad,
+    splitter
 };
 
-/// The impedances a pad joins, ohms (> 0): its source's and its load's.
+/// The impedances a pad joins, ohms (> 0): its source's and its load's;
+/// and how many outputs a splitter has, each loaded by zout (2 to
+/// mostOutputs; every other kind has one).
 struct Ports {
     double zin, zout;
+    int outputs = 2;
 };
+constexpr int leastOutputs = 2, mostOutputs = 16;
 
 /// Resistor values of a pad in its kind's order, ohms.
 using Values = std::vector<double>;
@@ -28,7 +33,12 @@ using Values = std::vector<double>;
 /// "plus" ones. `lowside` (and `lowsideMinus`) stands for the port of the
 /// lower impedance (the input between equal ones) and is resolved by
 /// `place`, so a placed node is never above `junctionMinus`.
-enum Node : int { ground, in, out, junction, inMinus, outMinus, junctionMinus, lowside, lowsideMinus };
+enum Node : int { ground, in, out, junction, inMinus, outMinus, junctionMinus, lowside, lowsideMinus, firstFurtherOutput };
+
+/// A splitter's output beyond the first (k from 0): its node, loaded by zout
+/// as the first output is.
+constexpr Node furtherOutput(int k) { return static_cast<Node>(firstFurtherOutput + k); }
+constexpr bool isFurtherOutput(Node n) { return n >= firstFurtherOutput; }
 
 /// One resistor of a kind.
 struct Resistor {
@@ -59,6 +69,8 @@ struct Drawing {
     /// A balanced pad: no ground, and a minus terminal at each port.
     bool balanced = false;
     GridPoint inMinus{}, outMinus{};
+    /// A splitter's further outputs' terminals.
+    std::vector<GridPoint> furtherOutputs{};
 };
 
 /// One kind of pad.
@@ -82,6 +94,11 @@ struct PadDescription {
     /// Each series arm is two equal halves, one between plus nodes and one
     /// between the same minus nodes; a shunt joins a node's two terminals.
     bool balanced;
+    /// A splitter: one output a further arm from the junction. `resistors`
+    /// and `drawing` show one output; `resistorsOf` and `drawn` repeat the
+    /// last resistor to each further output, drawn a grid step lower each
+    /// time on a wire down from the junction.
+    bool fansOut;
     /// The schematic, drawn with the low side (where it matters) at the
     /// output; `drawn` turns it round when the low side is the input.
     Drawing drawing;
@@ -95,6 +112,10 @@ struct PadDescription {
     /// or a value leaves the range of a double.
     std::optional<Values> (*design)(double db, Ports p);
 };
+
+/// The resistors of a kind between these ports, in its order: the
+/// description's, and a splitter's arm to each further output.
+const std::vector<Resistor>& resistorsOf(PadKind k, Ports p);
 
 /// Every kind, in the order the outputs give them.
 std::span<const PadDescription> padKinds();
@@ -130,6 +151,19 @@ struct Arm {
     std::vector<std::size_t> members;
 };
 std::vector<Arm> arms(PadKind k, Ports p);
+
+/// Solver indices for a pad's placed nodes: ground is 0 and the others
+/// count up from 1 in the order first numbered, so that none is unused.
+/// Number `in` first and the output port next to keep them at 1 and 2.
+class NodeNumbers {
+public:
+    int operator()(Node n);
+    int count() const { return count_; }
+
+private:
+    std::vector<int> index_ = std::vector<int>(1, 0);
+    int count_ = 1;
+};
 
 /// The ohms of an arm of resistors `r` (the pad's, in its kind's order):
 /// its members' in series.

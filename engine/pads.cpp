@@ -15,29 +15,43 @@
 namespace velkor {
 namespace {
 
-// The branches of a pad's unbalanced equivalent and the node of its output
-// port.
+// The branches of a pad's unbalanced equivalent with their nodes as the
+// solver's indices (the input 1, the output 2, or 1 where it is the
+// input's), and a splitter's further outputs, each loaded by zout.
 struct Topology {
     std::vector<Arm> arms;
-    Node output;
+    int output, nodes;
+    std::vector<int> loaded;
 };
 
-Topology topology(PadKind k, Ports p) { return {arms(k, p), outputNode(k)}; }
+Topology topology(PadKind k, Ports p)
+{
+    NodeNumbers number;
+    number(in);
+    Topology top{arms(k, p), number(outputNode(k)), 0, {}};
+    for (Arm& arm : top.arms)
+        for (Node* end : {&arm.a, &arm.b}) {
+            if (isFurtherOutput(*end))
+                top.loaded.push_back(number(*end));
+            *end = static_cast<Node>(number(*end));
+        }
+    top.nodes = number.count();
+    return top;
+}
 
 // The network with the port at `driven` held at 1 V and the other port
 // loaded by `load` ohms. (Where both ports are one node, the load stands
 // across the source and only the current sees it.)
-NodeVoltages solve(const Topology& top, const Values& r, Node driven, double load)
+NodeVoltages solve(const Topology& top, const Values& r, int driven, double load, double furtherLoad)
 {
     thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
     branches.clear();
-    int nodes = top.output + 1;
-    for (const Arm& arm : top.arms) {
+    for (const Arm& arm : top.arms)
         branches.push_back({arm.a, arm.b, 1 / armOhms(arm, r)});
-        nodes = std::max({nodes, arm.a + 1, arm.b + 1});
-    }
     branches.push_back({driven == in ? top.output : in, ground, 1 / load});
-    return solveNodes(nodes, branches, driven);
+    for (int further : top.loaded)
+        branches.push_back({further, ground, 1 / furtherLoad});
+    return solveNodes(top.nodes, branches, driven);
 }
 
 double reflection(double r, double z)
@@ -54,7 +68,7 @@ double vswr(double rho) { return (1 + rho) / (1 - rho); }
 // that a pad of a billionth of a dB keeps its digits.
 void forward(Response& a, const Topology& top, const Values& r, Ports p, double pwr)
 {
-    const NodeVoltages s = solve(top, r, in, p.zout);
+    const NodeVoltages s = solve(top, r, in, p.zout, p.zout);
     const double impedances = 10 * std::log10(p.zout / p.zin);
     // Vin / Vout = 1 + drop(out) / V(out).
     const std::size_t output = std::size_t(top.output);
@@ -97,7 +111,13 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
     Response a{};
     forward(a, top, r, p, pwr);
     // Driven from the output, the input loaded by zin.
-    a.outputohm = 1 / solve(top, r, top.output, p.zin).current.real();
+    const NodeVoltages back = solve(top, r, top.output, p.zin, p.zout);
+    a.outputohm = 1 / back.current.real();
+    if (!top.loaded.empty()) {
+        // Driven at the first output behind zout: S = 2 V(other) / EMF.
+        const double emf = 1 + back.current.real() * p.zout;
+        a.isolation = -decibelsPerNeper * std::log(std::abs(2 * back.volts[std::size_t(top.loaded.front())].real() / emf));
+    }
     a.outrho = reflection(a.outputohm, p.zout);
     a.outreturnloss = -20 * std::log10(a.outrho);
     return a;

@@ -31,6 +31,9 @@ struct Response {
     double insertionloss;   ///< -20 log10 |S21| with port impedances zin and zout, dB
     double inputohm;        ///< input resistance, output loaded by zout
     double outputohm;       ///< output resistance, input loaded by zin
+    /// A splitter's: -20 log10 |S| from one output to another, every other
+    /// port loaded, dB; 0 for a pad of one output.
+    double isolation;
     Values power;           ///< W in each resistor
 };
 Response analyse(PadKind k, const Values& r, Ports p, double pwr);

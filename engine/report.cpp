@@ -70,7 +70,10 @@ void walkPads(Writer& w, const Row& r)
     const bool modelled = r.radio && r.radio->modelled;
     for (std::size_t p = 0; p < r.pads.size(); ++p) {
         const PadResult& pad = r.pads[p];
+        const bool fansOut = describe(pad.kind).fansOut;
         w.open(describe(pad.kind).key);
+        if (fansOut)
+            w.value("outputs", r.ports.outputs);
         w.values("theoretical_ohm", pad.theory);
         w.values("theoretical_power_w", pad.theorypower);
         w.values("preferred_ohm", pad.preferred);
@@ -84,6 +87,8 @@ void walkPads(Writer& w, const Row& r)
         w.values("power_w", pad.built.power);
         w.value("output_return_loss_db", pad.built.outreturnloss);
         w.value("insertion_loss_db", pad.built.insertionloss);
+        if (fansOut)
+            w.value("isolation_db", pad.built.isolation);
         w.open("worst_case");
         w.values("attenuation_db", std::array{pad.worst.attenlow, pad.worst.attenhigh});
         w.value("vswr", pad.worst.vswr);
@@ -250,7 +255,7 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
 {
     const PadDescription& kind = describe(p.kind);
     const std::string pad(kind.lineName), lower(kind.inlineName);
-    const auto label = [&kind](std::size_t i) { return std::string(kind.resistors[i].label); };
+    const auto label = [&](std::size_t i) { return std::string(resistorsOf(kind.kind, r.ports).at(i).label); };
     const std::size_t count = p.theory.size();
     std::string out;
     const auto line = [&out](const std::string& what, const std::string& value) {
@@ -261,6 +266,8 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
             line("Power in " + lower + " " + label(i) + ", " + what, wattsText(watts[i], rounding));
     };
     if (whole) {   // the pads the window does not show, field by field as it would
+        if (kind.fansOut)
+            line(pad + " outputs", std::to_string(r.ports.outputs));
         for (std::size_t i = 0; i < count; ++i)
             line(pad + " " + label(i) + " theoretical value in ohms", ohmsText(p.theory[i]));
         powers("theoretical", p.theorypower, Rounding::nearest);
@@ -273,10 +280,12 @@ std::string morelines(const PadResult& p, const Row& r, TextLines lines, bool wh
     } else if (lines.all && p.kind == PadKind::t) {   // the window shows the Pi's alone
         powers("theoretical", p.theorypower, Rounding::nearest);
     }
-    if (r.ports.zin != r.ports.zout || lines.all) {
+    if (r.ports.zin != r.ports.zout || lines.all || kind.fansOut) {
         line(pad + " output return loss with preferred values", returnLossText(p.built.outrho));
         line(pad + " insertion loss with preferred values", decibelText(p.built.insertionloss));
     }
+    if (kind.fansOut)
+        line(pad + " isolation between outputs with preferred values", decibelText(p.built.isolation));
     if (lines.worst || lines.all) {
         const std::string at = " at " + shortest(r.tolerancePercent) + " % tolerance";
         line(pad + " worst-case attenuation" + at, decibelText(p.worst.attenlow, Rounding::down) + " to " +

@@ -25,28 +25,27 @@ struct Network {
     int input, output;               // the ports' (plus) terminals
     int inputMinus, outputMinus;     // a balanced pad's minus terminals; else ground
     bool balanced;
+    std::vector<int> loaded;         // a splitter's further outputs, each loaded by zout
 };
 
 Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega)
 {
     const PadDescription& kind = describe(pad.kind);
-    std::vector<int> index(lowsideMinus + 1, -1);
-    int nodes = 1;
-    index[ground] = ground;
-    const auto number = [&](Node node) {
-        int& i = index[static_cast<std::size_t>(node)];
-        if (i < 0)
-            i = nodes++;
-        return i;
-    };
-    Network n{{}, 0, number(in), number(outputNode(pad.kind)), ground, ground, kind.balanced};
+    NodeNumbers number;
+    Network n{{}, 0, number(in), number(outputNode(pad.kind)), ground, ground, kind.balanced, {}};
     if (kind.balanced) {
         n.inputMinus = number(inMinus);
         n.outputMinus = number(outMinus);
     }
     std::vector<std::pair<int, int>> ends;
-    for (const Resistor& r : kind.resistors)
-        ends.emplace_back(number(place(r.a, p)), number(place(r.b, p)));
+    for (const Resistor& r : resistorsOf(pad.kind, p)) {
+        const Node a = place(r.a, p), b = place(r.b, p);
+        ends.emplace_back(number(a), number(b));
+        for (const Node end : {a, b})
+            if (isFurtherOutput(end))
+                n.loaded.push_back(number(end));
+    }
+    int nodes = number.count();
     std::vector<int> terminals(static_cast<std::size_t>(nodes) + pad.parts.size());
     const auto part = [&](int a, int b, double ohms) {
         n.branches.push_back({a, b, admittance(ohms, x, omega)});
@@ -82,6 +81,8 @@ std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
     const int at = from == in ? n.input : n.output, to = from == in ? n.output : n.input;
     const int atMinus = from == in ? n.inputMinus : n.outputMinus;
     const int toMinus = from == in ? n.outputMinus : n.inputMinus;
+    for (int further : n.loaded)
+        n.branches.push_back({further, ground, 1 / p.zout});
     if (!n.balanced) {
         n.branches.push_back({to, ground, 1 / zto});
         const NodeVoltages s = solveNodes(n.nodes, n.branches, at);

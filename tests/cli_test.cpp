@@ -301,7 +301,11 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"BelowTheMismatch", {"--pad", "series_r", "--zin", "75", "--zout", "50", "0.177"}, 1,
             "no series resistor for 0.177 dB between 75 and 50 ohms: the insertion loss must be above the "
             "mismatch loss of 0.1773 dB"},
-    Refusal{"NoPadForAll", {"--pad", "all", "0"}, 1, "no pad has a design for every value"},
+    Refusal{"OutputsWithAnotherPad", {"--pad", "pi", "--outputs", "4", "6"}, 2, "for --pad splitter only"},
+    Refusal{"OneOutput", {"--pad", "splitter", "--outputs", "1"}, 2, "from 2 to 16"},
+    Refusal{"SeventeenOutputs", {"--pad", "splitter", "--outputs", "17"}, 2, "from 2 to 16"},
+    Refusal{"OutputsNotWhole", {"--pad", "splitter", "--outputs", "2.5"}, 2, "--outputs '2.5'"},
+    Refusal{"SplitterUnequal", {"--pad", "splitter", "--zout", "75"}, 1, "--pad 'splitter': equal impedances only"},
     Refusal{"NineBits", {"--steps", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, 2, "at most 8 bits"},
     Refusal{"StepCorners", {"--steps", "-t", "1", "--pad", "bridged_t", "1", "2", "3", "4", "5", "6", "7"}, 2,
             "28 parts, 2^28 corners: at most 2^24"},
@@ -374,7 +378,7 @@ TEST(Json, AllPadsWithADesign)
         return found;
     };
     EXPECT_EQ(keys({"6"}), Texts({"pi", "t", "bridged_t", "series_r", "shunt_r", "l_pad_series", "l_pad_shunt",
-                                  "h_pad", "o_pad"}));
+                                  "h_pad", "o_pad", "splitter"}));
     // Between 75 and 50 ohms a single resistor exists from 0.1773 dB, the Pi and T from 5.7195 dB.
     EXPECT_EQ(keys({"--zin", "75", "--zout", "50", "0.2"}), Texts({"l_pad", "series_r", "shunt_r", "u_pad"}));
     EXPECT_EQ(keys({"--zin", "75", "--zout", "50"}), Texts({"l_pad", "u_pad"}));

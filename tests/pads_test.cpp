@@ -72,8 +72,40 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     // The L-pad's series arm sqrt(75 x 25) halved, its shunt 50 sqrt(3).
     Reference{"UPadDown", PadKind::uPad, 0, 75, 50, {21.6506351, 21.6506351, 86.6025404}, 1e-6},
     Reference{"UPadEqual", PadKind::uPad, 0, 50, 50, {}, 0},
-    Reference{"HPadBelowMinimum", PadKind::hPad, 5.7, 75, 50, {}, 0}),
+    Reference{"HPadBelowMinimum", PadKind::hPad, 5.7, 75, 50, {}, 0},
+    // Z (N - 1) / (N + 1): 50 / 3 for two outputs.
+    Reference{"Splitter", PadKind::splitter, 0, 50, 50, {16.6666667, 16.6666667, 16.6666667}, 1e-6},
+    Reference{"SplitterUnequal", PadKind::splitter, 0, 75, 50, {}, 0}),
     rowname);
+
+// A star splitter of N outputs between 50 ohms: every arm 50 (N - 1) / (N + 1),
+// and by its symmetry 1/N from any port to any other: 20 log10 N dB to each
+// output and between outputs, every port matched.
+struct Star { const char* name; int outputs; double arm, db; };
+class Splitters : public testing::TestWithParam<Star> {};
+
+TEST_P(Splitters, OneNthToEveryOtherPort)
+{
+    const Star& c = GetParam();
+    const Ports p{50, 50, c.outputs};
+    const Values r = velkor::design(PadKind::splitter, 0, p).value();
+    ASSERT_EQ(r.size(), std::size_t(c.outputs) + 1);
+    EXPECT_NEAR(r.back(), c.arm, 1e-4);
+    const velkor::Response a = velkor::analyse(PadKind::splitter, r, p, 1);
+    EXPECT_NEAR(a.atten, c.db, 1e-4);
+    EXPECT_NEAR(a.insertionloss, c.db, 1e-4);
+    EXPECT_NEAR(a.isolation, c.db, 1e-4);
+    EXPECT_NEAR(a.returnloss, 120, 1e-9);
+    EXPECT_NEAR(a.outreturnloss, 120, 1e-9);
+    // Of 1 W in, each load takes 1/N^2, and each output arm (N - 1) / (N + 1)
+    // times its load's share.
+    EXPECT_NEAR(a.power.back() * c.outputs * c.outputs, (c.outputs - 1.0) / (c.outputs + 1), 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worked, Splitters, testing::Values(Star{"TwoWay", 2, 16.6667, 6.0206},
+                                                            Star{"FourWay", 4, 30, 12.0412},
+                                                            Star{"SixteenWay", 16, 44.1176, 24.0824}),
+                         rowname);
 
 // Every matched design, analysed as designed, has exactly its attenuation
 // (the L-pad its minimum), presents zin and zout at its ports, and so loses
@@ -230,7 +262,7 @@ TEST(Drawings, JoinWhatTheKindJoins)
 {
     using velkor::GridPoint;
     for (const velkor::PadDescription& kind : velkor::padKinds())
-        for (const Ports p : {Ports{50, 50}, Ports{75, 50}, Ports{50, 75}}) {
+        for (const Ports p : {Ports{50, 50}, Ports{75, 50}, Ports{50, 75}, Ports{50, 50, 5}}) {
             if (!kind.unavailable(p).empty())
                 continue;
             const velkor::Drawing d = velkor::drawn(kind.kind, p);
@@ -273,19 +305,24 @@ TEST(Drawings, JoinWhatTheKindJoins)
                 EXPECT_EQ(net({d.in.x, d.ground.y}), nodes[velkor::ground]) << at;
                 EXPECT_EQ(net({d.out.x, d.ground.y}), nodes[velkor::ground]) << at;
             }
-            ASSERT_EQ(d.resistors.size(), kind.resistors.size()) << at;
+            const std::vector<velkor::Resistor>& resistors = velkor::resistorsOf(kind.kind, p);
+            ASSERT_EQ(d.resistors.size(), resistors.size()) << at;
+            ASSERT_EQ(d.furtherOutputs.size(), kind.fansOut ? std::size_t(p.outputs - 1) : 0) << at;
+            for (std::size_t k = 0; k < d.furtherOutputs.size(); ++k)
+                nodes[velkor::furtherOutput(int(k))] = net(d.furtherOutputs[k]);
             for (const auto* strokes : {&d.resistors, &d.wires})   // drawn across or down the grid
                 for (const velkor::Stroke& stroke : *strokes)
                     EXPECT_TRUE(stroke.from.x == stroke.to.x || stroke.from.y == stroke.to.y) << at;
             for (std::size_t i = 0; i < d.resistors.size(); ++i) {
-                const auto ends = std::minmax({net(d.resistors[i].from), net(d.resistors[i].to)});
-                const velkor::Node a = velkor::place(kind.resistors[i].a, p);
-                const velkor::Node b = velkor::place(kind.resistors[i].b, p);
-                // A junction is whatever stands at the end not at a port or ground.
-                const auto byend = {std::pair{a, ends.first}, std::pair{b, ends.second}};
-                for (const auto& [node, end] : byend)
-                    if (nodes.count(node) == 0)
-                        nodes[node] = end == nodes[a == node ? b : a] ? ends.second : end;
+                const int from = net(d.resistors[i].from), to = net(d.resistors[i].to);
+                const std::pair<int, int> ends = std::minmax(from, to);
+                const velkor::Node a = velkor::place(resistors[i].a, p);
+                const velkor::Node b = velkor::place(resistors[i].b, p);
+                // A junction is whatever stands at the end its partner does not.
+                if (nodes.count(a) == 0 && nodes.count(b) > 0)
+                    nodes[a] = from == nodes[b] ? to : from;
+                if (nodes.count(b) == 0 && nodes.count(a) > 0)
+                    nodes[b] = from == nodes[a] ? to : from;
                 EXPECT_EQ(ends, std::minmax({nodes[a], nodes[b]})) << at << " resistor " << i + 1;
             }
         }
@@ -436,7 +473,8 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
          {PadKind::seriesResistor, PadKind::shuntResistor, PadKind::lPadSeriesFirst, PadKind::lPadShuntFirst}},
         {3, 1, {75, 50}, Series::E96, 0.01, true, {PadKind::seriesResistor, PadKind::shuntResistor}},
         {6, 1, {50, 50}, Series::E12, 0.1, true, {PadKind::hPad, PadKind::oPad}},
-        {10, 1, {75, 50}, Series::E96, 0.01, false, {PadKind::hPad, PadKind::oPad, PadKind::uPad}}};
+        {10, 1, {75, 50}, Series::E96, 0.01, false, {PadKind::hPad, PadKind::oPad, PadKind::uPad}},
+        {std::nullopt, 1, {50, 50, 3}, Series::E24, 0.05, true, {PadKind::splitter}}};
     // Each part with 0603-like parasitics, from 0 Hz to well past flat.
     velkor::RadioFrequency radio{true, {0.5e-9, 50e-15, 80e-15}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}};
     for (const velkor::PadRequest& q : requests) {
@@ -475,7 +513,9 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
                                            {10, 1, {75, 50}, Series::E96, 0.01},
                                            {300, 1, {50, 50}, Series::E12, 0.1},   // S21 far below -120 dB
                                            {6, 1, {50, 75}, Series::E24, 0.05, true,
-                                            {PadKind::hPad, PadKind::oPad, PadKind::uPad}}};
+                                            {PadKind::hPad, PadKind::oPad, PadKind::uPad}},
+                                           {std::nullopt, 1, {50, 50, 5}, Series::E12, 0.1, false,
+                                            {PadKind::splitter}}};
     for (const velkor::PadRequest& q : requests) {
         const std::vector<velkor::PadResult> pads = velkor::evaluatepads(q).value();
         for (const velkor::PadResult& p : pads) {

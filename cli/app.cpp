@@ -12,7 +12,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -159,13 +158,10 @@ std::optional<Failure> readOutputs(Request& q, const Given& g)
     const bool splitter = q.allKinds || std::find(q.kinds.begin(), q.kinds.end(), PadKind::splitter) != q.kinds.end();
     if (!splitter)
         return Failure{usage, "--outputs " + named(g.outputs) + ": for --pad splitter only"};
-    int n = 0;
-    const char* end = g.outputs.data() + g.outputs.size();
-    const auto [last, ec] = std::from_chars(g.outputs.data(), end, n);
-    if (ec != std::errc() || last != end || n < leastOutputs || n > mostOutputs)
-        return Failure{usage, "--outputs " + named(g.outputs) + ": a whole number of outputs from " +
-                                  std::to_string(leastOutputs) + " to " + std::to_string(mostOutputs)};
-    q.ports.outputs = n;
+    const Reading n = readOutputsText(g.outputs);
+    if (!n.error.empty())
+        return Failure{usage, "--outputs " + named(g.outputs) + ": " + n.error};
+    q.ports.outputs = static_cast<int>(n.value);
     return std::nullopt;
 }
 

@@ -85,6 +85,11 @@ std::unique_ptr<PadDesign> readDesign(DesignInputs& in)
         db = takeAttenuation(in.db);
     else
         in.db.error.clear();
+    std::optional<double> outputs = leastOutputs;
+    if (describe(in.kind).fansOut)
+        outputs = take(in.outputs, readOutputsText);
+    else
+        in.outputs.error.clear();
     const std::optional<double> pwr = take(in.power, readPowerText);
     const std::optional<double> zin = take(in.zin, readImpedanceText);
     const std::optional<double> zout = in.zout.text.empty() ? (in.zout.error.clear(), zin)
@@ -107,11 +112,11 @@ std::unique_ptr<PadDesign> readDesign(DesignInputs& in)
     std::vector<double> hertz = takeSweep(in, endsRead);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
-    if ((takesDb && !db) || !pwr || !zin || !zout || !tolerance || !l || !c || !cpad || hertz.empty() ||
+    if ((takesDb && !db) || !outputs || !pwr || !zin || !zout || !tolerance || !l || !c || !cpad || hertz.empty() ||
         !flatness || !minReturnLoss)
         return nullptr;
 
-    const Ports ports{*zin, *zout};
+    const Ports ports{*zin, *zout, static_cast<int>(*outputs)};
     d->request = {db, *pwr, ports, in.series, *tolerance / wholePercent, in.pairs, {in.kind}};
     d->tolerancePercent = *tolerance;
     d->radio = {true, {*l, *c, *cpad}, *flatness, *minReturnLoss, std::move(hertz)};
@@ -159,6 +164,8 @@ std::vector<ResultLine> resultLines(const PadDesign& d)
                    withUnit(formatpattern(pad.worst.returnloss, "0.0", Rounding::down), "dB")});
     if (r.ports.zin != r.ports.zout)
         out.push_back({"Minimum attenuation", decibelText(minimumAttenuation(r.ports))});
+    if (describe(pad.kind).fansOut)
+        out.push_back({"Isolation", decibelText(pad.built.isolation)});
     const Bandwidths& b = r.padRadio.front().bandwidths;
     out.push_back({"Flat to", bandwidthText(b.flat)});
     out.push_back({"Matched to", bandwidthText(b.matched)});

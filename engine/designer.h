@@ -26,6 +26,7 @@ constexpr std::size_t mostSweepPoints = 100001;
 struct DesignInputs {
     PadKind kind = PadKind::pi;
     BoxText db{"6"};            ///< dB; not read for a kind that takes none
+    BoxText outputs{"2"};       ///< a splitter's; not read for another kind
     BoxText power{"1"};         ///< W or dBm
     BoxText zin{"50"};          ///< ohms or a resistor code
     BoxText zout{""};           ///< likewise; empty for the input's impedance

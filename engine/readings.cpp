@@ -3,6 +3,7 @@
 #include "notation.h"
 #include "numtext.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include <optional>
@@ -59,6 +60,17 @@ Reading readLimitText(std::string_view text)
     if (!db || !(*db > 0))
         return unreadable(text, "not a number of dB above 0: write 0.1 or 20");
     return {*db, {}};
+}
+
+Reading readOutputsText(std::string_view text)
+{
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, ec] = std::from_chars(text.data(), end, n);
+    if (ec != std::errc() || last != end || n < leastOutputs || n > mostOutputs)
+        return unreadable(text, "a whole number of outputs from " + std::to_string(leastOutputs) + " to " +
+                                    std::to_string(mostOutputs));
+    return {double(n), {}};
 }
 
 std::string attenuationRefusal(double db, Ports p, PadKind k)

@@ -31,6 +31,9 @@ Reading readToleranceText(std::string_view text);
 /// A limit in dB above 0, for the flatness and the least return loss.
 Reading readLimitText(std::string_view text);
 
+/// A splitter's outputs: a whole number from leastOutputs to mostOutputs.
+Reading readOutputsText(std::string_view text);
+
 /// Why no pad of kind `k` and `db` decibels joins the ports (the loss is at
 /// or below the kind's least), or "". The Pi and T share their minimum and
 /// are named together.

@@ -25,7 +25,10 @@ struct Typed {
     QString kind, key, db, power, zin, zout, series, tolerance;
     bool pairs;
     QString package, inductance, capacitance, padCapacitance, from, to, points, flatness, leastReturnLoss;
+    QString outputs = {};   // a splitter's
 };
+
+bool takesDb(const Typed& t) { return velkor::describe(*velkor::kindByKey(t.key.toStdString())).takesDb; }
 
 template <class T = QLineEdit>
 T* find(const QWidget& w, const char* name) { return w.findChild<T*>(QString::fromLatin1(name)); }
@@ -48,7 +51,7 @@ void enter(PadDesigner& d, const Typed& t)
     const std::pair<const char*, QString> boxes[] = {
         {"db", t.db}, {"power", t.power}, {"zin", t.zin}, {"zout", t.zout}, {"tolerance", t.tolerance},
         {"from", t.from}, {"to", t.to}, {"points", t.points}, {"flatness", t.flatness},
-        {"minReturnLoss", t.leastReturnLoss}};
+        {"minReturnLoss", t.leastReturnLoss}, {"outputs", t.outputs}};
     for (const auto& [name, text] : boxes)
         if (find(d, name)->isEnabled())
             type(find(d, name), text);
@@ -77,7 +80,9 @@ std::vector<std::string> arguments(const Typed& t, bool sweep)
     if (sweep)
         a.insert(a.end(), {"--frequency", (t.from + ":" + t.to + ":" + t.points).toStdString()});
     a.insert(a.end(), {"--flatness", t.flatness.toStdString(), "--min-return-loss", t.leastReturnLoss.toStdString()});
-    if (t.key != QLatin1String("l_pad"))
+    if (!t.outputs.isEmpty())
+        a.insert(a.end(), {"--outputs", t.outputs.toStdString()});
+    if (takesDb(t))
         a.push_back(t.db.toStdString());
     return a;
 }
@@ -180,6 +185,10 @@ void DesignerTest::results_data()
                                     "Custom", "0.3n", "20f", "40f", "100M", "10G", "100", "0.05", "30"};
     QTest::newRow("pi E48 pairs") << Typed{"Pi", "pi", "3.5", "0.1", "R47", "", "E48", "0", true, "Custom", "2n",
                                            "0", "0.2p", "0", "1G", "11", "1", "15"};
+    QTest::newRow("h-pad unequal") << Typed{"H-pad (balanced T)", "h_pad", "10", "1", "75", "50", "E96", "", false,
+                                            "Custom", "0.5n", "50f", "80f", "10M", "3G", "100", "0.1", "20"};
+    QTest::newRow("splitter of 3") << Typed{"Resistive splitter", "splitter", "", "1", "50", "", "E24", "", true,
+                                            "Custom", "0.5n", "50f", "80f", "10M", "6G", "100", "0.1", "20", "3"};
 }
 
 void DesignerTest::results()
@@ -189,7 +198,8 @@ void DesignerTest::results()
     d.show();
     enter(d, typed);
     QVERIFY(d.current());
-    QCOMPARE(find(d, "db")->isEnabled(), typed.key != "l_pad");   // the L-pad's loss is its own
+    QCOMPARE(find(d, "db")->isEnabled(), takesDb(typed));   // the L-pad's loss is its own, as the splitter's
+    QCOMPARE(find(d, "outputs")->isEnabled(), !typed.outputs.isEmpty());
     std::vector<std::string> args = arguments(typed, true);
     args.insert(args.begin(), {"-f", "json"});
     const Json row = Json::parse(cli(args).toStdString()).at(0);
@@ -232,6 +242,9 @@ void DesignerTest::results()
             QCOMPARE(figures(what, shown[what], num(hz), Rounded::down), QString());
     }
     QCOMPARE(shown.contains("Minimum attenuation"), typed.zout != "" && typed.zout != typed.zin);
+    QCOMPARE(shown.contains("Isolation"), pad.contains("isolation_db"));
+    if (pad.contains("isolation_db"))
+        QCOMPARE(mismatch("Isolation", shown["Isolation"], num(pad["isolation_db"]), Rounded::nearest), QString());
     // A row for each resistor, a column for each of its figures.
     QApplication::processEvents();   // the new labels shown and laid out
     const QWidget* r1 = find<QLabel>(d, "R1 theoretical");

@@ -69,9 +69,10 @@ struct InputRow {
     bool part = false;
     const char* placeholder = "";
 };
-const std::array<InputRow, 17> inputRows = {{
+const std::array<InputRow, 18> inputRows = {{
     {Control::list, "Pad &kind", "kind"},
     {Control::box, "&Attenuation (dB)", "db", &DesignInputs::db},
+    {Control::box, "Splitt&er outputs", "outputs", &DesignInputs::outputs},
     {Control::box, "Input &power (W or dBm)", "power", &DesignInputs::power},
     {Control::box, "&Input impedance (\u03a9)", "zin", &DesignInputs::zin},
     {Control::box, "&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false, false, "same as the input"},
@@ -310,7 +311,13 @@ void PadDesigner::refresh()
         b.edit->setAccessibleDescription(why);
         b.edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d02020; }"));
     }
-    boxes_.front().edit->setEnabled(describe(inputs_.kind).takesDb);
+    // A box that the kind does not read stays as typed, disabled.
+    for (const Box& b : boxes_) {
+        if (b.row->field == &DesignInputs::db)
+            b.edit->setEnabled(describe(inputs_.kind).takesDb);
+        if (b.row->field == &DesignInputs::outputs)
+            b.edit->setEnabled(describe(inputs_.kind).fansOut);
+    }
     if (!d) {
         greyResults(QStringLiteral("Some inputs are not valid: the results are for the last valid ones."));
         return;
@@ -372,7 +379,7 @@ void PadDesigner::showResults(const std::vector<ResultLine>& lines)
             delete w;
         resultWidgets_.clear();
         values_.clear();
-        const std::size_t resistors = describe(shown_->row->pads.front().kind).resistors.size();
+        const std::size_t resistors = shown_->row->pads.front().theory.size();
         const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column) {
             grid->addWidget(w, row, column);
             resultWidgets_.push_back(w);

@@ -32,10 +32,11 @@ Schematic::Schematic(QWidget* parent) : QWidget(parent)
 void Schematic::setPad(PadKind kind, Ports ports, const QStringList& codes)
 {
     kind_ = kind;
+    ports_ = ports;
     drawing_ = drawn(kind, ports);
     codes_ = codes;
     QStringList described;
-    const auto& resistors = describe(kind).resistors;
+    const auto& resistors = resistorsOf(kind, ports);
     for (std::size_t i = 0; i < resistors.size(); ++i) {
         QString line = QStringLiteral("R%1 %2").arg(i + 1).arg(QString::fromUtf8(resistors[i].role.data(),
                                                                              qsizetype(resistors[i].role.size())));
@@ -100,7 +101,8 @@ void Schematic::paintEvent(QPaintEvent*)
         p.drawText(text, (vertical ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, label);
     }
     p.setBrush(ink);
-    std::vector<GridPoint> terminals = {drawing_.in, drawing_.out};
+    std::vector<GridPoint> terminals = drawing_.furtherOutputs;
+    terminals.insert(terminals.end(), {drawing_.in, drawing_.out});
     if (drawing_.balanced)
         terminals.insert(terminals.end(), {drawing_.inMinus, drawing_.outMinus});
     for (GridPoint g : terminals)
@@ -121,7 +123,7 @@ bool Schematic::event(QEvent* e)
     if (e->type() != QEvent::ToolTip)
         return QWidget::event(e);
     const auto* help = static_cast<QHelpEvent*>(e);
-    const auto& resistors = describe(kind_).resistors;
+    const auto& resistors = resistorsOf(kind_, ports_);
     for (std::size_t i = 0; i < drawing_.resistors.size(); ++i)
         if (body(i).adjusted(-labelGap, -labelGap, labelGap, labelGap).contains(help->pos())) {
             const std::string_view role = resistors[i].role;

@@ -30,6 +30,7 @@ private:
 
     PadKind kind_ = PadKind::pi;
     Drawing drawing_;
+    Ports ports_{50, 50};
     QStringList codes_;
 };
 

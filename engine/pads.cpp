@@ -127,24 +127,45 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
 // lies at a corner of the tolerance box; the attenuation is monotonic in
 // each resistor but the bridged-T's output arm, which has no first-order
 // effect at the nominal point. So the corners bound both.
+//
+// A splitter's further arms, of equal values, are interchangeable: swapping
+// two swaps their powers and changes nothing else. So of them only how many
+// stand at the high end matters (the first ones, say): N cases for them
+// rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
 WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tolerance)
 {
     const Topology top = topology(k, p);
+    const std::size_t own = describe(k).resistors.size();
+    const bool fanned = describe(k).fansOut && r.size() > own &&
+                        std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
+    const std::size_t distinct = fanned ? own : r.size(), alike = r.size() - distinct;
     WorstCase w{INFINITY, -INFINITY, 0, 0, INFINITY, Values(r.size(), 0.0)};
     Values corner(r.size());
     Response a{};
-    for (unsigned mask = 0; mask < 1u << r.size(); ++mask) {
-        for (std::size_t i = 0; i < r.size(); ++i)
-            corner[i] = r[i] * (mask >> i & 1 ? 1 + tolerance : 1 - tolerance);
-        forward(a, top, corner, p, pwr);
-        w.attenlow = std::min(w.attenlow, a.atten);
-        w.attenhigh = std::max(w.attenhigh, a.atten);
-        w.rho = std::max(w.rho, a.rho);
-        w.vswr = std::max(w.vswr, a.vswr);
-        w.returnloss = std::min(w.returnloss, a.returnloss);
-        for (std::size_t i = 0; i < r.size(); ++i)
-            w.power[i] = std::max(w.power[i], a.power[i]);
-    }
+    for (unsigned mask = 0; mask < 1u << distinct; ++mask)
+        for (std::size_t high = 0; high <= alike; ++high) {
+            for (std::size_t i = 0; i < r.size(); ++i) {
+                const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
+                corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
+            }
+            forward(a, top, corner, p, pwr);
+            w.attenlow = std::min(w.attenlow, a.atten);
+            w.attenhigh = std::max(w.attenhigh, a.atten);
+            w.rho = std::max(w.rho, a.rho);
+            w.vswr = std::max(w.vswr, a.vswr);
+            w.returnloss = std::min(w.returnloss, a.returnloss);
+            for (std::size_t i = 0; i < distinct; ++i)
+                w.power[i] = std::max(w.power[i], a.power[i]);
+            // Each alike arm takes, in some case, the place of a high one
+            // and of a low one.
+            double most = 0;
+            if (high > 0)
+                most = a.power[distinct];
+            if (high < alike)
+                most = std::max(most, a.power.back());
+            for (std::size_t i = distinct; i < r.size(); ++i)
+                w.power[i] = std::max(w.power[i], most);
+        }
     return w;
 }
 

@@ -344,7 +344,8 @@ TEST(WorstCase, CornersBoundADenseSample)
 {
     struct Case { PadKind kind; Ports ports; double db; };
     const Case cases[] = {{PadKind::pi, {50, 50}, 10}, {PadKind::t, {75, 50}, 12},
-                          {PadKind::bridgedt, {50, 50}, 6}, {PadKind::lpad, {600, 50}, 0}};
+                          {PadKind::bridgedt, {50, 50}, 6}, {PadKind::lpad, {600, 50}, 0},
+                          {PadKind::hPad, {75, 50}, 12}, {PadKind::splitter, {50, 50, 5}, 0}};
     std::mt19937_64 gen(20261206);
     std::uniform_real_distribution<double> within(-1, 1);
     constexpr double tolerance = 0.1;
@@ -359,6 +360,8 @@ TEST(WorstCase, CornersBoundADenseSample)
             ASSERT_GE(a.atten, w.attenlow - 0.001) << velkor::describe(c.kind).key;
             ASSERT_LE(a.atten, w.attenhigh + 0.001) << velkor::describe(c.kind).key;
             ASSERT_LE(a.rho, w.rho + 1e-6) << velkor::describe(c.kind).key;
+            for (std::size_t i = 0; i < r.size(); ++i)
+                ASSERT_LE(a.power[i], w.power[i] * (1 + 1e-9)) << velkor::describe(c.kind).key << " resistor " << i + 1;
         }
     }
 }

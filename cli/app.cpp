@@ -253,8 +253,6 @@ std::optional<Failure> read(Request& q, const Given& g)
                 (d.takesDb ? !q.db.empty() && std::all_of(q.db.begin(), q.db.end(), designed) : true))
                 q.kinds.push_back(d.kind);
         }
-    if (q.allKinds && q.kinds.empty())
-        return Failure{nodesign, "--pad 'all': no pad has a design for every value"};
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(!q.db.empty(), q.ports) : q.kinds;
     const bool takesDb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesDb; });
     if (q.db.empty() && (kinds.empty() || takesDb))

@@ -370,11 +370,12 @@ std::vector<Arm> arms(PadKind k, Ports p)
             lower.push_back(false);
             continue;
         }
-        // A half joins the other half of its arm if that came first.
+        // A half joins the other half of its arm (listed the same way
+        // round) if that came first.
         const bool bottom = isMinus(a);
         const auto other = std::find_if(out.begin(), out.end(), [&](const Arm& arm) {
-            const bool sameEnds = (arm.a == ea && arm.b == eb) || (arm.a == eb && arm.b == ea);
-            return sameEnds && arm.members.size() == 1 && lower[std::size_t(&arm - out.data())] != bottom;
+            return arm.a == ea && arm.b == eb && arm.members.size() == 1 &&
+                   lower[std::size_t(&arm - out.data())] != bottom;
         });
         if (describe(k).balanced && other != out.end()) {
             other->members.push_back(i);

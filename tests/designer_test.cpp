@@ -45,9 +45,6 @@ void type(QLineEdit* box, const QString& text)
 void enter(PadDesigner& d, const Typed& t)
 {
     find<QComboBox>(d, "kind")->setCurrentText(t.kind);
-    find<QComboBox>(d, "series")->setCurrentText(t.series);
-    find<QComboBox>(d, "package")->setCurrentText(t.package);
-    find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
     const std::pair<const char*, QString> boxes[] = {
         {"db", t.db}, {"power", t.power}, {"zin", t.zin}, {"zout", t.zout}, {"tolerance", t.tolerance},
         {"from", t.from}, {"to", t.to}, {"points", t.points}, {"flatness", t.flatness},
@@ -60,6 +57,10 @@ void enter(PadDesigner& d, const Typed& t)
         type(find(d, "capacitance"), t.capacitance);
         type(find(d, "padCapacitance"), t.padCapacitance);
     }
+    // The lists and the check box last: each must update the results itself.
+    find<QComboBox>(d, "series")->setCurrentText(t.series);
+    find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
+    find<QComboBox>(d, "package")->setCurrentText(t.package);
 }
 
 // The command line for the same inputs.
@@ -198,7 +199,8 @@ void DesignerTest::results()
     d.show();
     enter(d, typed);
     QVERIFY(d.current());
-    QCOMPARE(find(d, "db")->isEnabled(), takesDb(typed));   // the L-pad's loss is its own, as the splitter's
+    // the L-pad's loss is its own, as the splitter's
+    QCOMPARE(find(d, "db")->isEnabled(), takesDb(typed));
     QCOMPARE(find(d, "outputs")->isEnabled(), !typed.outputs.isEmpty());
     std::vector<std::string> args = arguments(typed, true);
     args.insert(args.begin(), {"-f", "json"});
@@ -290,20 +292,20 @@ void DesignerTest::refusedInput_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("db junk") << "db" << "6x" << "not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)";
+    QTest::addColumn<QString>("message");   // how it begins: the command line's tests hold it whole
+    QTest::newRow("db junk") << "db" << "6x" << "not a number of dB:";
     QTest::newRow("db range") << "db" << "1:3:1" << "one value, not a range";
-    QTest::newRow("power emptied") << "power" << "" << "not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm";
+    QTest::newRow("power emptied") << "power" << "" << "not a power:";
     QTest::newRow("power zero") << "power" << "0" << "no attenuator for a power of 0 W or below";
     QTest::newRow("zin minus") << "zin" << "\u221250" << "use the ASCII hyphen-minus (-) for a minus sign";
     QTest::newRow("zout zero") << "zout" << "0R" << "no attenuator for 0 ohms or below";
-    QTest::newRow("tolerance 100") << "tolerance" << "100" << "not a tolerance: write a percentage from 0 to below 100, as 1 or 1%";
-    QTest::newRow("inductance big") << "inductance" << "2" << "L: not a value from 0 to 1: write 0.5n, 50f or 0.5nH";
-    QTest::newRow("from colon") << "from" << "1:2" << "not a frequency up to 1000T: write hertz as 100M, 2.4GHz or 1e9 (M is mega; m, milli, has no place here)";
+    QTest::newRow("tolerance 100") << "tolerance" << "100" << "not a tolerance:";
+    QTest::newRow("inductance big") << "inductance" << "2" << "L: not a value from 0 to 1";
+    QTest::newRow("capacitance junk") << "capacitance" << "5x" << "C: not a value from 0 to 1";
+    QTest::newRow("from colon") << "from" << "1:2" << "not a frequency up to 1000T:";
     QTest::newRow("to below from") << "to" << "1M" << "START must be below STOP";
-    QTest::newRow("points one") << "points" << "1" << "POINTS is a count of frequencies, a whole number from 2 to 100001";
-    QTest::newRow("flatness zero") << "flatness" << "0" << "not a number of dB above 0: write 0.1 or 20";
-    QTest::newRow("least return loss nan") << "minReturnLoss" << "nan" << "not a number of dB above 0: write 0.1 or 20";
+    QTest::newRow("points one") << "points" << "1" << "POINTS is a count of frequencies";
+    QTest::newRow("flatness zero") << "flatness" << "0" << "not a number of dB above 0:";
 }
 
 void DesignerTest::refusedInput()
@@ -318,10 +320,13 @@ void DesignerTest::refusedInput()
     const QMap<QString, QString> before = labels(d);   // for the last valid text, if any
     type(edit, text);
     const QLabel* error = find<QLabel>(d, (box + "Error").toLatin1().constData());
-    QCOMPARE(error->text(), message);
+    QVERIFY2(error->text().startsWith(message), qPrintable(error->text()));
     QVERIFY(error->x() >= edit->x() + edit->width());   // beside its box
     QVERIFY(error->geometry().bottom() >= edit->y());
-    QCOMPARE(edit->accessibleDescription(), message);
+    QCOMPARE(edit->accessibleDescription(), error->text());
+    for (const QLabel* other : d.findChildren<QLabel*>(QRegularExpression(QStringLiteral("Error$"))))
+        if (other != error)   // the refusal on its own box alone
+            QCOMPARE(other->objectName() + ": " + other->text(), other->objectName() + ": ");
     QVERIFY(!d.current());
     QCOMPARE(labels(d), before);
     QVERIFY(!find<QWidget>(d, "results")->isEnabled());
@@ -335,15 +340,18 @@ void DesignerTest::noDesign()
     type(find(d, "zout"), QStringLiteral("75"));
     QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Bridged-T for these inputs: equal impedances only."));
     QVERIFY(!find<QWidget>(d, "plot")->isEnabled());
+    // The kind chosen, without parts.
     QCOMPARE(find<QWidget>(d, "schematic")->accessibleDescription(),
-             QStringLiteral("R1 arm in, R2 arm out, R3 bridge, R4 shunt"));   // the kind chosen, without parts
+             QStringLiteral("R1 arm in, R2 arm out, R3 bridge, R4 shunt"));
     find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Pi"));
-    type(find(d, "db"), QStringLiteral("1"));   // the Pi's minimum between 75 and 50 ohms is 5.72 dB
+    // the Pi's minimum between 75 and 50 ohms is 5.72 dB
+    type(find(d, "db"), QStringLiteral("1"));
     QCOMPARE(find<QLabel>(d, "why")->text(),
              QStringLiteral("No Pi for these inputs: no Pi or T for 1 dB between 50 and 75 ohms: the attenuation "
                             "must be above the minimum of 5.7195 dB."));
     type(find(d, "db"), QStringLiteral("6"));
     QVERIFY(d.current());
+    QVERIFY(find<QWidget>(d, "results")->isEnabled());   // greyed no longer
     type(find(d, "zin"), QStringLiteral("1e306"));
     type(find(d, "zout"), QString());
     QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Pi for these inputs: the pad's values leave the range "
@@ -473,10 +481,12 @@ void DesignerTest::plot()
     // The default Pi of E12 parts: 6.1356 dB at 10 MHz and 6.5118 dB at 6 GHz (velkor-cli's JSON).
     QCOMPARE(plot->accessibleDescription(), QStringLiteral("Flat to 3.13 GHz, matched to 3.97 GHz; insertion loss "
                                                            "6.14 dB at 10.0 MHz, 6.51 dB at 6.00 GHz"));
-    QTest::mouseMove(plot, QPoint(plot->width() - 32, plot->height() / 4));   // the right end of the sweep
+    // the right end of the sweep
+    QTest::mouseMove(plot, QPoint(plot->width() - 32, plot->height() / 4));
     QCOMPARE(plot->readout(), QStringLiteral("6.00 GHz: insertion loss 6.51 dB, return loss in 16.54 dB, out 16.54 dB"));
     type(find(d, "points"), QStringLiteral("3"));   // 10 MHz, 3.005 GHz, 6 GHz
-    const int middle = 64 + (plot->width() - 64 - 32) * 55 / 100;   // at 3.30 GHz, nearer the middle frequency
+    // at 3.30 GHz, nearer the middle frequency
+    const int middle = 64 + (plot->width() - 64 - 32) * 55 / 100;
     QTest::mouseMove(plot, QPoint(middle, plot->height() / 4));
     QVERIFY2(plot->readout().startsWith(QLatin1String("3.01 GHz:")), qPrintable(plot->readout()));
 }

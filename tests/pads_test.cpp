@@ -71,10 +71,6 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     Reference{"OPad6dB", PadKind::oPad, 6, 50, 50, {150.4760238, 18.6759385, 18.6759385, 150.4760238}, 1e-6},
     // The L-pad's series arm sqrt(75 x 25) halved, its shunt 50 sqrt(3).
     Reference{"UPadDown", PadKind::uPad, 0, 75, 50, {21.6506351, 21.6506351, 86.6025404}, 1e-6},
-    Reference{"UPadEqual", PadKind::uPad, 0, 50, 50, {}, 0},
-    Reference{"HPadBelowMinimum", PadKind::hPad, 5.7, 75, 50, {}, 0},
-    // Z (N - 1) / (N + 1): 50 / 3 for two outputs.
-    Reference{"Splitter", PadKind::splitter, 0, 50, 50, {16.6666667, 16.6666667, 16.6666667}, 1e-6},
     Reference{"SplitterUnequal", PadKind::splitter, 0, 75, 50, {}, 0}),
     rowname);
 
@@ -106,6 +102,33 @@ INSTANTIATE_TEST_SUITE_P(Worked, Splitters, testing::Values(Star{"TwoWay", 2, 16
                                                             Star{"FourWay", 4, 30, 12.0412},
                                                             Star{"SixteenWay", 16, 44.1176, 24.0824}),
                          rowname);
+
+TEST(Splitter, TwoToSixteenOutputs)
+{
+    EXPECT_FALSE(velkor::design(PadKind::splitter, 0, {50, 50, 1}));
+    EXPECT_FALSE(velkor::design(PadKind::splitter, 0, {50, 50, 17}));
+}
+
+// A balanced pad is its unbalanced one with each series arm in two halves:
+// the same losses, each half taking half its arm's power, a shunt all of its
+// own.
+TEST(Balanced, HalvesShareTheirArmsPower)
+{
+    struct Pair { PadKind balanced, unbalanced; double db; std::vector<std::size_t> arm; };
+    const Ports p{75, 50};
+    for (const Pair& c : {Pair{PadKind::hPad, PadKind::t, 10, {0, 0, 1, 2, 2}},
+                          Pair{PadKind::oPad, PadKind::pi, 10, {0, 1, 1, 2}},
+                          Pair{PadKind::uPad, PadKind::lpad, 0, {0, 0, 1}}}) {
+        const velkor::Response b = velkor::analyse(c.balanced, *velkor::design(c.balanced, c.db, p), p, 1);
+        const velkor::Response u = velkor::analyse(c.unbalanced, *velkor::design(c.unbalanced, c.db, p), p, 1);
+        const std::string kind(velkor::describe(c.balanced).key);
+        EXPECT_NEAR(b.atten, u.atten, 1e-12) << kind;
+        for (std::size_t i = 0; i < c.arm.size(); ++i) {
+            const bool half = std::count(c.arm.begin(), c.arm.end(), c.arm[i]) == 2;
+            EXPECT_NEAR(b.power[i], u.power[c.arm[i]] / (half ? 2 : 1), 1e-12) << kind << " resistor " << i + 1;
+        }
+    }
+}
 
 // Every matched design, analysed as designed, has exactly its attenuation
 // (the L-pad its minimum), presents zin and zout at its ports, and so loses
@@ -193,18 +216,8 @@ const Accurate accurate[] = {
      {9.380760809103e-10, 9.310534467356e-10, 120, 120}},
     {"BridgedTNano", PadKind::bridgedt, 1e-9, same, {50, 50, 5.7564627328165e-09, 434294481878.25},
      {9.728196394026e-10, 9.484252259596e-10, 120, 120}},
-    {"PiE7", PadKind::pi, 1e-7, same, {8685889638.065, 5.7564627324851e-07, 8685889638.065},
-     {9.728196399473e-08, 1.016037236676e-07, 120, 120}},
-    {"TE7", PadKind::t, 1e-7, same, {2.8782313662426e-07, 4342944819.0325, 2.8782313662426e-07},
-     {9.380760808352e-08, 9.310534467353e-08, 120, 120}},
-    {"PiE5", PadKind::pi, 1e-5, same, {86858896.38066, 5.7564627324864e-05, 86858896.38066},
-     {9.728196878667e-06, 1.016037235612e-05, 120, 120}},
-    {"TE5", PadKind::t, 1e-5, same, {2.8782313662422e-05, 43429448.190316, 2.8782313662422e-05},
-     {9.380760733267e-06, 9.310534467071e-06, 120, 120}},
     {"PiMilli", PadKind::pi, 1e-3, same, {868588.96476591, 0.0057564627452019, 868588.96476591},
      {0.0009728244772584, 0.001016037128674, 106.0640894595, 106.0640894595}},
-    {"TMilli", PadKind::t, 1e-3, same, {0.0028782313630634, 434294.48094384, 0.0028782313630634},
-     {0.0009380753234192, 0.0009310534434612, 120, 120}},
     {"Pi300dB", PadKind::pi, 300, same, {50, 2.5e+16, 50},
      {300.9413527231, 301.2142303364, 30.19300959093, 30.19300959093}},
     {"T300dB", PadKind::t, 300, same, {50, 1e-13, 50},
@@ -221,8 +234,6 @@ const Accurate accurate[] = {
      {7.245881212011, 7.099742923345, 35.40783420163, 42.58827305446}},
     {"Pi300dBDown", PadKind::pi, 300, down, {75, 3.061862178479e+16, 50},
      {300.9234436469, 300.5445597341, 27.0160322479, 30.19300959093}},
-    {"T300dBDown", PadKind::t, 300, down, {75, 1.2247448713916e-13, 50},
-     {299.0616753412, 299.4976179231, 26.20475994902, 30.19300959093}},
     {"LPadDown", PadKind::lpad, {}, down, {43.301270189222, 86.602540378444},
      {6.243527275363, 6.071557558575, 33.98111989459, 40.26362576968}},
     {"SeriesResistorNano", PadKind::seriesResistor, 1e-9, same, {1.1512925465633e-08},
@@ -241,12 +252,6 @@ const Accurate accurate[] = {
     {"HPadNano", PadKind::hPad, 1e-9, same,
      {1.4391156831212786e-9, 1.4391156831212786e-9, 434294481903.25183, 1.4391156831212786e-9, 1.4391156831212786e-9},
      {1.0423067565607078e-9, 9.83168784563756e-10, 120, 120}},
-    {"OPadNano", PadKind::oPad, 1e-9, same,
-     {868588963806.50366, 2.8782313662425571e-9, 2.8782313662425571e-9, 868588963806.50366},
-     {9.3807608091756767e-10, 9.9866545741048584e-10, 120, 120}},
-    {"HPadAboveMin", PadKind::hPad, abovemin, down,
-     {21.888757175995362, 21.888757175995362, 71.780854334699135, 2.6290290615470522, 2.6290290615470522},
-     {6.8822439109603417, 6.9096839277530874, 50.022315079436858, 37.424739229180408}},
     {"OPad20dBDown", PadKind::oPad, 20, down,
      {97.052350109535566, 151.56217783470914, 151.56217783470914, 58.462218049710923},
      {20.077448758454335, 19.989138299167691, 39.811850629563375, 34.434944383711776}},
@@ -289,7 +294,8 @@ TEST(Drawings, JoinWhatTheKindJoins)
             };
             std::map<velkor::Node, int> nodes = {{velkor::in, net(d.in)}, {velkor::out, net(d.out)}};
             const std::string at = std::string(kind.key) + " " + std::to_string(p.zin);
-            EXPECT_EQ(nodes[velkor::in] == nodes[velkor::out], kind.through) << at;   // one wire, or a pad between
+            // one wire, or a pad between
+            EXPECT_EQ(nodes[velkor::in] == nodes[velkor::out], kind.through) << at;
             EXPECT_EQ(d.balanced, kind.balanced) << at;
             if (kind.balanced) {
                 // Each port's minus terminal under its plus one.
@@ -514,7 +520,8 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
     const velkor::PadRequest requests[] = {{1e-6, 1, {50, 50}, Series::E12, 0.1},
                                            {20, 1, {50, 50}, Series::E24, 0.05, true},
                                            {10, 1, {75, 50}, Series::E96, 0.01},
-                                           {300, 1, {50, 50}, Series::E12, 0.1},   // S21 far below -120 dB
+                                           // S21 far below -120 dB:
+                                           {300, 1, {50, 50}, Series::E12, 0.1},
                                            {6, 1, {50, 75}, Series::E24, 0.05, true,
                                             {PadKind::hPad, PadKind::oPad, PadKind::uPad}},
                                            {std::nullopt, 1, {50, 50, 5}, Series::E12, 0.1, false,

@@ -178,7 +178,6 @@ TEST_P(Notations, ReadAsTheValueTheyStandFor)
 
 INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"CodeKilo", {"-z", "4k7", "6"}, "impedance_ohm", {"4700"}},
-    Notation{"CodeUpperKilo", {"-z", "4K7", "6"}, "impedance_ohm", {"4700"}},
     Notation{"CodeBelowOne", {"--impedance", "R47", "6"}, "impedance_ohm", {"0.47"}},
     Notation{"OhmUnit", {"-z", "50ohm", "6"}, "impedance_ohm", {"50"}},
     Notation{"OmegaUnit", {"-z", "4.7k\u03a9", "6"}, "impedance_ohm", {"4700"}},

@@ -52,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     Reference{"PiAtZero", PadKind::pi, 0, 50, 50, {}, 0},
     Reference{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50, {}, 0},
     Reference{"LPadEqual", PadKind::lpad, 0, 50, 50, {}, 0},
-    // 100 (10^(dB/20) - 1), and its conductance's dual 50 / (2 (10^(dB/20) - 1)).
-    Reference{"SeriesResistor10dB", PadKind::seriesResistor, 10, 50, 50, {216.2277660}, 1e-6},
+    // 50 / (2 (10^(dB/20) - 1)), the dual of the series resistor's 100 (10^(dB/20) - 1).
     Reference{"ShuntResistor10dB", PadKind::shuntResistor, 10, 50, 50, {11.5618824}, 1e-6},
     // 2 sqrt(75 x 50) 10^(1/20) - 125 ohms, and 75 x 50 over it.
     Reference{"SeriesResistorDown", PadKind::seriesResistor, 1, 75, 50, {12.4186348}, 1e-6},
@@ -64,7 +63,6 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     // 6 dB, K = 10^(6/20): Z (K - 1) / K and Z / (K - 1); Z (K - 1) and Z K / (K - 1).
     Reference{"LPadSeriesFirst", PadKind::lPadSeriesFirst, 6, 50, 50, {24.9406383, 50.2380119}, 1e-6},
     Reference{"LPadShuntFirst", PadKind::lPadShuntFirst, 6, 50, 50, {49.7631157, 100.2380119}, 1e-6},
-    Reference{"LPadShuntFirstUnequal", PadKind::lPadShuntFirst, 6, 75, 50, {}, 0},
     // The 6 dB T's arms Z (K - 1) / (K + 1) halved, its shunt 2 Z K / (K^2 - 1);
     // the Pi's shunts Z (K + 1) / (K - 1), its series arm Z (K^2 - 1) / 2K halved.
     Reference{"HPad6dB", PadKind::hPad, 6, 50, 50, {8.3069712, 8.3069712, 66.9310406, 8.3069712, 8.3069712}, 1e-6},
@@ -102,6 +100,15 @@ INSTANTIATE_TEST_SUITE_P(Worked, Splitters, testing::Values(Star{"TwoWay", 2, 16
                                                             Star{"FourWay", 4, 30, 12.0412},
                                                             Star{"SixteenWay", 16, 44.1176, 24.0824}),
                          rowname);
+
+// 10 dB between 50 ohms: 100 (10^0.5 - 1) = 216.23 ohms, which reflects
+// 216.23 / 316.23 of the wave at either port: 3.30 dB.
+TEST(SeriesResistor, TenDecibelsByHand)
+{
+    const Values r = *velkor::design(PadKind::seriesResistor, 10, {50, 50});
+    EXPECT_NEAR(r.at(0), 216.2277660, 1e-6);
+    EXPECT_NEAR(velkor::analyse(PadKind::seriesResistor, r, {50, 50}, 1).returnloss, 3.3017708, 1e-6);
+}
 
 TEST(Splitter, TwoToSixteenOutputs)
 {
@@ -230,10 +237,6 @@ const Accurate accurate[] = {
      {6.24352788432, 6.071558049704, 33.98111388421, 40.26367688728}},
     {"PiAboveMin", PadKind::pi, abovemin, down, {713.19105118475, 52.242342819083, 85.660413925019},
      {7.191322621447, 7.067816813326, 36.88071242883, 42.88479550077}},
-    {"TAboveMin", PadKind::t, abovemin, down, {43.777514351991, 71.780854334699, 5.2580581230941},
-     {7.245881212011, 7.099742923345, 35.40783420163, 42.58827305446}},
-    {"Pi300dBDown", PadKind::pi, 300, down, {75, 3.061862178479e+16, 50},
-     {300.9234436469, 300.5445597341, 27.0160322479, 30.19300959093}},
     {"LPadDown", PadKind::lpad, {}, down, {43.301270189222, 86.602540378444},
      {6.243527275363, 6.071557558575, 33.98111989459, 40.26362576968}},
     {"SeriesResistorNano", PadKind::seriesResistor, 1e-9, same, {1.1512925465633e-08},

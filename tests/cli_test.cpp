@@ -357,12 +357,12 @@ TEST(Json, StepStates)
     EXPECT_NE(text.find(std::string(outward) + "\n"), std::string::npos) << outward << "\n" << text;
 }
 
-// One row a state, in the order of their numbers.
+// One row a state and frequency, in the order of their numbers.
 TEST(Csv, StepStates)
 {
-    const Table t = csv({"--steps", "-f", "csv", "1", "2"});
-    ASSERT_EQ(t.rows.size(), 4u);
-    EXPECT_EQ(Texts(t.rows[1].begin(), t.rows[1].begin() + 3), Texts({"1", "10", "1"}));
+    const Table t = csv({"--steps", "-f", "csv", "--parasitics", "L=1n", "--frequency", "1G:2G:2", "1", "2"});
+    ASSERT_EQ(t.rows.size(), 8u);
+    EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 3), Texts({"1", "10", "2e+09"}));
 }
 
 // --pad all: every kind with a design, in the engine's order.

@@ -47,7 +47,7 @@ TEST_P(Designs, MatchPublishedValues)
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
-    Reference{"PiAtMinimum", PadKind::pi, 5.719475, 75, 50, {}, 0},
+    Reference{"PiAtMinimum", PadKind::pi, 5.719475475333593, 75, 50, {}, 0},
     Reference{"TBelowMinimum", PadKind::t, 5, 75, 50, {}, 0},
     Reference{"PiAtZero", PadKind::pi, 0, 50, 50, {}, 0},
     Reference{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50, {}, 0},

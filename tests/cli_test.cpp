@@ -360,7 +360,7 @@ TEST(Json, StepStates)
 // One row a state and frequency, in the order of their numbers.
 TEST(Csv, StepStates)
 {
-    const Table t = csv({"--steps", "-f", "csv", "--parasitics", "L=1n", "--frequency", "1G:2G:2", "1", "2"});
+    const Table t = csv({"--steps", "-f", "csv", "--frequency", "1G:2G:2", "1", "2"});
     ASSERT_EQ(t.rows.size(), 8u);
     EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 3), Texts({"1", "10", "2e+09"}));
 }

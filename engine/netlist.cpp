@@ -37,7 +37,7 @@ std::string element(std::string_view name, std::string_view a, std::string_view 
 std::string furtherPins(PadKind k, Ports p, const std::string& suffix)
 {
     std::string pins;
-    for (int i = 0; describe(k).fansOut && i + 1 < p.outputs; ++i)
+    for (int i = 0; i < furtherOutputCount(k, p); ++i)
         pins.append(" ").append(nodeName(furtherOutput(i))).append(suffix);
     return pins;
 }
@@ -139,7 +139,7 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads, con
             out += "X_" + name + " in_" + name + " out_" + name + furtherPins(pad.kind, p, "_" + name) + " 0 " + name +
                    "\n";
             out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
-            for (int k = 0; describe(pad.kind).fansOut && k + 1 < p.outputs; ++k) {
+            for (int k = 0; k < furtherOutputCount(pad.kind, p); ++k) {
                 const std::string further = nodeName(furtherOutput(k));
                 out += "Rl_" + name + "_" + further + " " + further + "_" + name + " 0 " + shortest(p.zout) + "\n";
             }

@@ -271,11 +271,15 @@ const std::vector<Resistor>& fannedOut(const PadDescription& d, int outputs)
 
 std::span<const PadDescription> padKinds() { return kinds; }
 
+int furtherOutputCount(PadKind k, Ports p)
+{
+    return describe(k).fansOut ? std::clamp(p.outputs, leastOutputs, mostOutputs) - 1 : 0;
+}
+
 const std::vector<Resistor>& resistorsOf(PadKind k, Ports p)
 {
     const PadDescription& d = describe(k);
-    const int outputs = std::clamp(p.outputs, leastOutputs, mostOutputs);
-    return d.fansOut ? fannedOut(d, outputs) : d.resistors;
+    return d.fansOut ? fannedOut(d, furtherOutputCount(k, p) + 1) : d.resistors;
 }
 
 const PadDescription& describe(PadKind k)
@@ -299,7 +303,7 @@ Drawing drawn(PadKind k, Ports p)
         // The last arm again for each further output, a row lower each
         // time, on a wire down from the junction; the rows below move down.
         const Stroke last = d.drawing.resistors.back();
-        const int further = std::clamp(p.outputs, leastOutputs, mostOutputs) - 1;
+        const int further = furtherOutputCount(k, p);
         for (Stroke& w : out.wires)
             if (w.from.y > last.from.y && w.to.y > last.from.y) {
                 w.from.y += further;

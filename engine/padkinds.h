@@ -113,6 +113,11 @@ struct PadDescription {
     std::optional<Values> (*design)(double db, Ports p);
 };
 
+/// How many outputs beyond the first a kind has between these ports: a
+/// splitter's outputs less one (its count held to leastOutputs ...
+/// mostOutputs), 0 for any other kind.
+int furtherOutputCount(PadKind k, Ports p);
+
 /// The resistors of a kind between these ports, in its order: the
 /// description's, and a splitter's arm to each further output.
 const std::vector<Resistor>& resistorsOf(PadKind k, Ports p);

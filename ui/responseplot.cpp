@@ -5,7 +5,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -59,21 +58,27 @@ QString frequencyTick(double hertz, double top)
            QString::fromLatin1(prefixes[prefix]) + QStringLiteral("Hz");
 }
 
-// A pane: its title, its curves with their colours, the band or line it is
-// held to, and its value range.
-struct ResponsePlot::Pane {
-    int index;
+// How a pane looks: its title, and its curves' colours, names in the key
+// and strokes, in the order of its scene's curves.
+struct ResponsePlot::Look {
     QString title;
     struct Curve {
-        const std::vector<double>* values;
         QColor colour;
         QString name;
         Qt::PenStyle style;
     };
     std::vector<Curve> curves;
-    double bandLow, bandHigh;   // equal for a line
-    double low, high;
 };
+
+double ResponsePlot::Scene::x(double hertz) const
+{
+    return area.left() + (hertz - firstHertz) / (lastHertz - firstHertz) * area.width();
+}
+
+double ResponsePlot::Scene::y(double db) const
+{
+    return area.top() + (db - top) / (bottom - top) * area.height();
+}
 
 ResponsePlot::ResponsePlot(QWidget* parent) : QWidget(parent)
 {
@@ -107,6 +112,49 @@ QRectF ResponsePlot::plotArea(int pane) const
                   height - topRoom - bottomRoom);
 }
 
+ResponsePlot::Scene ResponsePlot::scene(int pane) const
+{
+    Scene s;
+    s.area = plotArea(pane);
+    if (curves_.hertz.empty())
+        return s;
+    const bool loss = pane == 0;
+    const std::vector<const std::vector<double>*> series =
+        loss ? std::vector{&curves_.insertionLoss} : std::vector{&curves_.inputReturnLoss, &curves_.outputReturnLoss};
+    // The insertion loss is held to a band about its value at 0 Hz, the
+    // return losses above a line; the pane shows at least twice as much.
+    const double centre = limits_.insertionLossAtZero, flatness = limits_.flatness, least = limits_.leastReturnLoss;
+    const double bandLow = loss ? centre - flatness : least, bandHigh = loss ? centre + flatness : least;
+    double low = loss ? centre - 2 * flatness : 0, high = loss ? centre + 2 * flatness : 2 * least;
+    for (const std::vector<double>* values : series) {
+        const auto [fewest, most] = std::minmax_element(values->begin(), values->end());
+        low = std::min(low, *fewest);
+        high = std::max(high, *most);
+    }
+    s.levels = roundTicks(low, high, ticksWanted / 2 + 1);
+    s.top = std::min(low, s.levels.front());
+    s.bottom = std::max(high, s.levels.back());
+    s.firstHertz = curves_.hertz.front();
+    s.lastHertz = curves_.hertz.back();
+    s.frequencies = roundTicks(s.firstHertz, s.lastHertz, ticksWanted);
+    s.band = QRectF(QPointF(s.area.left(), s.y(bandLow)), QPointF(s.area.right(), s.y(bandHigh)));
+    // Where the pad stops meeting the pane's limit.
+    const std::optional<double> edge = loss ? limits_.flatTo : limits_.matchedTo;
+    if (edge && *edge >= s.firstHertz && *edge <= s.lastHertz) {
+        s.markAt = s.x(*edge);
+        s.mark = QString::fromStdString((loss ? "flat to " : "matched to ") + hertzText(*edge, Rounding::down));
+    }
+    for (const std::vector<double>* values : series) {
+        QPolygonF line;
+        for (std::size_t i = 0; i < values->size(); ++i)
+            line << QPointF(s.x(curves_.hertz[i]), s.y((*values)[i]));
+        s.curves.push_back(line);
+    }
+    if (pointed_)
+        s.pointerAt = s.x(curves_.hertz[*pointed_]);
+    return s;
+}
+
 void ResponsePlot::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -114,50 +162,30 @@ void ResponsePlot::paintEvent(QPaintEvent*)
     p.fillRect(rect(), palette().color(QPalette::Base));
     if (curves_.hertz.empty())
         return;
-    const auto range = [](std::initializer_list<const std::vector<double>*> series, double a, double b) {
-        double low = std::min(a, b), high = std::max(a, b);
-        for (const std::vector<double>* s : series) {
-            const auto [mn, mx] = std::minmax_element(s->begin(), s->end());
-            low = std::min(low, *mn);
-            high = std::max(high, *mx);
-        }
-        return std::pair(low, high);
-    };
-    const double centre = limits_.insertionLossAtZero;
     const QColor loss = palette().color(QPalette::Link), in = QColor(0xd0, 0x40, 0x30), out = QColor(0x20, 0x90, 0x50);
-    auto [ilLow, ilHigh] = range({&curves_.insertionLoss}, centre - 2 * limits_.flatness, centre + 2 * limits_.flatness);
-    auto [rlLow, rlHigh] = range({&curves_.inputReturnLoss, &curves_.outputReturnLoss}, 0, 2 * limits_.leastReturnLoss);
-    drawPane(p, {0, QStringLiteral("Insertion loss, dB"), {{&curves_.insertionLoss, loss, {}, Qt::SolidLine}},
-                 centre - limits_.flatness, centre + limits_.flatness, ilLow, ilHigh});
+    drawPane(p, scene(0), {QStringLiteral("Insertion loss, dB"), {{loss, {}, Qt::SolidLine}}});
     // The output's curve dashed: a symmetric pad's two lie on each other.
-    drawPane(p, {1, QStringLiteral("Return loss, dB"),
-                 {{&curves_.inputReturnLoss, in, QStringLiteral("input"), Qt::SolidLine},
-                  {&curves_.outputReturnLoss, out, QStringLiteral("output"), Qt::DashLine}},
-                 limits_.leastReturnLoss, limits_.leastReturnLoss, rlLow, rlHigh});
+    drawPane(p, scene(1),
+             {QStringLiteral("Return loss, dB"),
+              {{in, QStringLiteral("input"), Qt::SolidLine}, {out, QStringLiteral("output"), Qt::DashLine}}});
     if (pointed_) {
         p.setPen(palette().color(QPalette::Text));
         p.drawText(QRectF(leftRoom, 0, width() - leftRoom, topRoom - 10), Qt::AlignRight | Qt::AlignBottom, readout());
     }
 }
 
-void ResponsePlot::drawPane(QPainter& p, const Pane& pane) const
+void ResponsePlot::drawPane(QPainter& p, const Scene& s, const Look& look) const
 {
-    const QRectF area = plotArea(pane.index);
-    const double fLow = curves_.hertz.front(), fHigh = curves_.hertz.back();
-    const std::vector<double> yTicks = roundTicks(pane.low, pane.high, ticksWanted / 2 + 1);
-    const double yLow = std::min(pane.low, yTicks.front()), yHigh = std::max(pane.high, yTicks.back());
-    // Losses grow downward, as a response is read.
-    const auto x = [&](double f) { return area.left() + (f - fLow) / (fHigh - fLow) * area.width(); };
-    const auto y = [&](double db) { return area.top() + (db - yLow) / (yHigh - yLow) * area.height(); };
+    const QRectF& area = s.area;
     const QColor ink = palette().color(QPalette::Text), faint = palette().color(QPalette::Mid);
 
     p.setPen(ink);
     const QRectF titleBox(area.left(), area.top() - topRoom, area.width(), topRoom - 10);
     QRectF used;
-    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignBottom, pane.title, &used);
+    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignBottom, look.title, &used);
     // A key to the curves after the title: a stroke of each, and its name.
     double keyAt = used.right() + legendGap;
-    for (const Pane::Curve& c : pane.curves) {
+    for (const Look::Curve& c : look.curves) {
         if (c.name.isEmpty())
             continue;
         p.setPen(QPen(c.colour, 2, c.style));
@@ -169,53 +197,43 @@ void ResponsePlot::drawPane(QPainter& p, const Pane& pane) const
         keyAt = name.right() + legendGap;
     }
     p.setPen(QPen(faint, 1, Qt::DotLine));
-    for (double t : yTicks) {
-        p.drawLine(QPointF(area.left(), y(t)), QPointF(area.right(), y(t)));
+    for (double t : s.levels) {
+        p.drawLine(QPointF(area.left(), s.y(t)), QPointF(area.right(), s.y(t)));
         p.save();
         p.setPen(ink);
-        p.drawText(QRectF(0, y(t) - 10, leftRoom - tickLength - 4, 20), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRectF(0, s.y(t) - 10, leftRoom - tickLength - 4, 20), Qt::AlignRight | Qt::AlignVCenter,
                    QString::fromStdString(shortest(std::round(t * 1e6) / 1e6)));
         p.restore();
     }
-    for (double t : roundTicks(fLow, fHigh, ticksWanted)) {
-        p.drawLine(QPointF(x(t), area.top()), QPointF(x(t), area.bottom()));
+    for (double t : s.frequencies) {
+        p.drawLine(QPointF(s.x(t), area.top()), QPointF(s.x(t), area.bottom()));
         p.save();
         p.setPen(ink);
-        p.drawText(QRectF(x(t) - 50, area.bottom() + tickLength, 100, bottomRoom - tickLength),
-                   Qt::AlignHCenter | Qt::AlignTop, frequencyTick(t, fHigh));
+        p.drawText(QRectF(s.x(t) - 50, area.bottom() + tickLength, 100, bottomRoom - tickLength),
+                   Qt::AlignHCenter | Qt::AlignTop, frequencyTick(t, s.lastHertz));
         p.restore();
     }
-    // The band (or line) the curve is held to.
     QColor band = faint;
     band.setAlpha(90);
-    if (pane.bandHigh > pane.bandLow)
-        p.fillRect(QRectF(QPointF(area.left(), y(pane.bandLow)), QPointF(area.right(), y(pane.bandHigh))), band);
+    p.fillRect(s.band, band);
     p.setPen(QPen(ink, 1, Qt::DashLine));
-    if (pane.bandHigh == pane.bandLow)
-        p.drawLine(QPointF(area.left(), y(pane.bandLow)), QPointF(area.right(), y(pane.bandLow)));
-    // Where the pad stops meeting each limit.
-    const std::optional<double> edge = pane.index == 0 ? limits_.flatTo : limits_.matchedTo;
-    if (edge && *edge >= fLow && *edge <= fHigh) {
+    if (s.band.height() == 0)
+        p.drawLine(s.band.topLeft(), s.band.topRight());
+    if (s.markAt) {
         p.setPen(QPen(ink, 1.5, Qt::DashDotLine));
-        p.drawLine(QPointF(x(*edge), area.top()), QPointF(x(*edge), area.bottom()));
-        p.drawText(QPointF(x(*edge) + 4, area.top() + 12),
-                   QString::fromStdString((pane.index == 0 ? "flat to " : "matched to ") + hertzText(*edge, Rounding::down)));
+        p.drawLine(QPointF(*s.markAt, area.top()), QPointF(*s.markAt, area.bottom()));
+        p.drawText(QPointF(*s.markAt + 4, area.top() + 12), s.mark);
     }
     p.setClipRect(area.adjusted(-1, -1, 1, 1));
-    for (const Pane::Curve& c : pane.curves) {
-        QPainterPath path;
-        for (std::size_t i = 0; i < c.values->size(); ++i) {
-            const QPointF point(x(curves_.hertz[i]), y((*c.values)[i]));
-            i == 0 ? path.moveTo(point) : path.lineTo(point);
-        }
+    for (std::size_t i = 0; i < s.curves.size() && i < look.curves.size(); ++i) {
+        const Look::Curve& c = look.curves[i];
         // Greyed with the results while they are not for the inputs as typed.
         p.setPen(QPen(isEnabled() ? c.colour : palette().color(QPalette::Disabled, QPalette::Text), 1.5, c.style));
-        p.drawPath(path);
+        p.drawPolyline(s.curves[i]);
     }
-    if (pointed_) {
+    if (s.pointerAt) {
         p.setPen(QPen(ink, 1));
-        const double at = x(curves_.hertz[*pointed_]);
-        p.drawLine(QPointF(at, area.top()), QPointF(at, area.bottom()));
+        p.drawLine(QPointF(*s.pointerAt, area.top()), QPointF(*s.pointerAt, area.bottom()));
     }
     p.setClipping(false);
     p.setPen(ink);

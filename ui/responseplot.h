@@ -6,6 +6,7 @@
 
 #include "designer.h"
 
+#include <QPolygonF>
 #include <QWidget>
 
 #include <optional>
@@ -32,11 +33,32 @@ public:
         std::optional<double> flatTo, matchedTo;   ///< Hz; none beyond the search
     };
 
+    /// Where one pane's parts land, in the widget's logical pixels: worked
+    /// out apart from the painting, which only strokes and fills them.
+    struct Scene {
+        QRectF area;                        ///< inside the pane's frame
+        double firstHertz = 0, lastHertz = 1;   ///< Hz at the area's left and right edges
+        double top = 0, bottom = 1;         ///< dB at its top and bottom edges; losses grow downward
+        std::vector<double> levels;         ///< dB of the level ticks
+        std::vector<double> frequencies;    ///< Hz of the frequency ticks
+        QRectF band;                        ///< the band the curves are held to; no height for a line
+        std::optional<double> markAt;       ///< x of the bandwidth's mark, when it falls in the sweep
+        QString mark;                       ///< its label, "flat to …" or "matched to …"
+        std::vector<QPolygonF> curves;      ///< a point a frequency, in the order the pane keys them
+        std::optional<double> pointerAt;    ///< x of the frequency under the pointer
+
+        double x(double hertz) const;
+        double y(double db) const;
+    };
+
     explicit ResponsePlot(QWidget* parent);
 
     void setResponse(Curves curves, const Limits& limits);
     /// The readout under the pointer, or "" when the pointer is away.
     QString readout() const;
+    /// Pane 0 (insertion loss) or 1 (the return losses); no curves before
+    /// a response is set.
+    Scene scene(int pane) const;
 
     QSize sizeHint() const override { return {480, 400}; }
     QSize minimumSizeHint() const override { return {320, 240}; }
@@ -47,8 +69,8 @@ protected:
     void leaveEvent(QEvent*) override;
 
 private:
-    struct Pane;
-    void drawPane(QPainter& p, const Pane& pane) const;
+    struct Look;
+    void drawPane(QPainter& p, const Scene& s, const Look& look) const;
     QRectF plotArea(int pane) const;
 
     Curves curves_;

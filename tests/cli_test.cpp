@@ -354,6 +354,8 @@ TEST(Json, StepStates)
     std::snprintf(outward, sizeof outward, "%.2f to %.2f", std::floor(range[0].get<double>() * 100) / 100,
                   std::ceil(range[1].get<double>() * 100) / 100);
     const std::string text = cli({"--steps", "-t", "1", "1", "2", "4"}).out;
+    EXPECT_NE(text.find("\nBit 1, 1 dB: 820R 5R6 820R\n"), none) << text;   // 869.6, 5.77, 869.6 ohms
+    EXPECT_NE(text.find("%, dB\n    0  000 "), none) << text;
     EXPECT_NE(text.find(std::string(outward) + "\n"), std::string::npos) << outward << "\n" << text;
 }
 
@@ -362,7 +364,6 @@ TEST(Json, StepStateBandwidths)
 {
     const auto pad = nlohmann::json::parse(cli({"-f", "json", "--pad", "pi", "--parasitics", "L=0.5n", "2"}).out);
     const auto steps = nlohmann::json::parse(cli({"--steps", "-f", "json", "--parasitics", "L=0.5n", "1", "2"}).out);
-    EXPECT_EQ(steps.at(0).at("steps").at("parasitics").at("l_h"), 0.5e-9);
     EXPECT_EQ(steps.at(0).at("steps").at("states").at(2).at("flat_to_hz"), pad.at(0).at("pi").at("flat_to_hz"));
 }
 
@@ -441,8 +442,6 @@ const std::string program = VELKOR_CLI;
 INSTANTIATE_TEST_SUITE_P(Program, Writes, testing::Values(
     Unwritable{"Text", program + " 6 >/dev/full", "No space left on device"},
     Unwritable{"Csv", program + " -f csv 6 >/dev/full", "No space left on device"},
-    Unwritable{"Json", program + " -f json 6 >/dev/full", "No space left on device"},
-    Unwritable{"Spice", program + " -f spice 6 >/dev/full", "No space left on device"},
     Unwritable{"Help", program + " --help >/dev/full", "No space left on device"},
     Unwritable{"Version", program + " --version >/dev/full", "No space left on device"},
     Unwritable{"Closed", program + " 6 >&-", "Bad file descriptor"},
@@ -501,6 +500,8 @@ TEST(Csv, ResponseRowsForPlotting)
     ASSERT_EQ(t.rows.size(), 8u);
     EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 3), Texts({"6", "t", "1e+09"}));
     EXPECT_EQ(Texts(t.rows[4].begin(), t.rows[4].begin() + 3), Texts({"10", "pi", "0"}));
+    // The 10 dB Pi of 100, 68 and 100 ohms: A + B/50 + 50 C + D = 6.06, S21 = 2 / 6.06.
+    EXPECT_NEAR(std::stod(t.at(4, "s21_db")), -20 * std::log10(3.03), 1e-12);
 }
 
 TEST(Help, ExamplesAndExitStatusOnStdout)

@@ -3,7 +3,6 @@
 // the longer series against IEC 60063, pairs against a brute-force search,
 // and the netlists run in ngspice.
 
-#include "calc.h"
 #include "netlist.h"
 #include "pads.h"
 #include "response.h"
@@ -60,12 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     // 6 dB, K = 10^(6/20): Z (K - 1) / K and Z / (K - 1); Z (K - 1) and Z K / (K - 1).
     Reference{"LPadSeriesFirst", PadKind::lPadSeriesFirst, 6, 50, 50, {24.9406383, 50.2380119}, 1e-6},
     Reference{"LPadShuntFirst", PadKind::lPadShuntFirst, 6, 50, 50, {49.7631157, 100.2380119}, 1e-6},
-    // The 6 dB T's arms Z (K - 1) / (K + 1) halved, its shunt 2 Z K / (K^2 - 1);
-    // the Pi's shunts Z (K + 1) / (K - 1), its series arm Z (K^2 - 1) / 2K halved.
-    Reference{"HPad6dB", PadKind::hPad, 6, 50, 50, {8.3069712, 8.3069712, 66.9310406, 8.3069712, 8.3069712}, 1e-6},
-    Reference{"OPad6dB", PadKind::oPad, 6, 50, 50, {150.4760238, 18.6759385, 18.6759385, 150.4760238}, 1e-6},
-    // The L-pad's series arm sqrt(75 x 25) halved, its shunt 50 sqrt(3).
-    Reference{"UPadDown", PadKind::uPad, 0, 75, 50, {21.6506351, 21.6506351, 86.6025404}, 1e-6},
     Reference{"SplitterUnequal", PadKind::splitter, 0, 75, 50, {}, 0}),
     rowname);
 
@@ -104,8 +97,7 @@ TEST(Splitter, NoMoreThanSixteenOutputs)
 }
 
 // A balanced pad is its unbalanced one with each series arm in two halves:
-// the same losses, each half taking half its arm's power, a shunt all of its
-// own.
+// each half takes half its arm's power, a shunt all of its own.
 TEST(Balanced, HalvesShareTheirArmsPower)
 {
     struct Pair { PadKind balanced, unbalanced; double db; std::vector<std::size_t> arm; };
@@ -116,7 +108,6 @@ TEST(Balanced, HalvesShareTheirArmsPower)
         const velkor::Response b = velkor::analyse(c.balanced, *velkor::design(c.balanced, c.db, p), p, 1);
         const velkor::Response u = velkor::analyse(c.unbalanced, *velkor::design(c.unbalanced, c.db, p), p, 1);
         const std::string kind(velkor::describe(c.balanced).key);
-        EXPECT_NEAR(b.atten, u.atten, 1e-12) << kind;
         for (std::size_t i = 0; i < c.arm.size(); ++i) {
             const bool half = std::count(c.arm.begin(), c.arm.end(), c.arm[i]) == 2;
             EXPECT_NEAR(b.power[i], u.power[c.arm[i]] / (half ? 2 : 1), 1e-12) << kind << " resistor " << i + 1;
@@ -125,9 +116,9 @@ TEST(Balanced, HalvesShareTheirArmsPower)
 }
 
 // Every matched design, analysed as designed, has exactly its attenuation
-// (the L-pad its minimum) and presents zin and zout at its ports. Between equal impedances
-// the Pi and T are the window's own. A single resistor has its insertion
-// loss; an L-pad of a given loss its attenuation, matched at its input.
+// (the L-pad its minimum) and presents zin and zout at its ports. A single
+// resistor has its insertion loss; an L-pad of a given loss its
+// attenuation, matched at its input.
 TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
 {
     const Ports ports[] = {{50, 50}, {75, 50}, {50, 75}, {600, 50}, {1e-3, 1e6}};
@@ -145,13 +136,6 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
                 EXPECT_NEAR(a.inputohm / p.zin, 1, 1e-9) << at;
                 EXPECT_NEAR(a.outputohm / p.zout, 1, 1e-9) << at;
-                if (p.zin != p.zout || (k != PadKind::pi && k != PadKind::t))
-                    continue;
-                const velkor::Design w = velkor::Calc::design(std::pow(10.0, db / 20), p.zin);
-                const Values window = k == PadKind::pi ? Values{w.r1p, w.r2p, w.r3p}
-                                                       : Values{w.r1t, w.r2t, w.r3t};
-                for (std::size_t i = 0; i < 3; ++i)
-                    EXPECT_NEAR((*r)[i] / window[i], 1, 1e-9) << at;
             }
     for (const Ports p : ports)
         for (double db = 0.1; db < 120; db *= 1.9) {
@@ -303,6 +287,22 @@ TEST(Drawings, JoinWhatTheKindJoins)
             for (const auto* strokes : {&d.resistors, &d.wires})   // drawn across or down the grid
                 for (const velkor::Stroke& stroke : *strokes)
                     EXPECT_TRUE(stroke.from.x == stroke.to.x || stroke.from.y == stroke.to.y) << at;
+            // No wire ends loose, and none ends on a resistor's body: each ends at a
+            // terminal (a port's ground one under it), at a resistor's end or on another wire.
+            std::vector<GridPoint> ends = {d.in, d.out, d.inMinus, d.outMinus,
+                                           {d.in.x, d.ground.y}, {d.out.x, d.ground.y}};
+            ends.insert(ends.end(), d.furtherOutputs.begin(), d.furtherOutputs.end());
+            for (const velkor::Stroke& r : d.resistors)
+                ends.insert(ends.end(), {r.from, r.to});
+            for (std::size_t v = 0; v < d.wires.size(); ++v)
+                for (const GridPoint end : {d.wires[v].from, d.wires[v].to}) {
+                    bool joined = std::count(ends.begin(), ends.end(), end) > 0;
+                    for (std::size_t w = 0; w < d.wires.size(); ++w)
+                        joined = joined || (w != v && on(d.wires[w], end));
+                    EXPECT_TRUE(joined) << at << " wire " << v + 1;
+                    for (const velkor::Stroke& r : d.resistors)
+                        EXPECT_TRUE(!on(r, end) || end == r.from || end == r.to) << at << " wire " << v + 1;
+                }
             for (std::size_t i = 0; i < d.resistors.size(); ++i) {
                 const int from = net(d.resistors[i].from), to = net(d.resistors[i].to);
                 const std::pair<int, int> ends = std::minmax(from, to);

@@ -494,18 +494,18 @@ void DesignerTest::plot()
 
 // Where a plot of 500 by 400 puts things: each pane (400 - 8) / 2 = 196
 // high with 28 above and 34 below for labels, 64 left and 32 right; the
-// insertion loss of 6.0 to 6.5 dB with its band of 5.8 to 6.2 on ticks of
-// 0.2 dB, so 5.8 to 6.5 shown; the return losses on 0 to 40 dB.
+// insertion loss of 6.0 to 6.15 dB inside the 5.8 to 6.2 dB shown about
+// its value at 0 Hz; the return losses on 0 to 40 dB.
 void DesignerTest::plotScene()
 {
     velkor::ui::ResponsePlot plot(nullptr);
     plot.resize(500, 400);
-    plot.setResponse({{1e9, 2e9, 3e9}, {6.0, 6.1, 6.5}, {30, 18, 10}, {31, 19, 12}}, {6.0, 0.1, 20, 1.5e9, 1e9});
+    plot.setResponse({{1e9, 2e9, 3e9}, {6.0, 6.1, 6.15}, {30, 18, 10}, {31, 19, 12}}, {6.0, 0.1, 20, 1.5e9, 1e9});
     const velkor::ui::ResponsePlot::Scene loss = plot.scene(0), match = plot.scene(1);
-    // 6.0 and 6.1 dB lie 0.2 and 0.3 of the 0.7 dB shown below the top.
-    QCOMPARE(loss.curves.at(0), QPolygonF({{64, 28 + 134 * 0.2 / 0.7}, {266, 28 + 134 * 0.3 / 0.7}, {468, 162}}));
+    // 6.0, 6.1 and 6.15 dB lie 0.2, 0.3 and 0.35 dB below the top.
+    QCOMPARE(loss.curves.at(0), QPolygonF({{64, 28 + 134 * 0.5}, {266, 28 + 134 * 0.75}, {468, 28 + 134 * 0.875}}));
     // The band of 5.9 to 6.1 dB; the least return loss a line at 20 dB.
-    QCOMPARE(loss.band, QRectF(QPointF(64, 28 + 134 * 0.1 / 0.7), QPointF(468, 28 + 134 * 0.3 / 0.7)));
+    QCOMPARE(loss.band, QRectF(QPointF(64, 28 + 134 * 0.25), QPointF(468, 28 + 134 * 0.75)));
     QCOMPARE(match.band, QRectF(64, 299, 404, 0));
     QCOMPARE(loss.markAt.value_or(-1), 165.0);
     QCOMPARE(loss.mark, QStringLiteral("flat to 1.50 GHz"));

@@ -363,7 +363,7 @@ TEST(Json, StepStates)
 TEST(Json, StepStateBandwidths)
 {
     const auto pad = nlohmann::json::parse(cli({"-f", "json", "--pad", "pi", "--parasitics", "L=0.5n", "2"}).out);
-    const auto steps = nlohmann::json::parse(cli({"--steps", "-f", "json", "--parasitics", "L=0.5n", "1", "2"}).out);
+    const auto steps = nlohmann::json::parse(cli({"--steps", "-f", "json", "--parasitics", "L=0.5n", "--frequency", "1G", "1", "2"}).out);
     EXPECT_EQ(steps.at(0).at("steps").at("states").at(2).at("flat_to_hz"), pad.at(0).at("pi").at("flat_to_hz"));
 }
 
@@ -400,7 +400,6 @@ TEST(Text, LPadAlone)
 {
     const std::vector<std::string> lines = split(cli({"--zin", "600", "--zout", "50"}).out, '\n');
     ASSERT_EQ(lines.size(), 18u);   // 5 of inputs, 13 of the L-pad
-    EXPECT_EQ(lines[0], "Input power: 1 W");
     EXPECT_EQ(lines[4], "Minimum attenuation: 16.63 dB");
     EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
     EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.22");

@@ -123,6 +123,36 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
     return a;
 }
 
+// The idle arm carries only what the other parts' departures from their
+// values drive through it: V^2 R / (Rth + R)^2 from the Thevenin source
+// (V, Rth) the rest of the pad presents to it, whose peak V^2 / (4 Rth), at
+// R = Rth, may lie inside the arm's tolerance rather than at an end. At each
+// corner of the other parts the currents at the arm's two ends give V and
+// Rth, and with them that peak.
+void idleArmsWorstPower(WorstCase& w, const Topology& top, const Values& r, Ports p, double pwr,
+                        double tolerance, std::size_t idle)
+{
+    const double low = r[idle] * (1 - tolerance), high = r[idle] * (1 + tolerance);
+    Values corner(r.size());
+    Response a{};
+    const auto current = [&](unsigned mask) {
+        for (std::size_t i = 0; i < r.size(); ++i)
+            corner[i] = r[i] * ((mask >> i & 1) != 0 ? 1 + tolerance : 1 - tolerance);
+        forward(a, top, corner, p, pwr);
+        return std::sqrt(a.power[idle] / corner[idle]);   // in the units of sqrt(W / ohm)
+    };
+    for (unsigned mask = 0; mask < 1u << r.size(); ++mask) {
+        if ((mask >> idle & 1) != 0)
+            continue;
+        const double atLow = current(mask), atHigh = current(mask | 1u << idle);
+        const double thevenin = (atHigh * high - atLow * low) / (atLow - atHigh);
+        if (thevenin > low && thevenin < high) {
+            const double emf = atLow * (thevenin + low);
+            w.power[idle] = std::max(w.power[idle], emf * emf / (4 * thevenin));
+        }
+    }
+}
+
 // The input resistance grows with every resistor, so the worst reflection
 // lies at a corner of the tolerance box; the attenuation is monotonic in
 // each resistor but the bridged-T's output arm, which has no first-order
@@ -166,6 +196,8 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
             for (std::size_t i = distinct; i < r.size(); ++i)
                 w.power[i] = std::max(w.power[i], most);
         }
+    if (const std::optional<std::size_t> idle = describe(k).idle; idle && !fanned)
+        idleArmsWorstPower(w, top, r, p, pwr, tolerance, *idle);
     return w;
 }
 

@@ -500,7 +500,8 @@ void DesignerTest::plotScene()
 {
     velkor::ui::ResponsePlot plot(nullptr);
     plot.resize(500, 400);
-    plot.setResponse({{1e9, 2e9, 3e9}, {6.0, 6.1, 6.15}, {30, 18, 10}, {31, 19, 12}}, {6.0, 0.1, 20, 1.5e9, 1e9});
+    const velkor::Curves curves{{1e9, 2e9, 3e9}, {6.0, 6.1, 6.15}, {30, 18, 10}, {31, 19, 12}};
+    plot.setResponse(curves, {6.0, 0.1, 20, 1.5e9, 1e9});
     const velkor::ui::ResponsePlot::Scene loss = plot.scene(0), match = plot.scene(1);
     // 6.0, 6.1 and 6.15 dB lie 0.2, 0.3 and 0.35 dB below the top.
     QCOMPARE(loss.curves.at(0), QPolygonF({{64, 28 + 134 * 0.5}, {266, 28 + 134 * 0.75}, {468, 28 + 134 * 0.875}}));
@@ -512,6 +513,8 @@ void DesignerTest::plotScene()
     // Matched to the sweep's first frequency: marked still, at its left edge.
     QCOMPARE(match.markAt.value_or(-1), 64.0);
     QCOMPARE(match.mark, QStringLiteral("matched to 1.00 GHz"));
+    plot.setResponse(curves, {6.0, 0.1, 20, 0.5e9, 4e9});
+    QVERIFY(!plot.scene(1).markAt);   // beyond the sweep: no mark
 }
 
 void DesignerTest::contextMenu()

@@ -99,7 +99,6 @@ struct PadDesigner::Box {
 
 PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("PadDesigner"));
     setWindowTitle(QString::fromLatin1(title));
     setWindowIcon(attenuatoricon());
     auto* inputs = new QGridLayout;

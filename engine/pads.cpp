@@ -129,7 +129,7 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
 // R = Rth, may lie inside the arm's tolerance rather than at an end. At each
 // corner of the other parts the currents at the arm's two ends give V and
 // Rth, and with them that peak.
-void idleArmsWorstPower(WorstCase& w, const Topology& top, const Values& r, Ports p, double pwr,
+void idleArmWorstPower(WorstCase& w, const Topology& top, const Values& r, Ports p, double pwr,
                         double tolerance, std::size_t idle)
 {
     const double low = r[idle] * (1 - tolerance), high = r[idle] * (1 + tolerance);
@@ -139,7 +139,7 @@ void idleArmsWorstPower(WorstCase& w, const Topology& top, const Values& r, Port
         for (std::size_t i = 0; i < r.size(); ++i)
             corner[i] = r[i] * ((mask >> i & 1) != 0 ? 1 + tolerance : 1 - tolerance);
         forward(a, top, corner, p, pwr);
-        return std::sqrt(a.power[idle] / corner[idle]);   // in the units of sqrt(W / ohm)
+        return std::sqrt(a.power[idle] / corner[idle]);   // amperes
     };
     for (unsigned mask = 0; mask < 1u << r.size(); ++mask) {
         if ((mask >> idle & 1) != 0)
@@ -197,7 +197,7 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
                 w.power[i] = std::max(w.power[i], most);
         }
     if (const std::optional<std::size_t> idle = describe(k).idle; idle && !fanned)
-        idleArmsWorstPower(w, top, r, p, pwr, tolerance, *idle);
+        idleArmWorstPower(w, top, r, p, pwr, tolerance, *idle);
     return w;
 }
 

@@ -356,12 +356,31 @@ TEST(Json, StepStates)
     EXPECT_NE(text.find(std::string(outward) + "\n"), std::string::npos) << outward << "\n" << text;
 }
 
-// A state of one bit in is that bit's pad alone, its bandwidths too.
-TEST(Json, StepStateBandwidths)
+// A state of one bit in is that bit's pad alone at radio frequencies: the
+// ideal throughs round it change nothing.
+TEST(Json, StepStateAtRadioFrequencies)
 {
-    const auto pad = nlohmann::json::parse(cli({"-f", "json", "--pad", "pi", "--parasitics", "L=0.5n", "2"}).out);
-    const auto steps = nlohmann::json::parse(cli({"--steps", "-f", "json", "--parasitics", "L=0.5n", "--frequency", "1G", "1", "2"}).out);
-    EXPECT_EQ(steps.at(0).at("steps").at("states").at(2).at("flat_to_hz"), pad.at(0).at("pi").at("flat_to_hz"));
+    const Texts parts{"-f", "json", "--parasitics", "L=0.5n,C=50f,CPAD=80f", "--frequency", "1G"};
+    Texts steps = parts, pad = parts;
+    steps.insert(steps.end(), {"--steps", "1", "2"});
+    pad.insert(pad.end(), {"--pad", "pi", "2"});
+    const auto state = nlohmann::json::parse(cli(steps).out).at(0).at("steps").at("states").at(2);
+    const auto alone = nlohmann::json::parse(cli(pad).out).at(0).at("pi");
+    EXPECT_EQ(state.at("flat_to_hz"), alone.at("flat_to_hz"));
+    EXPECT_EQ(state.at("matched_to_hz"), alone.at("matched_to_hz"));
+    EXPECT_NEAR(state.at("response").at("s21_db").at(0), alone.at("response").at("s21_db").at(0), 1e-12);
+    EXPECT_NEAR(state.at("response").at("s11_db").at(0), alone.at("response").at("s11_db").at(0), 1e-9);
+}
+
+// A 2-way splitter of 18R arms by hand: 52 ohms in, 2/102 A from 2 V behind
+// 50 ohms, 0.6667 V at the junction and 0.4902 V out of the 1 V a direct
+// connection gives: 6.19 dB; between its outputs the same, by symmetry.
+TEST(Text, SplitterOutputsAndIsolation)
+{
+    const std::string out = cli({"--pad", "splitter"}).out;
+    EXPECT_EQ(split(out, '\n').at(3), "Splitter outputs: 2");
+    EXPECT_NE(out.find("\nSplitter insertion loss with preferred values: 6.19 dB\n"), none) << out;
+    EXPECT_NE(out.find("\nSplitter isolation between outputs with preferred values: 6.19 dB\n"), none) << out;
 }
 
 // One row a state and frequency, in the order of their numbers.

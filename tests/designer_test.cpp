@@ -255,6 +255,9 @@ void DesignerTest::results()
     QVERIFY(r2power->y() > r1->y());
     QVERIFY(r2power->x() > find<QLabel>(d, "R2 theoretical")->x());
     QVERIFY(find<QLabel>(d, "Matched to")->y() > r2power->y());   // the pad's figures below
+    const QList<QLabel*> all = d.findChildren<QLabel*>();
+    const auto heading = std::find_if(all.begin(), all.end(), [](auto* l) { return l->text() == "Theoretical"; });
+    QCOMPARE((*heading)->x(), r1->x());   // under its heading
     if (row.contains("minimum_attenuation_db"))
         QCOMPARE(mismatch("minimum", shown["Minimum attenuation"], num(row["minimum_attenuation_db"]),
                           Rounded::nearest), QString());
@@ -490,6 +493,8 @@ void DesignerTest::plot()
     const int middle = 64 + (plot->width() - 64 - 32) * 55 / 100;
     QTest::mouseMove(plot, QPoint(middle, plot->height() / 4));
     QVERIFY2(plot->readout().startsWith(QLatin1String("3.01 GHz:")), qPrintable(plot->readout()));
+    QTest::mouseMove(plot, QPoint(65, plot->height() / 4));   // a pixel in, nearer the first
+    QVERIFY2(plot->readout().startsWith(QLatin1String("10.0 MHz:")), qPrintable(plot->readout()));
 }
 
 // Where a plot of 500 by 400 puts things: each pane (400 - 8) / 2 = 196

@@ -91,11 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Worked, Splitters, testing::Values(Star{"TwoWay", 2, 16
                                                             Star{"SixteenWay", 16, 44.1176, 24.0824}),
                          rowname);
 
-TEST(Splitter, NoMoreThanSixteenOutputs)
-{
-    EXPECT_FALSE(velkor::design(PadKind::splitter, 0, {50, 50, 17}));
-}
-
 // A balanced pad is its unbalanced one with each series arm in two halves:
 // each half takes half its arm's power, a shunt all of its own.
 TEST(Balanced, HalvesShareTheirArmsPower)

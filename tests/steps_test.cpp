@@ -2,7 +2,6 @@
 // worked by hand, and the range at the tolerance against every corner of
 // its parts.
 
-#include "response.h"
 #include "steps.h"
 
 #include "rows.h"
@@ -89,24 +88,6 @@ TEST(Steps, RangeEndsAtCorners)
     }
     EXPECT_NEAR((*r.states[3].insertionLossRange)[0], least, 1e-12);
     EXPECT_NEAR((*r.states[3].insertionLossRange)[1], most, 1e-12);
-}
-
-// A state of one bit in is that bit's pad alone, at radio frequencies too:
-// the ideal throughs around it change nothing.
-TEST(Steps, OneBitInIsItsPadAlone)
-{
-    const velkor::RadioFrequency radio{true, {1e-9, 0.1e-12, 0.2e-12}, 0.1, 20, {1e9, 5e9}};
-    velkor::StepRequest q = request({3, 10}, PadKind::t);
-    q.radio = &radio;
-    const velkor::StepResult r = velkor::evaluateSteps(q).value();
-    const std::vector<velkor::SParameters>& got = r.states.at(2).radio.response;
-    ASSERT_EQ(got.size(), radio.hertz.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        const velkor::SParameters alone = velkor::sParameters(r.pads.at(1), {50, 50}, radio.parts, radio.hertz[i]);
-        EXPECT_LT(std::abs(got[i].s11 - alone.s11), 1e-12) << radio.hertz[i];
-        EXPECT_LT(std::abs(got[i].s21 - alone.s21), 1e-12) << radio.hertz[i];
-        EXPECT_LT(std::abs(got[i].s22 - alone.s22), 1e-12) << radio.hertz[i];
-    }
 }
 
 } // namespace

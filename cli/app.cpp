@@ -222,7 +222,7 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
     }
     if (q.format == Format::spice || q.format == Format::touchstone)
         return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json"};
-    const std::size_t parts = q.db.size() * describe(q.kinds.front()).resistors.size();
+    const std::size_t parts = partsOfAllBits(q.kinds.front(), q.db.size());
     if (q.toleranceGiven && parts > mostCornerParts)
         return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
                                   " parts, 2^" + std::to_string(parts) + " corners: at most 2^" +

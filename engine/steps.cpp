@@ -136,9 +136,9 @@ bool steppable(PadKind k)
     return k == PadKind::pi || k == PadKind::t || k == PadKind::bridgedt || k == PadKind::hPad || k == PadKind::oPad;
 }
 
-std::size_t partsOfAllBits(const StepRequest& q)
+std::size_t partsOfAllBits(PadKind kind, std::size_t bits)
 {
-    return q.bits.size() * describe(q.kind).resistors.size();
+    return bits * describe(kind).resistors.size();
 }
 
 std::optional<StepResult> evaluateSteps(const StepRequest& q)

@@ -58,9 +58,9 @@ struct StepResult {
 /// Whether a kind can be a bit: matched at both ports.
 bool steppable(PadKind k);
 
-/// How many parts a state of every bit in takes to the corners: one a
-/// resistor, a pair counting as one.
-std::size_t partsOfAllBits(const StepRequest& q);
+/// How many parts a state of all `bits` bits of `kind` in takes to the
+/// corners: one a resistor, a pair counting as one.
+std::size_t partsOfAllBits(PadKind kind, std::size_t bits);
 
 /// Works out every state; nothing when a bit has no design or a result
 /// leaves the range of a double. `q` must hold 1 to mostBits bits of a

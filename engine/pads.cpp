@@ -127,30 +127,23 @@ Response analyse(PadKind k, const Values& r, Ports p, double pwr)
 // values drive through it: V^2 R / (Rth + R)^2 from the Thevenin source
 // (V, Rth) the rest of the pad presents to it, whose peak V^2 / (4 Rth), at
 // R = Rth, may lie inside the arm's tolerance rather than at an end. At each
-// corner of the other parts the currents at the arm's two ends give V and
-// Rth, and with them that peak.
-void idleArmWorstPower(WorstCase& w, const Topology& top, const Values& r, Ports p, double pwr,
-                        double tolerance, std::size_t idle)
+// corner of the other parts the currents at the arm's two ends (amperes, by
+// corner mask) give V and Rth, and with them that peak, in watts.
+double idleArmPeak(const std::vector<double>& current, std::size_t idle, double ohms, double tolerance)
 {
-    const double low = r[idle] * (1 - tolerance), high = r[idle] * (1 + tolerance);
-    Values corner(r.size());
-    Response a{};
-    const auto current = [&](unsigned mask) {
-        for (std::size_t i = 0; i < r.size(); ++i)
-            corner[i] = r[i] * ((mask >> i & 1) != 0 ? 1 + tolerance : 1 - tolerance);
-        forward(a, top, corner, p, pwr);
-        return std::sqrt(a.power[idle] / corner[idle]);   // amperes
-    };
-    for (unsigned mask = 0; mask < 1u << r.size(); ++mask) {
+    const double low = ohms * (1 - tolerance), high = ohms * (1 + tolerance);
+    double peak = 0;
+    for (std::size_t mask = 0; mask < current.size(); ++mask) {
         if ((mask >> idle & 1) != 0)
             continue;
-        const double atLow = current(mask), atHigh = current(mask | 1u << idle);
+        const double atLow = current[mask], atHigh = current[mask | std::size_t(1) << idle];
         const double thevenin = (atHigh * high - atLow * low) / (atLow - atHigh);
         if (thevenin > low && thevenin < high) {
             const double emf = atLow * (thevenin + low);
-            w.power[idle] = std::max(w.power[idle], emf * emf / (4 * thevenin));
+            peak = std::max(peak, emf * emf / (4 * thevenin));
         }
     }
+    return peak;
 }
 
 // The input resistance grows with every resistor, so the worst reflection
@@ -170,6 +163,10 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
                         std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
     const std::size_t distinct = fanned ? own : r.size(), alike = r.size() - distinct;
     WorstCase w{INFINITY, -INFINITY, 0, 0, INFINITY, Values(r.size(), 0.0)};
+    // The idle arm, if any (a splitter's counted arms are no corners by mask).
+    const bool watched = describe(k).idle.has_value() && !fanned;
+    const std::size_t idle = describe(k).idle.value_or(0);
+    std::vector<double> idleCurrent;   // amperes, by corner mask
     Values corner(r.size());
     Response a{};
     for (unsigned mask = 0; mask < 1u << distinct; ++mask)
@@ -179,6 +176,8 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
                 corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
             }
             forward(a, top, corner, p, pwr);
+            if (watched)
+                idleCurrent.push_back(std::sqrt(a.power[idle] / corner[idle]));
             w.attenlow = std::min(w.attenlow, a.atten);
             w.attenhigh = std::max(w.attenhigh, a.atten);
             w.rho = std::max(w.rho, a.rho);
@@ -196,8 +195,8 @@ WorstCase worstcase(PadKind k, const Values& r, Ports p, double pwr, double tole
             for (std::size_t i = distinct; i < r.size(); ++i)
                 w.power[i] = std::max(w.power[i], most);
         }
-    if (const std::optional<std::size_t> idle = describe(k).idle; idle && !fanned)
-        idleArmWorstPower(w, top, r, p, pwr, tolerance, *idle);
+    if (watched)
+        w.power[idle] = std::max(w.power[idle], idleArmPeak(idleCurrent, idle, r[idle], tolerance));
     return w;
 }
 

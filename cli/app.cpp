@@ -1,13 +1,14 @@
 #include "app.h"
 
+#include "base/numtext.h"
 #include "clihelp.h"
-#include "designer.h"
-#include "netlist.h"
-#include "notation.h"
-#include "numtext.h"
-#include "readings.h"
-#include "report.h"
-#include "steps.h"
+#include "text/netlist.h"
+#include "text/notation.h"
+#include "text/readings.h"
+#include "text/report.h"
+#include "text/stepsoutput.h"
+#include "text/touchstone.h"
+#include "window/calc.h"
 
 #include <CLI/CLI.hpp>
 
@@ -61,11 +62,11 @@ struct Given {
 struct Request {
     std::vector<double> db;
     std::vector<std::string_view> dbarg;   // the argument each value came from
-    double pwr = 0;
+    double power = 0;
     Ports ports{};
     std::string powerError, zinError, zoutError;   // a value no pad takes: refused once all is read
     Series series = Series::E12;
-    double tolerancePercent = 0;
+    Tolerance tolerance;
     bool pairs = false;
     Format format = Format::text;
     TextLines lines;
@@ -74,7 +75,6 @@ struct Request {
     RadioFrequency radio;
     bool radioAsked = false;      // parasitics or frequencies given
     bool steps = false;           // the values are the bits of a step attenuator
-    bool toleranceGiven = false;
 };
 
 // The most frequencies of one sweep, and of all values' sweeps together.
@@ -147,15 +147,14 @@ std::optional<Failure> readRadio(Request& q, const Given& g)
     return std::nullopt;
 }
 
-constexpr double whole = 100;   // percent
-
 // --outputs: a splitter's, a whole number from leastOutputs to mostOutputs,
 // for --pad splitter (or all) only.
 std::optional<Failure> readOutputs(Request& q, const Given& g)
 {
     if (!g.outputsGiven)
         return std::nullopt;
-    const bool splitter = q.allKinds || std::find(q.kinds.begin(), q.kinds.end(), PadKind::splitter) != q.kinds.end();
+    const bool splitter =
+        q.allKinds || std::any_of(q.kinds.begin(), q.kinds.end(), [](PadKind k) { return describe(k).fansOut; });
     if (!splitter)
         return Failure{usage, "--outputs " + named(g.outputs) + ": for --pad splitter only"};
     const Reading n = readOutputsText(g.outputs);
@@ -165,12 +164,12 @@ std::optional<Failure> readOutputs(Request& q, const Given& g)
     return std::nullopt;
 }
 
-std::optional<Failure> readoptions(Request& q, const Given& g)
+std::optional<Failure> readOptions(Request& q, const Given& g)
 {
     const Reading pwr = readPowerText(g.power);
     if (pwr.unreadable)
         return Failure{usage, "--power " + named(g.power) + ": " + pwr.error};
-    q.pwr = pwr.value;
+    q.power = pwr.value;
     q.powerError = pwr.error;
     for (const auto& [option, text] : {std::pair{"--impedance", &g.zin}, std::pair{"--zout", &g.zout}}) {
         const Reading z = readImpedanceText(text == &g.zout && !g.zoutGiven ? g.zin : *text);
@@ -179,21 +178,20 @@ std::optional<Failure> readoptions(Request& q, const Given& g)
         (text == &g.zin ? q.ports.zin : q.ports.zout) = z.value;
         (text == &g.zin ? q.zinError : q.zoutError) = z.error;
     }
-    q.series = seriesbyname(g.series).value_or(Series::E12);
-    q.tolerancePercent = seriestolerance(q.series) * whole;
+    q.series = seriesByName(g.series).value_or(Series::E12);
+    q.tolerance = {seriesTolerance(q.series), g.toleranceGiven};
     if (g.toleranceGiven) {
         const Reading t = readToleranceText(g.tolerance);
         if (!t.error.empty())
             return Failure{usage, "--tolerance " + named(g.tolerance) + ": " + t.error};
-        q.tolerancePercent = t.value;
+        q.tolerance.fraction = t.value;
     }
     q.pairs = g.pairs;
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
              : g.format == "spice" ? Format::spice : g.format == "touchstone" ? Format::touchstone
              : Format::text;
-    q.lines = {g.toleranceGiven, g.all, g.padGiven};
+    q.lines = {g.all, g.padGiven};
     q.steps = g.steps;
-    q.toleranceGiven = g.toleranceGiven;
     if (std::optional<Failure> f = readRadio(q, g))
         return f;
     return readOutputs(q, g);
@@ -223,7 +221,7 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
     if (q.format == Format::spice || q.format == Format::touchstone)
         return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json"};
     const std::size_t parts = partsOfAllBits(q.kinds.front(), q.db.size());
-    if (q.toleranceGiven && parts > mostCornerParts)
+    if (q.tolerance.given && parts > mostCornerParts)
         return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
                                   " parts, 2^" + std::to_string(parts) + " corners: at most 2^" +
                                   std::to_string(mostCornerParts) + " (8 bits of Pi or T, 6 of bridged-T or O-pads, 4 of H-pads)"};
@@ -232,10 +230,10 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
 
 std::optional<Failure> read(Request& q, const Given& g)
 {
-    if (std::optional<Failure> f = readoptions(q, g))
+    if (std::optional<Failure> f = readOptions(q, g))
         return f;
     for (const std::string& arg : g.db) {
-        const DbValues v = readdb(arg, maxvalues);
+        const DbValues v = readDb(arg, maxvalues);
         if (!v.error.empty())
             return Failure{usage, "DB " + named(arg) + ": " + hinted(arg, v.error)};
         if (q.db.size() + v.values.size() > maxvalues)
@@ -284,17 +282,19 @@ std::optional<Failure> read(Request& q, const Given& g)
 }
 
 // The window's own captions, where it could show these inputs.
-std::optional<Captions> windowcaptions(const Request& q, double db)
+std::optional<Captions> windowCaptions(const Request& q, double db)
 {
-    const auto named = [&q](PadKind k) {
-        return q.kinds.empty() || std::find(q.kinds.begin(), q.kinds.end(), k) != q.kinds.end();
+    // Every kind the window shows must be worked out.
+    const auto shown = [&q](const PadDescription& d) {
+        return d.window == InWindow::no || q.kinds.empty() ||
+               std::find(q.kinds.begin(), q.kinds.end(), d.kind) != q.kinds.end();
     };
-    if (q.ports.zin != q.ports.zout || seriesdigits(q.series) != 2 || q.pairs || !named(PadKind::pi) ||
-        !named(PadKind::t))
+    if (q.ports.zin != q.ports.zout || seriesDigits(q.series) != 2 || q.pairs ||
+        !std::all_of(padKinds().begin(), padKinds().end(), shown))
         return std::nullopt;
     Calc calc;
     calc.loadseries(q.series);
-    std::tie(calc.atten, calc.pwr, calc.sysz) = std::tuple(db, q.pwr, q.ports.zin);
+    std::tie(calc.atten, calc.pwr, calc.sysz) = std::tuple(db, q.power, q.ports.zin);
     if (!calc.recalc())
         return std::nullopt;
     return calc.captions;
@@ -304,21 +304,20 @@ std::optional<Captions> windowcaptions(const Request& q, double db)
 constexpr std::size_t chunk = 1 << 16;
 
 // The row of one value, every pad worked out as asked, or why there is none.
-std::optional<Row> rowfor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
+std::optional<Row> rowFor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
 {
-    const std::optional<std::vector<PadResult>> pads = evaluatepads(
-        {db, q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds});
-    std::optional<Row> row;
-    if (pads) {
-        row = Row{db, q.pwr, q.ports, q.series, q.tolerancePercent, q.pairs, *pads, q.radioAsked ? &q.radio : nullptr};
-        if (evaluateRadio(*row))
-            return row;
-    }
+    const std::optional<std::vector<PadResult>> pads =
+        evaluatePads({db, q.power, q.ports, q.series, q.tolerance, q.pairs, q.kinds});
+    if (pads && !q.radioAsked)
+        return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, *pads};
+    if (pads)
+        if (std::optional<std::vector<PadRadio>> radio = evaluateRadio(*pads, q.ports, q.radio))
+            return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, *pads, q.radio, std::move(*radio)};
     why = Failure{nodesign, (db ? "DB " + named(q.dbarg[i]) + ": the " + (pads ? "response" : "design") + " for " +
                                       shortest(*db) + " dB"
                                 : std::string("the L-pad")) +
                                 " between " + shortest(q.ports.zin) + " and " + shortest(q.ports.zout) +
-                                " ohms at " + shortest(q.pwr) + " W leaves the range of a double"};
+                                " ohms at " + shortest(q.power) + " W leaves the range of a double"};
     return std::nullopt;
 }
 
@@ -328,9 +327,9 @@ std::optional<Row> rowfor(const Request& q, std::size_t i, std::optional<double>
 std::optional<Failure> evaluate(const Request& q, std::ostream& out)
 {
     if (q.steps) {
-        const std::optional<StepResult> r = evaluateSteps({q.db, q.kinds.front(), q.pwr, q.ports.zin, q.series,
-                                                           q.tolerancePercent, q.toleranceGiven, q.pairs,
-                                                           q.radioAsked ? &q.radio : nullptr});
+        const std::optional<StepResult> r =
+            evaluateSteps({q.db, q.kinds.front(), q.power, q.ports.zin, q.series, q.tolerance, q.pairs,
+                           q.radioAsked ? std::optional(q.radio) : std::nullopt});
         if (!r)
             return Failure{nodesign, "--steps: a bit's design or the cascade leaves the range of a double"};
         out << (q.format == Format::json ? stepsJson(*r) : q.format == Format::csv ? stepsCsv(*r) : stepsText(*r));
@@ -341,7 +340,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
         values.push_back(std::nullopt);   // the L-pad alone
     Failure why;
     for (std::size_t i = 1; i < values.size(); ++i)
-        if (!rowfor(q, i, values[i], why))
+        if (!rowFor(q, i, values[i], why))
             return why;
     std::string text;
     const auto spill = [&out](std::string& t) {
@@ -353,7 +352,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
     if (q.format == Format::json)
         text += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::optional<Row> checked = rowfor(q, i, values[i], why);
+        const std::optional<Row> checked = rowFor(q, i, values[i], why);
         if (!checked)
             return why;
         const Row& row = *checked;
@@ -361,7 +360,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
         case Format::text:
             if (i)
                 text += '\n';
-            text += textblock(row, values[i] ? windowcaptions(q, *values[i]) : std::nullopt, q.lines);
+            text += textBlock(row, values[i] ? windowCaptions(q, *values[i]) : std::nullopt, q.lines);
             break;
         case Format::csv:
             if (!q.radio.hertz.empty()) {
@@ -369,17 +368,17 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
                 break;
             }
             if (i == 0)
-                csvheader(text, row);
-            csvrow(text, row);
+                csvHeader(text, row);
+            csvRow(text, row);
             break;
         case Format::json:
             text += "  ";
-            jsonobject(text, row);
+            jsonObject(text, row);
             text += i + 1 < values.size() ? ",\n" : "\n";
             break;
         case Format::spice:
-            text += netlist({values[i], q.pwr, q.ports, q.series, q.tolerancePercent / whole, q.pairs, q.kinds},
-                            row.pads, row.radio);
+            text += netlist({values[i], q.power, q.ports, q.series, q.tolerance, q.pairs, q.kinds}, row.pads,
+                            row.radio);
             break;
         case Format::touchstone:
             text += touchstone(row);

@@ -6,10 +6,10 @@
 // run of the inputs in force. (The window tests check that the labels show
 // the results.)
 
-#include "calc.h"
+#include "base/numtext.h"
 #include "form1.h"
-#include "inputs.h"
-#include "numtext.h"
+#include "window/calc.h"
+#include "window/inputs.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(st.pwr <= velkor::pwrmax);
         const std::string z = boxes[2]->text().toStdString();
         zedited = zedited || z != "50";
-        CHECK(!zedited || velkor::acceptsysz(velkor::readnum(z)).value == st.sysz);
-        CHECK(!zedited || boxes[2]->isModified() || velkor::signtext(st.sysz) == z);
+        CHECK(!zedited || velkor::acceptsysz(velkor::readNumber(z)).value == st.sysz);
+        CHECK(!zedited || boxes[2]->isModified() || velkor::signText(st.sysz) == z);
         velkor::Calc fresh = st;   // the inputs and table in force
         CHECK(st.captions == before || (fresh.recalc() && fresh.captions == st.captions));
         before = st.captions;

@@ -2,7 +2,7 @@
 // value or a refusal, never a crash, and the notations agree with each other
 // where they overlap.
 
-#include "notation.h"
+#include "text/notation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace velkor;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const std::optional<double> plain = readdecimal(text);
+    const std::optional<double> plain = readDecimal(text);
     if (plain) {
         // What the decimal grammar accepts, the C library reads the same.
         static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -27,15 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // reading of the same text where that exists, is a failure.
     // Units in any case, after one blank or none, and both ohm signs.
     for (const std::optional<double> got :
-         {plain, readpower(text), readimpedance(text), readpower(text + "W"),
-          readpower(text + " w"), readimpedance(text + "\u2126"), readimpedance(text + " OHM")})
+         {plain, readPower(text), readImpedance(text), readPower(text + "W"),
+          readPower(text + " w"), readImpedance(text + "\u2126"), readImpedance(text + " OHM")})
         if ((got && !std::isfinite(*got)) || (plain && got != plain))
             std::abort();
-    const DbValues unit = readdb(text + " dB", 1);
+    const DbValues unit = readDb(text + " dB", 1);
     if (plain && (unit.values.size() != 1 || unit.values[0] != *plain))
         std::abort();
     constexpr std::size_t limit = 1000;
-    const DbValues v = readdb(text, limit);
+    const DbValues v = readDb(text, limit);
     if (v.values.size() > limit || v.error.empty() == v.values.empty())
         std::abort();
     for (double db : v.values)

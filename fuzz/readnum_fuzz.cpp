@@ -1,7 +1,7 @@
 // The number reader against a plain second reading of the same text: never
 // a crash, always finite, and the same value.
 
-#include "numtext.h"
+#include "base/numtext.h"
 
 #include <cmath>
 #include <cstdint>
@@ -50,7 +50,7 @@ double plainreading(std::string_view in)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const double got = velkor::readnum(text);
+    const double got = velkor::readNumber(text);
     const double want = plainreading(text);
     if (!std::isfinite(got) || got != want)   // zeros of either sign alike
         std::abort();

@@ -3,9 +3,9 @@
 // attenuator tables and hand analyses of the preferred-value pads.
 
 #include "app.h"
-#include "calc.h"
-#include "notation.h"
-#include "parts.h"
+#include "base/parts.h"
+#include "text/notation.h"
+#include "window/calc.h"
 
 #include "copyresults.h"
 #include "rows.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-using velkor::readimpedance;
+using velkor::readImpedance;
 
 using Texts = std::vector<std::string>;
 constexpr auto none = std::string::npos;
@@ -217,8 +217,8 @@ TEST(Notations, EveryCodeOfTheWindowReadsBack)
             const double v = c.prefvalue(x);
             const std::string window = c.rescode(v);
             const std::string code = window.substr(window.find_first_not_of(' '));
-            EXPECT_EQ(velkor::partcode(v, 2), code) << x;
-            EXPECT_EQ(readimpedance(code), v) << code;
+            EXPECT_EQ(velkor::partCode(v, 2), code) << x;
+            EXPECT_EQ(readImpedance(code), v) << code;
         }
     }
 }
@@ -269,6 +269,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"NegativeTolerance", {"-t", "-1", "6"}, 2, "--tolerance '-1'"},
     Refusal{"WholeTolerance", {"--tolerance", "100%", "6"}, 2, "--tolerance '100%'"},
     Refusal{"AtTheMinimum", {"--zin", "75", "--zout", "50", "5.7"}, 1, "minimum of 5.7195 dB"},
+    Refusal{"HPadBelowTheMinimum", {"--pad", "h_pad", "--zin", "75", "--zout", "50", "3"}, 1,
+            "no H-pad for 3 dB between 75 and 50 ohms: the attenuation must be above the minimum of 5.7195 dB"},
     Refusal{"SpiceOneValue", {"-f", "spice", "6", "10"}, 2, "one DB value"},
     Refusal{"NoDbBetweenEqual", {"--zout", "50"}, 2, "DB is required"},
     Refusal{"MilliHertz", {"--frequency", "100m", "6"}, 2, "M is mega"},
@@ -422,8 +424,8 @@ TEST(Text, LPadAlone)
 // A range's values counted before they are made: 0, 2, 4, 6, 8 is five.
 TEST(Ranges, CountAgainstTheLimit)
 {
-    EXPECT_EQ(velkor::readdb("0:8:2", 5).values.size(), 5u);
-    EXPECT_EQ(velkor::readdb("0:10:2", 5).error, "more than 5 values");
+    EXPECT_EQ(velkor::readDb("0:8:2", 5).values.size(), 5u);
+    EXPECT_EQ(velkor::readDb("0:10:2", 5).error, "more than 5 values");
 }
 
 // A sweep counts its points and includes both ends; prefixes k to T.

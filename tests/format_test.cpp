@@ -1,7 +1,7 @@
 // Display patterns, and quantities as the lines beyond the window write them.
 
-#include "format.h"
-#include "quantities.h"
+#include "base/format.h"
+#include "text/quantities.h"
 
 #include "rows.h"
 
@@ -14,7 +14,7 @@ class Pattern : public testing::TestWithParam<Formatted> {};
 
 TEST_P(Pattern, FormatsToTheCharacter)
 {
-    EXPECT_EQ(velkor::formatpattern(GetParam().value, GetParam().pattern), GetParam().text);
+    EXPECT_EQ(velkor::formatPattern(GetParam().value, GetParam().pattern), GetParam().text);
 }
 
 // The four patterns the captions use, at their ties, carries and zeros.

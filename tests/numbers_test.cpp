@@ -1,7 +1,7 @@
 // The sign-position text numbers are written back in. (The number reader is
 // checked against a plain second reading of its rule over the fuzz corpus.)
 
-#include "numtext.h"
+#include "base/numtext.h"
 
 #include "rows.h"
 
@@ -16,7 +16,7 @@ class SignText : public testing::TestWithParam<Sign> {};
 
 TEST_P(SignText, BlankOrMinusThenShortestForm)
 {
-    EXPECT_EQ(velkor::signtext(GetParam().value), GetParam().text);
+    EXPECT_EQ(velkor::signText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, SignText, testing::Values(

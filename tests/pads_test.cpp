@@ -3,10 +3,10 @@
 // the longer series against IEC 60063, pairs against a brute-force search,
 // and the netlists run in ngspice.
 
-#include "netlist.h"
-#include "pads.h"
-#include "response.h"
-#include "parts.h"
+#include "base/parts.h"
+#include "pads/pads.h"
+#include "pads/response.h"
+#include "text/netlist.h"
 
 #include "rows.h"
 
@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Worked, Designs, testing::Values(
     Reference{"PiAtMinimum", PadKind::pi, 5.719475475333593, 75, 50, {}, 0},
     Reference{"TBelowMinimum", PadKind::t, 5, 75, 50, {}, 0},
     Reference{"PiAtZero", PadKind::pi, 0, 50, 50, {}, 0},
-    Reference{"BridgedTUnequal", PadKind::bridgedt, 10, 75, 50, {}, 0},
-    Reference{"LPadEqual", PadKind::lpad, 0, 50, 50, {}, 0},
+    Reference{"BridgedTUnequal", PadKind::bridgedT, 10, 75, 50, {}, 0},
+    Reference{"LPadEqual", PadKind::lPad, 0, 50, 50, {}, 0},
     // 50 / (2 (10^(dB/20) - 1)), the dual of the series resistor's 100 (10^(dB/20) - 1).
     Reference{"ShuntResistor10dB", PadKind::shuntResistor, 10, 50, 50, {11.5618824}, 1e-6},
     // Below the 0.1773 dB that a direct connection of 75 and 50 ohms loses.
@@ -77,10 +77,10 @@ TEST_P(Splitters, OneNthToEveryOtherPort)
     EXPECT_NEAR(r.back(), c.arm, 1e-4);
     const velkor::Response a = velkor::analyse(PadKind::splitter, r, p, 1);
     EXPECT_NEAR(a.atten, c.db, 1e-4);
-    EXPECT_NEAR(a.insertionloss, c.db, 1e-4);
+    EXPECT_NEAR(a.insertionLoss, c.db, 1e-4);
     EXPECT_NEAR(a.isolation, c.db, 1e-4);
-    EXPECT_NEAR(a.returnloss, 120, 1e-9);
-    EXPECT_NEAR(a.outreturnloss, 120, 1e-9);
+    EXPECT_NEAR(a.returnLoss, 120, 1e-9);
+    EXPECT_NEAR(a.outReturnLoss, 120, 1e-9);
     // Of 1 W in, each load takes 1/N^2, and each output arm (N - 1) / (N + 1)
     // times its load's share.
     EXPECT_NEAR(a.power.back() * c.outputs * c.outputs, (c.outputs - 1.0) / (c.outputs + 1), 1e-12);
@@ -99,7 +99,7 @@ TEST(Balanced, HalvesShareTheirArmsPower)
     const Ports p{75, 50};
     for (const Pair& c : {Pair{PadKind::hPad, PadKind::t, 10, {0, 0, 1, 2, 2}},
                           Pair{PadKind::oPad, PadKind::pi, 10, {0, 1, 1, 2}},
-                          Pair{PadKind::uPad, PadKind::lpad, 0, {0, 0, 1}}}) {
+                          Pair{PadKind::uPad, PadKind::lPad, 0, {0, 0, 1}}}) {
         const velkor::Response b = velkor::analyse(c.balanced, *velkor::design(c.balanced, c.db, p), p, 1);
         const velkor::Response u = velkor::analyse(c.unbalanced, *velkor::design(c.unbalanced, c.db, p), p, 1);
         const std::string kind(velkor::describe(c.balanced).key);
@@ -118,30 +118,30 @@ TEST(Invariants, DesignsGiveTheirAttenuationAndMatchBothPorts)
 {
     const Ports ports[] = {{50, 50}, {75, 50}, {50, 75}, {600, 50}, {1e-3, 1e6}};
     for (const Ports p : ports)
-        for (PadKind k : {PadKind::pi, PadKind::t, PadKind::bridgedt, PadKind::lpad, PadKind::hPad, PadKind::oPad,
+        for (PadKind k : {PadKind::pi, PadKind::t, PadKind::bridgedT, PadKind::lPad, PadKind::hPad, PadKind::oPad,
                           PadKind::uPad})
             for (double db = 0.1; db < 120; db *= 1.9) {
                 const std::optional<Values> r = velkor::design(k, db, p);
                 if (!r)
                     continue;
                 const velkor::Response a = velkor::analyse(k, *r, p, 1);
-                const bool lpad = k == PadKind::lpad || k == PadKind::uPad;
-                const double want = lpad ? velkor::minimumAttenuation(p) : db;
+                const bool lPad = k == PadKind::lPad || k == PadKind::uPad;
+                const double want = lPad ? velkor::minimumAttenuation(p) : db;
                 const auto at = std::string(velkor::describe(k).key) + " " + std::to_string(db);
                 EXPECT_NEAR(a.atten / want, 1, 1e-9) << at;
-                EXPECT_NEAR(a.inputohm / p.zin, 1, 1e-9) << at;
-                EXPECT_NEAR(a.outputohm / p.zout, 1, 1e-9) << at;
+                EXPECT_NEAR(a.inputOhms / p.zin, 1, 1e-9) << at;
+                EXPECT_NEAR(a.outputOhms / p.zout, 1, 1e-9) << at;
             }
     for (const Ports p : ports)
         for (double db = 0.1; db < 120; db *= 1.9) {
             for (PadKind k : {PadKind::seriesResistor, PadKind::shuntResistor})
                 if (const std::optional<Values> r = velkor::design(k, db, p)) {
-                    EXPECT_NEAR(velkor::analyse(k, *r, p, 1).insertionloss / db, 1, 1e-9) << db;
+                    EXPECT_NEAR(velkor::analyse(k, *r, p, 1).insertionLoss / db, 1, 1e-9) << db;
                 }
             for (PadKind k : {PadKind::lPadSeriesFirst, PadKind::lPadShuntFirst})
                 if (const std::optional<Values> r = velkor::design(k, db, p)) {
                     EXPECT_NEAR(velkor::analyse(k, *r, p, 1).atten / db, 1, 1e-9) << db;
-                    EXPECT_NEAR(velkor::analyse(k, *r, p, 1).returnloss, 120, 1e-9) << db;
+                    EXPECT_NEAR(velkor::analyse(k, *r, p, 1).returnLoss, 120, 1e-9) << db;
                 }
         }
 }
@@ -163,7 +163,7 @@ class Accuracy : public testing::TestWithParam<Accurate> {};
 TEST_P(Accuracy, DesignAndAnalysisKeepTheirDigits)
 {
     const Accurate& c = GetParam();
-    const auto pads = velkor::evaluatepads({c.db, 1, c.ports, Series::E12, 0.1, false, {c.kind}});
+    const auto pads = velkor::evaluatePads({c.db, 1, c.ports, Series::E12, 0.1, false, {c.kind}});
     ASSERT_TRUE(pads);
     const auto kind = [&](const velkor::PadResult& p) { return p.kind == c.kind; };
     const auto pad = std::find_if(pads->begin(), pads->end(), kind);
@@ -174,7 +174,7 @@ TEST_P(Accuracy, DesignAndAnalysisKeepTheirDigits)
     for (std::size_t i = 0; i < c.theory.size(); ++i)
         EXPECT_NEAR(pad->theory.at(i) / c.theory[i], 1, bound) << "resistor " << i + 1;
     const velkor::Response& b = pad->built;
-    const std::array got{b.atten, b.insertionloss, b.returnloss, b.outreturnloss};
+    const std::array got{b.atten, b.insertionLoss, b.returnLoss, b.outReturnLoss};
     for (std::size_t i = 0; i < got.size(); ++i)
         EXPECT_NEAR(got[i], c.built[i], std::max(1e-9 * c.built[i], 1e-12)) << "quantity " << i;
 }
@@ -184,13 +184,13 @@ const Accurate accurate[] = {
      {9.728196394681e-10, 1.016037236687e-09, 120, 120}},
     {"TNano", PadKind::t, 1e-9, same, {2.8782313662426e-09, 434294481903.25, 2.8782313662426e-09},
      {9.380760809103e-10, 9.310534467356e-10, 120, 120}},
-    {"BridgedTNano", PadKind::bridgedt, 1e-9, same, {50, 50, 5.7564627328165e-09, 434294481878.25},
+    {"BridgedTNano", PadKind::bridgedT, 1e-9, same, {50, 50, 5.7564627328165e-09, 434294481878.25},
      {9.728196394026e-10, 9.484252259596e-10, 120, 120}},
     {"Pi300dB", PadKind::pi, 300, same, {50, 2.5e+16, 50},
      {300.9413527231, 301.2142303364, 30.19300959093, 30.19300959093}},
     {"T300dB", PadKind::t, 300, same, {50, 1e-13, 50},
      {299.1979917573, 299.4708693706, 30.19300959093, 30.19300959093}},
-    {"BridgedT300dB", PadKind::bridgedt, 300, same, {50, 50, 5e+16, 5e-14},
+    {"BridgedT300dB", PadKind::bridgedT, 300, same, {50, 50, 5e+16, 5e-14},
      {299.7354346853, 300.0083122987, 30.19300959093, 30.19300959093}},
     {"PiNearMin", PadKind::pi, nearmin, down, {651441787.77961, 43.301278823916, 86.602540378443},
      {6.243527275363, 6.071558047154, 33.98114481702, 40.26361356962}},
@@ -198,7 +198,7 @@ const Accurate accurate[] = {
      {6.24352788432, 6.071558049704, 33.98111388421, 40.26367688728}},
     {"PiAboveMin", PadKind::pi, abovemin, down, {713.19105118475, 52.242342819083, 85.660413925019},
      {7.191322621447, 7.067816813326, 36.88071242883, 42.88479550077}},
-    {"LPadDown", PadKind::lpad, {}, down, {43.301270189222, 86.602540378444},
+    {"LPadDown", PadKind::lPad, {}, down, {43.301270189222, 86.602540378444},
      {6.243527275363, 6.071557558575, 33.98111989459, 40.26362576968}},
     {"SeriesResistorNano", PadKind::seriesResistor, 1e-9, same, {1.1512925465633e-08},
      {2.0846135128855e-09, 1.0423067565053e-09, 120, 120}},
@@ -318,11 +318,11 @@ TEST(Drawings, JoinWhatTheKindJoins)
 // one of 300 dB leaves 50 V^2 * 1e-30 across its 50-ohm output shunt.
 TEST(Accuracy, PowersAtTheExtremes)
 {
-    const auto tiny = velkor::evaluatepads({1e-7, 1, {50, 50}, Series::E12, 0.1});
-    const auto huge = velkor::evaluatepads({300, 1, {50, 50}, Series::E12, 0.1});
+    const auto tiny = velkor::evaluatePads({1e-7, 1, {50, 50}, Series::E12, 0.1});
+    const auto huge = velkor::evaluatePads({300, 1, {50, 50}, Series::E12, 0.1});
     ASSERT_TRUE(tiny && huge);
-    EXPECT_NEAR(tiny->front().theorypower[1] / 1.1512925332422776e-8, 1, 1e-9);
-    EXPECT_NEAR(huge->front().theorypower[2] / 1e-30, 1, 1e-9);
+    EXPECT_NEAR(tiny->front().theoryPower[1] / 1.1512925332422776e-8, 1, 1e-9);
+    EXPECT_NEAR(huge->front().theoryPower[2] / 1e-30, 1, 1e-9);
 }
 
 // The worst case is its parts' worst corner: on a grid of the tolerance box
@@ -333,12 +333,12 @@ TEST(WorstCase, TheWorstCornerOfTheToleranceBox)
 {
     struct Case { PadKind kind; Ports ports; double db; };
     const Case cases[] = {{PadKind::pi, {50, 50}, 10}, {PadKind::t, {75, 50}, 12},
-                          {PadKind::bridgedt, {50, 50}, 6}, {PadKind::lpad, {600, 50}, 0},
+                          {PadKind::bridgedT, {50, 50}, 6}, {PadKind::lPad, {600, 50}, 0},
                           {PadKind::hPad, {75, 50}, 12}, {PadKind::splitter, {50, 50, 5}, 0}};
     constexpr double tolerance = 0.1;
     for (const Case& c : cases) {
         const Values r = *velkor::design(c.kind, c.db, c.ports);
-        const velkor::WorstCase w = velkor::worstcase(c.kind, r, c.ports, 1, tolerance);
+        const velkor::WorstCase w = velkor::worstCase(c.kind, r, c.ports, 1, tolerance);
         const std::string name(velkor::describe(c.kind).key);
         const std::optional<std::size_t> idle = velkor::describe(c.kind).idle;
         const auto levels = [&](std::size_t i) { return i == idle ? std::size_t(201) : 3; };
@@ -357,8 +357,8 @@ TEST(WorstCase, TheWorstCornerOfTheToleranceBox)
             for (std::size_t i = 0; i < r.size(); ++i)
                 power[i] = std::max(power[i], a.power[i]);
         }
-        EXPECT_NEAR(low, w.attenlow, 1e-12) << name;
-        EXPECT_NEAR(high, w.attenhigh, 1e-12) << name;
+        EXPECT_NEAR(low, w.attenLow, 1e-12) << name;
+        EXPECT_NEAR(high, w.attenHigh, 1e-12) << name;
         EXPECT_NEAR(rho, w.rho, 1e-15) << name;
         for (std::size_t i = 0; i < r.size(); ++i)
             EXPECT_NEAR(power[i] / w.power[i], 1, i == idle ? 1e-6 : 1e-12) << name << " resistor " << i + 1;
@@ -369,7 +369,7 @@ TEST(WorstCase, TheWorstCornerOfTheToleranceBox)
 // digits except 920 (not 919); E96 and E48 take every second and fourth.
 TEST(Series, LongSeriesFollowTheStandard)
 {
-    const std::span<const double> e192 = velkor::seriestable(Series::E192);
+    const std::span<const double> e192 = velkor::seriesTable(Series::E192);
     ASSERT_EQ(e192.size(), 194u);   // 0, 192 entries, 10
     for (int i = 0; i < 192; ++i) {
         const double formula = std::round(100 * std::pow(10.0, i / 192.0)) / 100;
@@ -377,11 +377,11 @@ TEST(Series, LongSeriesFollowTheStandard)
     }
     for (auto [s, stride] : {std::pair{Series::E96, 2}, std::pair{Series::E48, 4}})
         for (int i = 0; i < 192 / stride; ++i)
-            EXPECT_EQ(velkor::seriestable(s)[static_cast<std::size_t>(i + 1)],
+            EXPECT_EQ(velkor::seriesTable(s)[static_cast<std::size_t>(i + 1)],
                       e192[static_cast<std::size_t>(i * stride + 1)]);
     Values tolerances;
     for (Series s : {Series::E6, Series::E12, Series::E24, Series::E48, Series::E96, Series::E192})
-        tolerances.push_back(velkor::seriestolerance(s));
+        tolerances.push_back(velkor::seriesTolerance(s));
     EXPECT_EQ(tolerances, Values({0.2, 0.1, 0.05, 0.02, 0.01, 0.005}));   // IEC 60063
 }
 
@@ -390,7 +390,7 @@ class Codes : public testing::TestWithParam<Coded> {};
 
 TEST_P(Codes, LetterAtTheDecimalPoint)
 {
-    EXPECT_EQ(velkor::partcode(GetParam().ohms, GetParam().digits), GetParam().code);
+    EXPECT_EQ(velkor::partCode(GetParam().ohms, GetParam().digits), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeDigits, Codes, testing::Values(
@@ -415,7 +415,7 @@ class Pairs : public testing::TestWithParam<Paired> {};
 
 TEST_P(Pairs, ClosestOfOneOrTwoParts)
 {
-    EXPECT_EQ(velkor::closestpart(GetParam().ohms, GetParam().series).code, GetParam().code);
+    EXPECT_EQ(velkor::closestPart(GetParam().ohms, GetParam().series).code, GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(Search, Pairs, testing::Values(
@@ -451,7 +451,7 @@ double printed(const std::string& out, const std::string& name)
 TEST(Spice, NgspiceAgreesWithTheAnalysis)
 {
     const velkor::PadRequest six{6, 1, {50, 50}, Series::E12, 0.1};
-    const std::string netlist = velkor::netlist(six, *velkor::evaluatepads(six));
+    const std::string netlist = velkor::netlist(six, *velkor::evaluatePads(six));
     const std::string title = "* Velkor pads as built: 6 dB, 50 to 50 ohms, E12 parts";
     EXPECT_EQ(netlist.substr(0, netlist.find('\n')), title);
     EXPECT_EQ(netlist.substr(netlist.size() - 16), "quit\n.endc\n.end\n");
@@ -463,7 +463,7 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     EXPECT_NE(out.find("\npi_input_ohm = 5.066225e+01"), std::string::npos) << out;
     // Pairs as their two parts, side by side or one after the other.
     const velkor::PadRequest paired{6, 1, {50, 50}, Series::E12, 0.1, true};
-    const std::string pairs = velkor::netlist(paired, *velkor::evaluatepads(paired));
+    const std::string pairs = velkor::netlist(paired, *velkor::evaluatePads(paired));
     EXPECT_NE(pairs.find("\nR1a in R1_mid 150\nR1b R1_mid gnd 0.47\n"), std::string::npos) << pairs;
     EXPECT_NE(pairs.find("\nR2a in out 180\nR2b in out 47\n"), std::string::npos) << pairs;
     const velkor::PadRequest requests[] = {
@@ -479,15 +479,15 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     // Each part with 0603-like parasitics, from 0 Hz to well past flat.
     velkor::RadioFrequency radio{true, {0.5e-9, 50e-15, 80e-15}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}};
     for (const velkor::PadRequest& q : requests) {
-        const std::vector<velkor::PadResult> pads = *velkor::evaluatepads(q);
-        const std::string out = ngspice(velkor::netlist(q, pads, &radio));
+        const std::vector<velkor::PadResult> pads = *velkor::evaluatePads(q);
+        const std::string out = ngspice(velkor::netlist(q, pads, radio));
         for (const velkor::PadResult& p : pads) {
             const std::string name(velkor::describe(p.kind).key);
             // (A shunt resistor alone, between equal impedances, attenuates 0 dB;
             // ngspice gives 10 log10(50/75) to 6 figures.)
             EXPECT_NEAR(printed(out, name + "_attenuation_db"), p.built.atten,
                         1e-5 * std::max(1.0, std::abs(p.built.atten))) << name;
-            EXPECT_NEAR(printed(out, name + "_input_ohm") / p.built.inputohm, 1, 1e-6) << name;
+            EXPECT_NEAR(printed(out, name + "_input_ohm") / p.built.inputOhms, 1, 1e-6) << name;
             // Its AC lines, "<pad>_s21_db HZ DB", one a frequency.
             std::istringstream lines(out);
             std::size_t at = 0;
@@ -519,15 +519,15 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
                                            {std::nullopt, 1, {50, 50, 5}, Series::E12, 0.1, false,
                                             {PadKind::splitter}}};
     for (const velkor::PadRequest& q : requests) {
-        const std::vector<velkor::PadResult> pads = velkor::evaluatepads(q).value();
+        const std::vector<velkor::PadResult> pads = velkor::evaluatePads(q).value();
         for (const velkor::PadResult& p : pads) {
             const auto s = velkor::sParameters(p, q.ports, parts, 0);
             const velkor::Response& b = p.built;
             const std::string name(velkor::describe(p.kind).key);
-            const double bound = std::max(1e-9 * b.insertionloss, 1e-12);
-            EXPECT_NEAR(-velkor::transmissionDecibels(s.s21), b.insertionloss, bound) << name;
-            EXPECT_NEAR(-velkor::decibels(s.s11) / b.returnloss, 1, 1e-9) << name;
-            EXPECT_NEAR(-velkor::decibels(s.s22) / b.outreturnloss, 1, 1e-9) << name;
+            const double bound = std::max(1e-9 * b.insertionLoss, 1e-12);
+            EXPECT_NEAR(-velkor::transmissionDecibels(s.s21), b.insertionLoss, bound) << name;
+            EXPECT_NEAR(-velkor::decibels(s.s11) / b.returnLoss, 1, 1e-9) << name;
+            EXPECT_NEAR(-velkor::decibels(s.s22) / b.outReturnLoss, 1, 1e-9) << name;
         }
     }
 }
@@ -546,7 +546,7 @@ std::pair<std::complex<double>, std::complex<double>> lpadbyhand(double hz)
 TEST(Response, LPadWithInductanceByHand)
 {
     const velkor::PadRequest q{std::nullopt, 1, {75, 50}, Series::E12, 0.1};
-    const velkor::PadResult pad = velkor::evaluatepads(q)->front();
+    const velkor::PadResult pad = velkor::evaluatePads(q)->front();
     for (double hz : {1e8, 1e9, 5e9}) {
         const auto s = velkor::sParameters(pad, q.ports, {1e-9, 0, 0}, hz);
         EXPECT_NEAR(std::abs(s.s21 - lpadbyhand(hz).first), 0, 1e-12) << hz;

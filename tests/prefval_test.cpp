@@ -1,6 +1,6 @@
 // Preferred-value series: loading, rounding and resistor codes.
 
-#include "calc.h"
+#include "window/calc.h"
 
 #include "rows.h"
 

@@ -3,7 +3,7 @@
 // preferred resistors terminated in the system impedance), runs that must
 // change nothing, and invariants over every input.
 
-#include "calc.h"
+#include "window/calc.h"
 
 #include "rows.h"
 

@@ -2,7 +2,7 @@
 // worked by hand, and the range at the tolerance against every corner of
 // its parts.
 
-#include "steps.h"
+#include "pads/steps.h"
 
 #include "rows.h"
 
@@ -18,7 +18,7 @@ using velkor::Series;
 
 velkor::StepRequest request(std::vector<double> bits, PadKind kind, Series series = Series::E24)
 {
-    return {std::move(bits), kind, 1, 50, series, 5, false, false};
+    return {std::move(bits), kind, 1, 50, series, {0.05}, false};
 }
 
 struct Kind { const char* name; PadKind kind; };
@@ -39,7 +39,7 @@ TEST_P(Cascades, IdealPadsAddTheirLosses)
 
 INSTANTIATE_TEST_SUITE_P(Steps, Cascades,
                          testing::Values(Kind{"Pi", PadKind::pi}, Kind{"T", PadKind::t},
-                                         Kind{"BridgedT", PadKind::bridgedt}, Kind{"HPad", PadKind::hPad},
+                                         Kind{"BridgedT", PadKind::bridgedT}, Kind{"HPad", PadKind::hPad},
                                          Kind{"OPad", PadKind::oPad}),
                          rowname);
 
@@ -67,8 +67,7 @@ std::array<double, 4> piChain(double r1, double r2, double r3)
 TEST(Steps, RangeEndsAtCorners)
 {
     velkor::StepRequest q = request({1, 2}, PadKind::pi, Series::E12);
-    q.tolerancePercent = 10;
-    q.toleranceGiven = true;
+    q.tolerance = {0.1, true};
     const velkor::StepResult r = velkor::evaluateSteps(q).value();
     const velkor::Values& one = r.pads[0].preferred;
     const velkor::Values& two = r.pads[1].preferred;

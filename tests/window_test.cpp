@@ -4,11 +4,11 @@
 // test of its own, covers hostile text in every box.)
 
 #include "app.h"
-#include "calc.h"
 #include "copyresults.h"
 #include "drawing.h"
 #include "form1.h"
 #include "layout.h"
+#include "window/calc.h"
 
 #include <QtTest>
 #include <QtWidgets>

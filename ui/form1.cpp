@@ -1,12 +1,12 @@
 #include "form1.h"
 
+#include "base/numtext.h"
 #include "drawing.h"
-#include "fields.h"
-#include "inputs.h"
-#include "netlist.h"
-#include "numtext.h"
 #include "paddesigner.h"
+#include "text/netlist.h"
 #include "velkorconfig.h"
+#include "window/fields.h"
+#include "window/inputs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -286,7 +286,7 @@ void Form1::recalc()
 
 double Form1::readbox(const QLineEdit* box) const
 {
-    return readnum(box->text().toStdString());
+    return readNumber(box->text().toStdString());
 }
 
 void Form1::take(double& input, Accepted a)
@@ -366,7 +366,7 @@ void Form1::systemimpedance_Finished()
 
 void Form1::writeimpedance()
 {
-    systemimpedance->setText(QString::fromStdString(signtext(calc_.sysz)));
+    systemimpedance->setText(QString::fromStdString(signText(calc_.sysz)));
 }
 
 void Form1::Option1_Click() { selectseries(Series::E12); }
@@ -414,8 +414,8 @@ void Form1::paddesigner_Click()
 QString Form1::spicenetlist() const
 {
     const PadRequest q{shown_.atten, shown_.pwr, {shown_.sysz, shown_.sysz}, shown_.series,
-                       seriestolerance(shown_.series)};
-    const std::optional<std::vector<PadResult>> pads = evaluatepads(q);
+                       {seriesTolerance(shown_.series)}};
+    const std::optional<std::vector<PadResult>> pads = evaluatePads(q);
     return pads ? QString::fromStdString(netlist(q, *pads)) : QString();
 }
 

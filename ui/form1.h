@@ -3,10 +3,10 @@
 // circuit drawings and menus, and the handlers that feed the engine.
 
 #include "anchoredlabel.h"
-#include "calc.h"
 #include "helpviewer.h"
-#include "inputs.h"
-#include "summary.h"
+#include "window/calc.h"
+#include "window/inputs.h"
+#include "window/summary.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,10 @@
 #include "paddesigner.h"
 
+#include "base/numtext.h"
 #include "drawing.h"
-#include "numtext.h"
-#include "quantities.h"
 #include "responseplot.h"
 #include "schematic.h"
+#include "text/quantities.h"
 #include "valuelabel.h"
 
 #include <QAction>
@@ -167,8 +167,8 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     kind_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     kind_->setMinimumContentsLength(kindWidth);
     for (Series s : allSeries)
-        series_->addItem(text(seriesname(s)));
-    series_->setCurrentText(text(seriesname(start.series)));
+        series_->addItem(text(seriesName(s)));
+    series_->setCurrentText(text(seriesName(start.series)));
     for (const char* p : packages)
         package_->addItem(QString::fromLatin1(p));
     package_->setCurrentIndex(customPackage);
@@ -303,7 +303,7 @@ void PadDesigner::refresh()
     inputs_.idealParts = package_->currentIndex() == idealPackage;
     for (const Box& b : boxes_)
         (inputs_.*b.row->field).text = b.edit->text().toStdString();
-    std::unique_ptr<PadDesign> d = readDesign(inputs_);
+    std::optional<PadDesign> d = readDesign(inputs_);
     for (const Box& b : boxes_) {
         const QString why = text((inputs_.*b.row->field).error);
         b.error->setText(why);
@@ -353,7 +353,8 @@ void PadDesigner::showDesign()
     const std::vector<ResultLine> lines = resultLines(d);
     showResults(lines);
     const Bandwidths& b = d.row->padRadio.front().bandwidths;
-    plot_->setResponse(curves(d), {pad.built.insertionloss, d.radio.flatness, d.radio.minReturnLoss, b.flat, b.matched});
+    plot_->setResponse(curves(d), {pad.built.insertionLoss, d.row->radio->flatness, d.row->radio->minReturnLoss, b.flat,
+                                   b.matched});
     const Curves& c = curves(d);
     plot_->setAccessibleDescription(QStringLiteral("Flat to %1, matched to %2; insertion loss %3 at %4, %5 at %6")
                                         .arg(values_[values_.size() - 2]->text(), values_.back()->text(),

@@ -3,12 +3,13 @@
 // any series, with its worst case and its response with real parts. A
 // window of the system's own look; every number comes from the engine.
 
-#include "designer.h"
 #include "helpviewer.h"
+#include "text/designer.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -40,7 +41,7 @@ public:
 
     /// The design on display: the last the inputs gave with a row; null
     /// before the first.
-    const PadDesign* design() const { return shown_.get(); }
+    const PadDesign* design() const { return shown_ ? &*shown_ : nullptr; }
     /// Whether the results on display are for the inputs as they stand.
     bool current() const { return current_; }
 
@@ -76,7 +77,7 @@ private:
     void showHelp();
 
     DesignInputs inputs_;
-    std::unique_ptr<PadDesign> shown_;
+    std::optional<PadDesign> shown_;
     bool current_ = false;
     bool ready_ = false;   ///< built: the inputs' changes are worked out
     std::vector<Box> boxes_;

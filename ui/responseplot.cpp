@@ -1,7 +1,7 @@
 #include "responseplot.h"
 
-#include "numtext.h"
-#include "quantities.h"
+#include "base/numtext.h"
+#include "text/quantities.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // least allowed below, the bandwidths marked, and under the pointer a
 // readout of the nearest frequency's values.
 
-#include "designer.h"
+#include "text/designer.h"
 
 #include <QPolygonF>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The schematic of one pad kind, drawn from its description: each resistor
 // with its designator and preferred value, its role as its tooltip.
 
-#include "padkinds.h"
+#include "pads/padkinds.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,0 +1,233 @@
+// Pads between any two impedances, analysed from the node voltages of the
+// loaded network.
+
+#include "pads/pads.h"
+
+#include "base/checks.h"
+#include "base/parts.h"
+#include "pads/nodal.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace velkor {
+namespace {
+
+// The branches of a pad's unbalanced equivalent with their nodes as the
+// solver's indices (the input 1, the output 2, or 1 where it is the
+// input's), and a splitter's further outputs, each loaded by zout.
+struct Topology {
+    std::vector<Arm> arms;
+    int output, nodes;
+    std::vector<int> loaded;
+};
+
+Topology topology(PadKind k, Ports p)
+{
+    NodeNumbers number;
+    number(in);
+    Topology top{arms(k, p), number(outputNode(k)), 0, {}};
+    for (Arm& arm : top.arms)
+        for (Node* end : {&arm.a, &arm.b}) {
+            if (isFurtherOutput(*end))
+                top.loaded.push_back(number(*end));
+            *end = static_cast<Node>(number(*end));
+        }
+    top.nodes = number.count();
+    return top;
+}
+
+// The network with the port at `driven` held at 1 V and the other port
+// loaded by `load` ohms. (Where both ports are one node, the load stands
+// across the source and only the current sees it.)
+NodeVoltages solve(const Topology& top, const Values& r, int driven, double load, double furtherLoad)
+{
+    thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
+    branches.clear();
+    for (const Arm& arm : top.arms)
+        branches.push_back({arm.a, arm.b, 1 / armOhms(arm, r)});
+    branches.push_back({driven == in ? top.output : in, ground, 1 / load});
+    for (int further : top.loaded)
+        branches.push_back({further, ground, 1 / furtherLoad});
+    return solveNodes(top.nodes, branches, driven);
+}
+
+double reflection(double r, double z)
+{
+    const double rho = std::fabs((r - z) / (r + z));
+    return rho < perfectMatch ? perfectMatch : rho;
+}
+
+double vswr(double rho) { return (1 + rho) / (1 - rho); }
+
+
+// The forward part of the analysis: attenuation, insertion loss, input
+// reflection, powers. The losses come from log1p of their small parts, so
+// that a pad of a billionth of a dB keeps its digits.
+void forward(Response& a, const Topology& top, const Values& r, Ports p, double power)
+{
+    const NodeVoltages s = solve(top, r, in, p.zout, p.zout);
+    const double impedances = 10 * std::log10(p.zout / p.zin);
+    // Vin / Vout = 1 + drop(out) / V(out).
+    const std::size_t output = std::size_t(top.output);
+    const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[output] / s.volts[output]);
+    a.atten = voltageratio + impedances;
+    a.inputOhms = 1 / s.current.real();
+    // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
+    // the insertion loss is the attenuation plus 20 log10 |(1 + zin / Rin) / 2|.
+    const double sourcefactor = (p.zin - a.inputOhms) / (2 * a.inputOhms);
+    a.insertionLoss = voltageratio + decibelsPerNeper * std::log1p(sourcefactor) + impedances;
+    a.rho = reflection(a.inputOhms, p.zin);
+    a.vswr = vswr(a.rho);
+    a.returnLoss = -20 * std::log10(a.rho);
+    a.power.resize(r.size());
+    for (const Arm& arm : top.arms) {
+        // Each member takes its share of the arm's power: R I^2.
+        const double ohms = armOhms(arm, r), volts = std::norm(s.across(arm.a, arm.b));
+        for (std::size_t m : arm.members)
+            a.power[m] = power * p.zin * volts / ohms * (r[m] / ohms);
+    }
+}
+
+bool finite(const PadResult& p)
+{
+    const Response& b = p.built;
+    const WorstCase& w = p.worst;
+    const double numbers[] = {b.atten, b.vswr, b.returnLoss, b.outReturnLoss, b.insertionLoss,
+                              w.attenLow, w.attenHigh, w.vswr, w.returnLoss};
+    return allPositive(p.preferred) && allFinite(p.theoryPower) && allFinite(b.power) &&
+           allFinite(w.power) && allFinite(numbers);
+}
+
+} // namespace
+
+std::optional<Values> design(PadKind k, double db, Ports p) { return describe(k).design(db, p); }
+
+Response analyse(PadKind k, const Values& r, Ports p, double power)
+{
+    const Topology top = topology(k, p);
+    Response a{};
+    forward(a, top, r, p, power);
+    // Driven from the output, the input loaded by zin.
+    const NodeVoltages back = solve(top, r, top.output, p.zin, p.zout);
+    a.outputOhms = 1 / back.current.real();
+    if (!top.loaded.empty()) {
+        // Driven at the first output behind zout: S = 2 V(other) / EMF.
+        const double emf = 1 + back.current.real() * p.zout;
+        a.isolation = -decibelsPerNeper * std::log(std::abs(2 * back.volts[std::size_t(top.loaded.front())].real() / emf));
+    }
+    a.outRho = reflection(a.outputOhms, p.zout);
+    a.outReturnLoss = -20 * std::log10(a.outRho);
+    return a;
+}
+
+// The idle arm carries only what the other parts' departures from their
+// values drive through it: V^2 R / (Rth + R)^2 from the Thevenin source
+// (V, Rth) the rest of the pad presents to it, whose peak V^2 / (4 Rth), at
+// R = Rth, may lie inside the arm's tolerance rather than at an end. At each
+// corner of the other parts the currents at the arm's two ends (amperes, by
+// corner mask) give V and Rth, and with them that peak, in watts.
+double idleArmPeak(const std::vector<double>& current, std::size_t idle, double ohms, double tolerance)
+{
+    const double low = ohms * (1 - tolerance), high = ohms * (1 + tolerance);
+    double peak = 0;
+    for (std::size_t mask = 0; mask < current.size(); ++mask) {
+        if ((mask >> idle & 1) != 0)
+            continue;
+        const double atLow = current[mask], atHigh = current[mask | std::size_t(1) << idle];
+        const double thevenin = (atHigh * high - atLow * low) / (atLow - atHigh);
+        if (thevenin > low && thevenin < high) {
+            const double emf = atLow * (thevenin + low);
+            peak = std::max(peak, emf * emf / (4 * thevenin));
+        }
+    }
+    return peak;
+}
+
+// The input resistance grows with every resistor, so the worst reflection
+// lies at a corner of the tolerance box; the attenuation is monotonic in
+// each resistor but the bridged-T's output arm, which has no first-order
+// effect at the nominal point. So the corners bound both.
+//
+// A splitter's further arms, of equal values, are interchangeable: swapping
+// two swaps their powers and changes nothing else. So of them only how many
+// stand at the high end matters (the first ones, say): N cases for them
+// rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
+WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double tolerance)
+{
+    const Topology top = topology(k, p);
+    const std::size_t own = describe(k).resistors.size();
+    const bool fanned = describe(k).fansOut && r.size() > own &&
+                        std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
+    const std::size_t distinct = fanned ? own : r.size(), alike = r.size() - distinct;
+    WorstCase w{INFINITY, -INFINITY, 0, 0, INFINITY, Values(r.size(), 0.0)};
+    // The idle arm, if any (a splitter's counted arms are no corners by mask).
+    const bool watched = describe(k).idle.has_value() && !fanned;
+    const std::size_t idle = describe(k).idle.value_or(0);
+    std::vector<double> idleCurrent;   // amperes, by corner mask
+    Values corner(r.size());
+    Response a{};
+    for (unsigned mask = 0; mask < 1u << distinct; ++mask)
+        for (std::size_t high = 0; high <= alike; ++high) {
+            for (std::size_t i = 0; i < r.size(); ++i) {
+                const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
+                corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
+            }
+            forward(a, top, corner, p, power);
+            if (watched)
+                idleCurrent.push_back(std::sqrt(a.power[idle] / corner[idle]));
+            w.attenLow = std::min(w.attenLow, a.atten);
+            w.attenHigh = std::max(w.attenHigh, a.atten);
+            w.rho = std::max(w.rho, a.rho);
+            w.vswr = std::max(w.vswr, a.vswr);
+            w.returnLoss = std::min(w.returnLoss, a.returnLoss);
+            for (std::size_t i = 0; i < distinct; ++i)
+                w.power[i] = std::max(w.power[i], a.power[i]);
+            // Each alike arm takes, in some case, the place of a high one
+            // and of a low one.
+            double most = 0;
+            if (high > 0)
+                most = a.power[distinct];
+            if (high < alike)
+                most = std::max(most, a.power.back());
+            for (std::size_t i = distinct; i < r.size(); ++i)
+                w.power[i] = std::max(w.power[i], most);
+        }
+    if (watched)
+        w.power[idle] = std::max(w.power[idle], idleArmPeak(idleCurrent, idle, r[idle], tolerance));
+    return w;
+}
+
+std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
+{
+    const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(q.db.has_value(), q.ports) : q.kinds;
+    std::vector<PadResult> out;
+    for (PadKind k : kinds) {
+        const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
+        if (!theory)
+            return std::nullopt;
+        Response nominal{};   // the theoretical pad, for its powers
+        forward(nominal, topology(k, q.ports), *theory, q.ports, q.power);
+        // No current by design: 0, not the analysis's rounding.
+        if (const std::optional<std::size_t> idle = describe(k).idle)
+            nominal.power[*idle] = 0;
+        PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
+        for (double rr : p.theory) {
+            Part part = q.pairs ? closestPart(rr, q.series) : nearestPart(rr, q.series);
+            p.preferred.push_back(part.ohms);
+            p.parts.push_back(std::move(part));
+        }
+        if (!allPositive(p.preferred))
+            return std::nullopt;
+        p.built = analyse(k, p.preferred, q.ports, q.power);
+        p.worst = worstCase(k, p.preferred, q.ports, q.power, q.tolerance.fraction);
+        if (!finite(p))
+            return std::nullopt;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+} // namespace velkor

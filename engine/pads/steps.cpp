@@ -1,0 +1,204 @@
+#include "pads/steps.h"
+
+#include "base/checks.h"
+#include "pads/response.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velkor {
+namespace {
+
+// A two-port's chain matrix, [V1; I1] = [a b; c d] [V2; -I2].
+template <class T>
+struct Chain {
+    T a, b, c, d;
+};
+
+template <class T>
+Chain<T> operator*(const Chain<T>& x, const Chain<T>& y)
+{
+    return {x.a * y.a + x.b * y.c, x.a * y.b + x.b * y.d, x.c * y.a + x.d * y.c, x.c * y.b + x.d * y.d};
+}
+
+template <class T>
+constexpr Chain<T> through{1, 0, 0, 1};
+
+// What the cascade's two-port sums to between ports of z ohms: S21 is 2
+// over it.
+template <class T>
+T sum(const Chain<T>& m, double z)
+{
+    return m.a + m.b / z + m.c * z + m.d;
+}
+
+// The scattering parameters of a chain between ports of z ohms (a
+// reciprocal one: ad - bc = 1).
+SParameters scattering(const Chain<Complex>& m, double z)
+{
+    const Complex total = sum(m, z);
+    return {(m.a + m.b / z - m.c * z - m.d) / total, 2.0 / total, (-m.a + m.b / z - m.c * z + m.d) / total};
+}
+
+// The chain matrix of a reciprocal two-port from its scattering
+// parameters between ports of z ohms.
+Chain<Complex> chainOf(const SParameters& s, double z)
+{
+    const Complex twice = 2.0 * s.s21, product = s.s21 * s.s21;
+    return {((1.0 + s.s11) * (1.0 - s.s22) + product) / twice, z * ((1.0 + s.s11) * (1.0 + s.s22) - product) / twice,
+            ((1.0 - s.s11) * (1.0 - s.s22) - product) / (twice * z), ((1.0 - s.s11) * (1.0 + s.s22) + product) / twice};
+}
+
+// The chain matrix of a pad of ideal resistors of `ohms` between equal
+// impedances: its nodal admittances with the nodes inside eliminated, so
+// that only the ports' remain.
+Chain<double> chainOf(PadKind k, const Values& ohms)
+{
+    const std::vector<Arm> branches = arms(k, Ports{1, 1});
+    int nodes = out + 1;
+    for (const Arm& arm : branches)
+        nodes = std::max({nodes, arm.a + 1, arm.b + 1});
+    const auto n = static_cast<std::size_t>(nodes);
+    std::vector<double> y(n * n, 0.0);
+    const auto at = [&](int i, int j) -> double& { return y[static_cast<std::size_t>(i) * n + std::size_t(j)]; };
+    for (const Arm& arm : branches) {
+        const double g = 1 / armOhms(arm, ohms);
+        at(arm.a, arm.a) += g;
+        at(arm.b, arm.b) += g;
+        at(arm.a, arm.b) -= g;
+        at(arm.b, arm.a) -= g;
+    }
+    for (int inner = nodes - 1; inner > out; --inner)
+        for (int i = in; i < inner; ++i)
+            for (int j = in; j < inner; ++j)
+                at(i, j) -= at(i, inner) * at(inner, j) / at(inner, inner);
+    const double y11 = at(in, in), y12 = at(in, out), y21 = at(out, in), y22 = at(out, out);
+    return {-y22 / y21, -1 / y21, -(y11 * y22 - y12 * y21) / y21, -y11 / y21};
+}
+
+// The loss of a cascade whose chain sums to `total`, dB.
+double lossOf(double total) { return decibelsPerNeper * std::log(std::fabs(total) / 2); }
+
+// Each state's insertion loss over every corner of every part of its
+// pads: every combination of each bit out, or in at one of its corners,
+// walked bit by bit so that a partial product serves every combination
+// that shares it. Only the extremes of the chains' sums are kept; their
+// losses are taken at the end.
+class CornerWalk {
+public:
+    CornerWalk(const std::vector<std::vector<Chain<double>>>& corners, double z)
+        : corners_(corners), z_(z), low_(std::size_t(1) << corners.size(), INFINITY),
+          high_(low_.size(), 0.0)
+    {
+        walk(0, through<double>, 0);
+    }
+
+    std::array<double, 2> range(std::size_t state) const { return {lossOf(low_[state]), lossOf(high_[state])}; }
+
+private:
+    void walk(std::size_t bit, const Chain<double>& before, std::size_t state)
+    {
+        if (bit == corners_.size()) {
+            const double total = std::fabs(sum(before, z_));
+            low_[state] = std::min(low_[state], total);
+            high_[state] = std::max(high_[state], total);
+            return;
+        }
+        walk(bit + 1, before, state);
+        for (const Chain<double>& corner : corners_[bit])
+            walk(bit + 1, before * corner, state | std::size_t(1) << bit);
+    }
+
+    const std::vector<std::vector<Chain<double>>>& corners_;
+    double z_;
+    std::vector<double> low_, high_;   // each state's least and greatest |sum|
+};
+
+// The chains of a pad at every corner of its parts' tolerance.
+std::vector<Chain<double>> cornersOf(const PadResult& pad, double tolerance)
+{
+    std::vector<Chain<double>> out;
+    Values corner(pad.preferred.size());
+    for (std::size_t mask = 0; mask < std::size_t(1) << corner.size(); ++mask) {
+        for (std::size_t i = 0; i < corner.size(); ++i)
+            corner[i] = pad.preferred[i] * (mask >> i & 1 ? 1 + tolerance : 1 - tolerance);
+        out.push_back(chainOf(pad.kind, corner));
+    }
+    return out;
+}
+
+} // namespace
+
+std::size_t partsOfAllBits(PadKind kind, std::size_t bits)
+{
+    return bits * describe(kind).resistors.size();
+}
+
+std::optional<StepResult> evaluateSteps(const StepRequest& q)
+{
+    StepResult r{q, {}, {}, 0, 0};
+    const Ports ports{q.impedance, q.impedance};
+    std::vector<Chain<double>> chains;
+    for (double db : q.bits) {
+        const std::optional<std::vector<PadResult>> pad =
+            evaluatePads({db, q.power, ports, q.series, q.tolerance, q.pairs, {q.kind}});
+        if (!pad)
+            return std::nullopt;
+        r.pads.push_back(pad->front());
+        chains.push_back(chainOf(q.kind, q.theoretical ? r.pads.back().theory : r.pads.back().preferred));
+    }
+    std::optional<CornerWalk> corners;
+    if (q.tolerance.given) {
+        std::vector<std::vector<Chain<double>>> each;
+        for (const PadResult& pad : r.pads)
+            each.push_back(cornersOf(pad, q.tolerance.fraction));
+        corners.emplace(each, q.impedance);
+    }
+    const std::size_t count = std::size_t(1) << q.bits.size();
+    for (std::size_t number = 0; number < count; ++number) {
+        StepState s{static_cast<unsigned>(number), std::string(q.bits.size(), '0'), 0, 0, 0, 0, 0, {}, {}};
+        Chain<double> m = through<double>;
+        for (std::size_t bit = 0; bit < q.bits.size(); ++bit)
+            if (number >> bit & 1) {
+                s.bits[bit] = '1';
+                s.setting += q.bits[bit];
+                m = m * chains[bit];
+            }
+        const SParameters dc = scattering({m.a, m.b, m.c, m.d}, q.impedance);
+        s.insertionLoss = lossOf(sum(m, q.impedance));
+        s.error = s.insertionLoss - s.setting;
+        s.returnLoss = -decibels(dc.s11);
+        s.outputReturnLoss = -decibels(dc.s22);
+        if (corners)
+            s.insertionLossRange = corners->range(number);
+        if (q.radio) {
+            // The state at f Hz: the cascade of its pads with their parts' parasitics.
+            const auto at = [&](double f) {
+                Chain<Complex> chain = through<Complex>;
+                for (std::size_t bit = 0; bit < q.bits.size(); ++bit)
+                    if (number >> bit & 1)
+                        chain = chain * chainOf(sParameters(r.pads[bit], ports, q.radio->parts, f), q.impedance);
+                return scattering(chain, q.impedance);
+            };
+            for (double f : q.radio->hertz)
+                s.radio.response.push_back(at(f));
+            if (q.radio->modelled)
+                s.radio.bandwidths = bandwidths(at, q.radio->flatness, q.radio->minReturnLoss);
+        }
+        const double numbers[] = {s.insertionLoss, s.returnLoss, s.outputReturnLoss};
+        if (!allFinite(numbers))
+            return std::nullopt;
+        r.states.push_back(std::move(s));
+    }
+    const auto error = [](const StepState& a, const StepState& b) { return std::fabs(a.error) < std::fabs(b.error); };
+    const auto least = [](const StepState& a, const StepState& b) {
+        return std::min(a.returnLoss, a.outputReturnLoss) < std::min(b.returnLoss, b.outputReturnLoss);
+    };
+    r.worstErrorState = static_cast<std::size_t>(std::max_element(r.states.begin(), r.states.end(), error) -
+                                                 r.states.begin());
+    r.leastReturnLossState = static_cast<std::size_t>(std::min_element(r.states.begin(), r.states.end(), least) -
+                                                      r.states.begin());
+    return r;
+}
+
+} // namespace velkor

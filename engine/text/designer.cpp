@@ -1,0 +1,207 @@
+#include "text/designer.h"
+
+#include "text/netlist.h"
+#include "text/notation.h"
+#include "text/quantities.h"
+#include "text/readings.h"
+#include "text/touchstone.h"
+
+#include <utility>
+
+namespace velkor {
+namespace {
+
+// Reads a box with `read`, keeping its error; the value read, or nothing.
+template <class Read>
+std::optional<double> take(BoxText& f, Read read)
+{
+    const Reading r = read(f.text);
+    f.error = r.error;
+    return r.error.empty() ? std::optional(r.value) : std::nullopt;
+}
+
+// One end of the sweep: a frequency alone (a colon would make it a sweep).
+std::optional<double> takeFrequency(BoxText& f)
+{
+    const bool single = f.text.find(':') == std::string::npos;
+    f.error = readSweep(single ? std::string_view(f.text) : std::string_view(), 1).error;
+    return f.error.empty() ? readFrequency(f.text) : std::nullopt;
+}
+
+// The sweep's count, then the sweep as a whole: an order that runs
+// backwards is the upper end's fault.
+std::vector<double> takeSweep(DesignInputs& in, bool endsRead)
+{
+    const bool single = in.points.text.find(':') == std::string::npos;
+    in.points.error = readSweep("0:1:" + (single ? in.points.text : std::string()), mostSweepPoints).error;
+    if (!endsRead || !in.points.error.empty())
+        return {};
+    Sweep s = readSweep(in.from.text + ":" + in.to.text + ":" + in.points.text, mostSweepPoints);
+    in.to.error = s.error;
+    return std::move(s.hertz);
+}
+
+// A parasitic of each part: a value from 0 to 1 (H or F) in the notation
+// of --parasitics, refused in its words.
+std::optional<double> takeParasitic(BoxText& f, std::string_view key)
+{
+    const ParasiticValues v = readParasitics(std::string(key) + "=" + f.text);
+    f.error = hinted(f.text, v.error);
+    if (!f.error.empty())
+        return std::nullopt;
+    return v.inductance ? v.inductance : v.capacitance ? v.capacitance : v.padCapacitance;
+}
+
+std::optional<double> takeAttenuation(BoxText& f)
+{
+    if (f.text.find(':') != std::string::npos) {
+        f.error = "one value, not a range";
+        return std::nullopt;
+    }
+    const DbValues v = readDb(f.text, 1);
+    f.error = hinted(f.text, v.error);
+    return f.error.empty() ? std::optional(v.values.front()) : std::nullopt;
+}
+
+// R1 ... Rn, in the order of the kind's resistors.
+std::string designator(std::size_t i) { return std::string("R").append(std::to_string(i + 1)); }
+
+std::string withUnit(std::string number, const char* unit) { return number.append(" ").append(unit); }
+
+std::string bandwidthText(const std::optional<double>& hertz)
+{
+    return hertz ? hertzText(*hertz, Rounding::down) : std::string("beyond 1 THz");
+}
+
+} // namespace
+
+std::optional<PadDesign> readDesign(DesignInputs& in)
+{
+    PadDesign d;
+    const bool takesDb = describe(in.kind).takesDb;
+    std::optional<double> db;
+    if (takesDb)
+        db = takeAttenuation(in.db);
+    else
+        in.db.error.clear();
+    std::optional<double> outputs = leastOutputs;
+    if (describe(in.kind).fansOut)
+        outputs = take(in.outputs, readOutputsText);
+    else
+        in.outputs.error.clear();
+    const std::optional<double> watts = take(in.power, readPowerText);
+    const std::optional<double> zin = take(in.zin, readImpedanceText);
+    const std::optional<double> zout = in.zout.text.empty() ? (in.zout.error.clear(), zin)
+                                                            : take(in.zout, readImpedanceText);
+    const bool toleranceGiven = !in.tolerance.text.empty();
+    std::optional<double> tolerance = seriesTolerance(in.series);
+    if (toleranceGiven)
+        tolerance = take(in.tolerance, readToleranceText);
+    else
+        in.tolerance.error.clear();
+    std::optional<double> l = 0, c = 0, cpad = 0;
+    for (BoxText* f : {&in.inductance, &in.capacitance, &in.padCapacitance})
+        f->error.clear();
+    if (!in.idealParts) {
+        l = takeParasitic(in.inductance, "L");
+        c = takeParasitic(in.capacitance, "C");
+        cpad = takeParasitic(in.padCapacitance, "CPAD");
+    }
+    const bool endsRead = takeFrequency(in.from).has_value() & takeFrequency(in.to).has_value();
+    std::vector<double> hertz = takeSweep(in, endsRead);
+    const std::optional<double> flatness = take(in.flatness, readLimitText);
+    const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
+    if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || hertz.empty() ||
+        !flatness || !minReturnLoss)
+        return std::nullopt;
+
+    const Ports ports{*zin, *zout, static_cast<int>(*outputs)};
+    d.request = {db, *watts, ports, in.series, {*tolerance, toleranceGiven}, in.pairs, {in.kind}};
+    if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty()) {
+        d.why = why;
+        return d;
+    }
+    if (db) {
+        d.why = attenuationRefusal(*db, ports, in.kind);
+        if (!d.why.empty())
+            return d;
+    }
+    RadioFrequency radio{true, {*l, *c, *cpad}, *flatness, *minReturnLoss, std::move(hertz)};
+    if (const std::optional<std::vector<PadResult>> pads = evaluatePads(d.request)) {
+        if (std::optional<std::vector<PadRadio>> padRadio = evaluateRadio(*pads, ports, radio)) {
+            d.row = Row{db, *watts, ports, in.series, d.request.tolerance, in.pairs, *pads, std::move(radio),
+                        std::move(*padRadio)};
+            return d;
+        }
+    }
+    d.why = "the pad's values leave the range of a double";
+    return d;
+}
+
+std::vector<ResultLine> resultLines(const PadDesign& d)
+{
+    const Row& r = *d.row;
+    const PadResult& pad = r.pads.front();
+    std::vector<ResultLine> out;
+    for (std::size_t i = 0; i < pad.theory.size(); ++i) {
+        const std::string name = designator(i);
+        out.push_back({name + " theoretical", withUnit(ohmsText(pad.theory[i]), "\u03a9")});
+        out.push_back({name + " preferred", pad.parts[i].code});
+        out.push_back({name + " power", wattsText(pad.built.power[i])});
+        out.push_back({name + " worst-case power", wattsText(pad.worst.power[i], Rounding::up)});
+    }
+    out.push_back({"Attenuation as built", decibelText(pad.built.atten)});
+    out.push_back({"Insertion loss", decibelText(pad.built.insertionLoss)});
+    out.push_back({"Input VSWR", formatPattern(pad.built.vswr, "0.00")});
+    out.push_back({"Input return loss", withUnit(formatPattern(pad.built.returnLoss, "0.0"), "dB")});
+    out.push_back({"Output return loss", withUnit(formatPattern(pad.built.outReturnLoss, "0.0"), "dB")});
+    out.push_back({"Worst-case attenuation", decibelText(pad.worst.attenLow, Rounding::down) + " to " +
+                                                 decibelText(pad.worst.attenHigh, Rounding::up)});
+    out.push_back({"Worst-case VSWR", formatPattern(pad.worst.vswr, "0.00", Rounding::up)});
+    out.push_back({"Worst-case return loss",
+                   withUnit(formatPattern(pad.worst.returnLoss, "0.0", Rounding::down), "dB")});
+    if (r.ports.zin != r.ports.zout)
+        out.push_back({"Minimum attenuation", decibelText(minimumAttenuation(r.ports))});
+    if (describe(pad.kind).fansOut)
+        out.push_back({"Isolation", decibelText(pad.built.isolation)});
+    const Bandwidths& b = r.padRadio.front().bandwidths;
+    out.push_back({"Flat to", bandwidthText(b.flat)});
+    out.push_back({"Matched to", bandwidthText(b.matched)});
+    return out;
+}
+
+Curves curves(const PadDesign& d)
+{
+    Curves c;
+    if (!d.row)
+        return c;
+    c.hertz = d.row->radio->hertz;
+    for (const SParameters& s : d.row->padRadio.front().response) {
+        c.insertionLoss.push_back(-transmissionDecibels(s.s21));
+        c.inputReturnLoss.push_back(-decibels(s.s11));
+        c.outputReturnLoss.push_back(-decibels(s.s22));
+    }
+    return c;
+}
+
+std::string resultsText(const PadDesign& d)
+{
+    Row row = *d.row;
+    row.radio->hertz.clear();
+    for (PadRadio& p : row.padRadio)
+        p.response.clear();
+    return textBlock(row, std::nullopt, {true, true});
+}
+
+std::string resultsJson(const PadDesign& d)
+{
+    std::string out = "[\n  ";
+    jsonObject(out, *d.row);
+    return out += "\n]\n";
+}
+
+std::string spiceText(const PadDesign& d) { return netlist(d.request, d.row->pads, d.row->radio); }
+
+std::string touchstoneText(const PadDesign& d) { return touchstone(*d.row); }
+
+} // namespace velkor

@@ -1,0 +1,74 @@
+#pragma once
+// The pad designer's sheet: its inputs as typed, read in the command line's
+// notations with its messages, and everything it shows, worked out by the
+// same engine calls the command line makes, so that the two always agree.
+
+#include "text/report.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkor {
+
+/// A box's text and, once read, why it was refused ("" when read).
+struct BoxText {
+    std::string text;
+    std::string error = {};
+};
+
+/// The pad designer's inputs.
+struct DesignInputs {
+    PadKind kind = PadKind::pi;
+    BoxText db{"6"};            ///< dB; not read for a kind that takes none
+    BoxText outputs{"2"};       ///< a splitter's; not read for another kind
+    BoxText power{"1"};         ///< W or dBm
+    BoxText zin{"50"};          ///< ohms or a resistor code
+    BoxText zout{""};           ///< likewise; empty for the input's impedance
+    Series series = Series::E12;
+    BoxText tolerance{""};      ///< percent; empty for the series' own
+    bool pairs = false;
+    bool idealParts = false;  ///< ideal parts, rather than parts with the three values below
+    BoxText inductance{"0.5n"}, capacitance{"50f"}, padCapacitance{"80f"};   ///< H, F, F
+    BoxText from{"10M"}, to{"6G"}, points{"600"};   ///< the sweep: Hz, Hz and a count
+    BoxText flatness{"0.1"}, minReturnLoss{"20"};   ///< dB
+};
+
+/// The inputs read: the pad worked out, or why it has no design.
+struct PadDesign {
+    PadRequest request;
+    std::optional<Row> row;   ///< the pad and its response, the sweep's and the parts'; none when it has no design
+    std::string why;          ///< when there is no row: why, in words
+};
+
+/// Reads every box of `in`, setting each box's error and clearing those of
+/// the boxes read; nothing when any box is refused.
+std::optional<PadDesign> readDesign(DesignInputs& in);
+
+/// One result as the designer shows it: what it is ("R1 power", "Input
+/// VSWR") and its value with its unit ("0.333 W", "1.01").
+struct ResultLine {
+    std::string what, value;
+};
+
+/// Every result of a design that has a row, in the order shown: each
+/// resistor's theoretical and preferred values and its powers, then the
+/// pad's figures as built, at the tolerance, and at radio frequencies.
+std::vector<ResultLine> resultLines(const PadDesign& d);
+
+/// The response over the sweep as losses, dB (positive), at each frequency.
+struct Curves {
+    std::vector<double> hertz, insertionLoss, inputReturnLoss, outputReturnLoss;
+};
+Curves curves(const PadDesign& d);
+
+/// What the designer copies and saves, each as velkor-cli writes it for the
+/// same inputs: the text of --all (without the response table), the JSON,
+/// the SPICE netlist and the Touchstone file of the sweep.
+std::string resultsText(const PadDesign& d);
+std::string resultsJson(const PadDesign& d);
+std::string spiceText(const PadDesign& d);
+std::string touchstoneText(const PadDesign& d);
+
+} // namespace velkor

@@ -1,0 +1,91 @@
+#include "text/readings.h"
+
+#include "base/numtext.h"
+#include "text/notation.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include <optional>
+
+namespace velkor {
+namespace {
+
+Reading unreadable(std::string_view text, std::string why) { return {0, hinted(text, std::move(why)), true}; }
+
+} // namespace
+
+std::string hinted(std::string_view text, std::string why)
+{
+    if (text.find("\u2212") != std::string_view::npos)
+        return "use the ASCII hyphen-minus (-) for a minus sign";
+    return why;
+}
+
+Reading readPowerText(std::string_view text)
+{
+    const std::optional<double> watts = readPower(text);
+    if (!watts)
+        return unreadable(text, "not a power: write watts as 1, 0.25, 250m or 2.5W, or 30dBm");
+    if (*watts <= 0)
+        return {*watts, "no attenuator for a power of 0 W or below"};
+    return {*watts, {}};
+}
+
+Reading readImpedanceText(std::string_view text)
+{
+    const std::optional<double> ohms = readImpedance(text);
+    if (!ohms)
+        return unreadable(text, "not an impedance: write ohms as 50, 75ohm or 4.7k, or a code as 4k7, R47 or 1M5");
+    if (*ohms <= 0)
+        return {*ohms, "no attenuator for 0 ohms or below"};
+    return {*ohms, {}};
+}
+
+Reading readToleranceText(std::string_view text)
+{
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    const std::optional<double> fraction = readPercent(text);
+    if (!fraction || *fraction < 0 || *fraction >= 1)
+        return unreadable(text, "not a tolerance: write a percentage from 0 to below 100, as 1 or 1%");
+    return {*fraction, {}};
+}
+
+Reading readLimitText(std::string_view text)
+{
+    const std::optional<double> db = readDecimal(text);
+    if (!db || !(*db > 0))
+        return unreadable(text, "not a number of dB above 0: write 0.1 or 20");
+    return {*db, {}};
+}
+
+Reading readOutputsText(std::string_view text)
+{
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, ec] = std::from_chars(text.data(), end, n);
+    if (ec != std::errc() || last != end || n < leastOutputs || n > mostOutputs)
+        return unreadable(text, "a whole number of outputs from " + std::to_string(leastOutputs) + " to " +
+                                    std::to_string(mostOutputs));
+    return {double(n), {}};
+}
+
+std::string attenuationRefusal(double db, Ports p, PadKind k)
+{
+    const PadDescription& kind = describe(k);
+    const double least = kind.leastLoss.of(p);
+    if (db > least)
+        return {};
+    if (least == 0)
+        return "no attenuator for " + shortest(db) + " dB: the attenuation must be above 0 dB";
+    char fourDecimals[32];
+    std::snprintf(fourDecimals, sizeof fourDecimals, "%.4f", least);
+    std::string why = "no ";
+    why.append(kind.refusedAs.empty() ? kind.inlineName : kind.refusedAs).append(" for ").append(shortest(db));
+    why.append(" dB between ").append(shortest(p.zin)).append(" and ").append(shortest(p.zout));
+    why.append(" ohms: ").append(kind.leastLoss.rule).append(" ");
+    return why.append(fourDecimals).append(" dB");
+}
+
+} // namespace velkor

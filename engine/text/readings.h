@@ -1,0 +1,42 @@
+#pragma once
+// The inputs of a pad as typed, read and checked with one message each, so
+// that the command line and the pad designer refuse the same text in the
+// same words.
+
+#include "pads/padkinds.h"
+
+#include <string>
+#include <string_view>
+
+namespace velkor {
+
+/// A value read from its text, or why it was refused.
+struct Reading {
+    double value = 0;          ///< as read; meaningful unless `unreadable`
+    std::string error;         ///< why it was refused; empty when accepted
+    bool unreadable = false;   ///< not a value of the notation at all, rather than one no pad takes
+};
+
+/// `why`, or the hint to type a hyphen-minus where `text` holds the Unicode
+/// minus that word processors and web pages put in its place.
+std::string hinted(std::string_view text, std::string why);
+
+/// An input power, W (> 0): "1", "250m", "2.5W", "30dBm".
+Reading readPowerText(std::string_view text);
+/// A port impedance, ohms (> 0): "50", "75ohm", "4.7k", "4k7".
+Reading readImpedanceText(std::string_view text);
+/// The parts' tolerance, a percentage from 0 up to but not including 100
+/// ("1" or "1%"), as the fraction it stands for.
+Reading readToleranceText(std::string_view text);
+/// A limit in dB above 0, for the flatness and the least return loss.
+Reading readLimitText(std::string_view text);
+
+/// A splitter's outputs: a whole number from leastOutputs to mostOutputs.
+Reading readOutputsText(std::string_view text);
+
+/// Why no pad of kind `k` and `db` decibels joins the ports (the loss is at
+/// or below the kind's least), or "". The Pi and T share their minimum and
+/// are named together.
+std::string attenuationRefusal(double db, Ports p, PadKind k);
+
+} // namespace velkor

@@ -1,0 +1,72 @@
+#pragma once
+// The output formats of the command line, and of the pad designer's copies.
+// Text repeats the window's captions; CSV and JSON carry the numbers
+// themselves, each written as the shortest text that reads back as the same
+// double.
+
+#include "pads/pads.h"
+#include "pads/radio.h"
+#include "window/fields.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkor {
+
+enum class Format { text, csv, json, spice, touchstone };
+
+/// One evaluated value: its inputs and every pad worked out from them.
+struct Row {
+    std::optional<double> db;   ///< none for the L-pad alone
+    double power;               ///< W
+    Ports ports;                ///< ohms
+    Series series;
+    Tolerance tolerance;
+    bool pairs;                 ///< a resistor may be a pair of parts
+    std::vector<PadResult> pads;
+    std::optional<RadioFrequency> radio = std::nullopt;   ///< what is asked at radio frequencies, if anything
+    std::vector<PadRadio> padRadio = {};                  ///< one for each pad when `radio` is set
+};
+
+/// Which further lines the text format gives beyond the window's. Unequal
+/// impedances always add the minimum attenuation, each pad's output return
+/// loss and insertion loss, and the L-pad; a tolerance given adds the worst
+/// case at it.
+struct TextLines {
+    bool all = false;     ///< everything, the bridged-T or L-pad included
+    bool named = false;   ///< the pads were named: each gives its lines
+};
+
+/// The text of one row: the window's own `captions` where it could show
+/// these inputs (a Pi and T between equal impedances from E6 to E24 parts)
+/// and nothing more unless `lines` asks; otherwise each pad's lines under
+/// the same names. Lines other than the window's write plain numbers with
+/// their units, the worst case rounded outward.
+std::string textBlock(const Row& r, const std::optional<Captions>& captions, TextLines lines);
+
+/// The CSV header line, column names joining the JSON keys with underscores
+/// and numbering array elements from 1 ("pi_theoretical_ohm_1").
+void csvHeader(std::string& out, const Row& r);
+/// One CSV line per row.
+void csvRow(std::string& out, const Row& r);
+
+/// One JSON object on one line, without a line feed.
+void jsonObject(std::string& out, const Row& r);
+/// The same of the row's value and pads alone: {"attenuation_db": 6, "pi": {...}}.
+void jsonPads(std::string& out, const Row& r);
+/// The keys of the parts' parasitics and the bandwidths' limits, when
+/// modelled ("package": null, "parasitics": {...}, ...), each but the first
+/// after ", "; nothing otherwise.
+void jsonRadio(std::string& out, const std::optional<RadioFrequency>& radio);
+/// "response": {"frequency_hz": [...], "s11_db": [...], ...}.
+void jsonResponse(std::string& out, const std::vector<double>& hertz, const std::vector<SParameters>& response);
+
+/// The response as CSV rows of one value, pad and frequency each; with
+/// `header`, the header line first. `spill` is handed `out` after each line,
+/// to pass a long table on as it grows.
+void csvResponse(std::string& out, const Row& r, bool header,
+                 const std::function<void(std::string&)>& spill = {});
+
+} // namespace velkor

@@ -1,0 +1,254 @@
+#pragma once
+// The JSON and CSV writers, and the walk that tells a writer every key and
+// value of a row in output order. A writer is told a number (`value`), a
+// text, a flag, a missing value (`none`, `maybe`), lists of numbers or
+// texts, a response, and the opening and closing of an object; each writer
+// gives them its format. Numbers are written as the shortest text that
+// reads back as the same double.
+
+#include "base/numtext.h"
+#include "text/report.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velkor::writer {
+
+inline void number(std::string& out, double x) { out += shortest(x); }
+
+using Numbers = std::span<const double>;
+using Texts = std::span<const std::string>;
+
+// The response's columns after the frequency, in dB and degrees.
+struct Column {
+    std::string_view key;
+    double (*of)(const SParameters&);
+};
+inline constexpr std::array<Column, 6> responseColumns = {{
+    {"s11_db", [](const SParameters& s) { return decibels(s.s11); }},
+    {"s11_deg", [](const SParameters& s) { return degrees(s.s11); }},
+    {"s21_db", [](const SParameters& s) { return transmissionDecibels(s.s21); }},
+    {"s21_deg", [](const SParameters& s) { return degrees(s.s21); }},
+    {"s22_db", [](const SParameters& s) { return decibels(s.s22); }},
+    {"s22_deg", [](const SParameters& s) { return degrees(s.s22); }},
+}};
+
+// The parts' parasitics and the limits of the bandwidths, when modelled.
+template <class Writer>
+void walkRadio(Writer& w, const std::optional<RadioFrequency>& radio)
+{
+    if (radio && radio->modelled) {
+        w.none("package");
+        w.open("parasitics");
+        w.value("l_h", radio->parts.inductance);
+        w.value("c_f", radio->parts.capacitance);
+        w.value("cpad_f", radio->parts.padCapacitance);
+        w.close();
+        w.value("flatness_db", radio->flatness);
+        w.value("min_return_loss_db", radio->minReturnLoss);
+    }
+}
+
+// A row's inputs after its value.
+template <class Writer>
+void walkInputs(Writer& w, const Row& r)
+{
+    w.value("power_w", r.power);
+    w.value("impedance_ohm", r.ports.zin);
+    w.value("output_impedance_ohm", r.ports.zout);
+    w.text("series", seriesName(r.series));
+    w.value("tolerance_percent", r.tolerance.percent());
+    w.flag("pairs", r.pairs);
+    walkRadio(w, r.radio);
+    if (r.ports.zin != r.ports.zout)
+        w.value("minimum_attenuation_db", minimumAttenuation(r.ports));
+}
+
+template <class Writer>
+void walkPads(Writer& w, const Row& r)
+{
+    const bool modelled = r.radio && r.radio->modelled;
+    for (std::size_t p = 0; p < r.pads.size(); ++p) {
+        const PadResult& pad = r.pads[p];
+        const bool fansOut = describe(pad.kind).fansOut;
+        w.open(describe(pad.kind).key);
+        if (fansOut)
+            w.value("outputs", r.ports.outputs);
+        w.values("theoretical_ohm", pad.theory);
+        w.values("theoretical_power_w", pad.theoryPower);
+        w.values("preferred_ohm", pad.preferred);
+        std::vector<std::string> codes;
+        for (const Part& part : pad.parts)
+            codes.push_back(part.code);
+        w.texts("codes", codes);
+        w.value("attenuation_db", pad.built.atten);
+        w.value("vswr", pad.built.vswr);
+        w.value("return_loss_db", pad.built.returnLoss);
+        w.values("power_w", pad.built.power);
+        w.value("output_return_loss_db", pad.built.outReturnLoss);
+        w.value("insertion_loss_db", pad.built.insertionLoss);
+        if (fansOut)
+            w.value("isolation_db", pad.built.isolation);
+        w.open("worst_case");
+        w.values("attenuation_db", std::array{pad.worst.attenLow, pad.worst.attenHigh});
+        w.value("vswr", pad.worst.vswr);
+        w.value("return_loss_db", pad.worst.returnLoss);
+        w.values("power_w", pad.worst.power);
+        w.close();
+        if (modelled) {
+            w.maybe("flat_to_hz", r.padRadio[p].bandwidths.flat);
+            w.maybe("matched_to_hz", r.padRadio[p].bandwidths.matched);
+        }
+        if (r.radio && !r.radio->hertz.empty())
+            w.response(r.radio->hertz, r.padRadio[p].response);
+        w.close();
+    }
+}
+
+// Walks the keys and values of one row in output order, telling a writer
+// each key and value; the writers below give them their format. Without
+// `inputs`, only the value and the pads.
+template <class Writer>
+void walk(Writer& w, const Row& r, bool inputs = true)
+{
+    if (r.db)
+        w.value("attenuation_db", *r.db);
+    if (inputs)
+        walkInputs(w, r);
+    walkPads(w, r);
+}
+
+
+class JsonWriter {
+public:
+    explicit JsonWriter(std::string& out) : out_(out) {}
+    void value(std::string_view key, double x) { number(key_(key), x); }
+    void text(std::string_view key, std::string_view s) { quoted(key_(key), s); }
+    void flag(std::string_view key, bool b) { key_(key) += b ? "true" : "false"; }
+    void none(std::string_view key) { key_(key) += "null"; }
+    void maybe(std::string_view key, std::optional<double> x)
+    {
+        if (x)
+            value(key, *x);
+        else
+            none(key);
+    }
+    void response(Numbers hertz, std::span<const SParameters> s)
+    {
+        open("response");
+        values("frequency_hz", hertz);
+        std::vector<double> column(s.size());
+        for (const auto& [key, of] : responseColumns) {
+            for (std::size_t i = 0; i < s.size(); ++i)
+                column[i] = of(s[i]);
+            values(key, column);
+        }
+        close();
+    }
+    void values(std::string_view key, Numbers v) { list(key_(key), v, number); }
+    void texts(std::string_view key, Texts v) { list(key_(key), v, quoted); }
+    void open(std::string_view key)
+    {
+        key_(key) += '{';
+        first_ = true;
+    }
+    void close() { out_ += '}'; }
+
+private:
+    // Codes and series names are plain ASCII without quotes or backslashes.
+    static void quoted(std::string& out, std::string_view s) { (out += '"').append(s) += '"'; }
+    template <class List, class Item>
+    static void list(std::string& out, List v, Item item)
+    {
+        out += '[';
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            if (i)
+                out += ", ";
+            item(out, v[i]);
+        }
+        out += ']';
+    }
+    std::string& key_(std::string_view key)
+    {
+        out_ += first_ ? "\"" : ", \"";
+        first_ = false;
+        return (out_ += key) += "\": ";
+    }
+    std::string& out_;
+    bool first_ = true;
+};
+
+// Header and rows alike: with header set, writes column names instead of
+// values. No field needs quoting: series names, codes ("150R+R47",
+// "470R||220R") and flags hold no comma, quote or line break.
+class CsvWriter {
+public:
+    CsvWriter(std::string& out, bool header) : out_(out), header_(header) {}
+    void value(std::string_view key, double x)
+    {
+        if (cell(key))
+            number(out_, x);
+    }
+    void text(std::string_view key, std::string_view s)
+    {
+        if (cell(key))
+            out_ += s;
+    }
+    void flag(std::string_view key, bool b) { text(key, b ? "true" : "false"); }
+    void none(std::string_view key) { cell(key); }
+    void maybe(std::string_view key, std::optional<double> x)
+    {
+        if (cell(key) && x)
+            number(out_, *x);
+    }
+    // The response has rows of its own (csvResponse).
+    void response(Numbers, std::span<const SParameters>) {}
+    void values(std::string_view key, Numbers v)
+    {
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (cell(key, i + 1))
+                number(out_, v[i]);
+    }
+    void texts(std::string_view key, Texts v)
+    {
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (cell(key, i + 1))
+                out_ += v[i];
+    }
+    void open(std::string_view key)
+    {
+        opened_.push_back(prefix_.size());
+        (prefix_ += key) += '_';
+    }
+    void close()
+    {
+        prefix_.resize(opened_.back());
+        opened_.pop_back();
+    }
+
+private:
+    // Starts a cell; in the header writes its name and returns false.
+    bool cell(std::string_view key, std::size_t element = 0)
+    {
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+        if (!header_)
+            return true;
+        (out_ += prefix_) += key;
+        if (element)
+            (out_ += '_') += std::to_string(element);
+        return false;
+    }
+    std::string& out_;
+    bool header_;
+    bool first_ = true;
+    std::string prefix_;                // "pi_worst_case_"
+    std::vector<std::size_t> opened_;   // the prefix's length before each open
+};
+
+} // namespace velkor::writer

@@ -383,54 +383,6 @@ Node plusOf(Node n)
 
 bool isMinus(Node n) { return plusOf(n) != n; }
 
-std::vector<Arm> arms(PadKind k, Ports p)
-{
-    std::vector<Arm> out;
-    std::vector<bool> lower;   // whether an arm so far is one bottom half
-    const std::vector<Resistor>& resistors = resistorsOf(k, p);
-    for (std::size_t i = 0; i < resistors.size(); ++i) {
-        const Node a = place(resistors[i].a, p), b = place(resistors[i].b, p);
-        const Node ea = plusOf(a), eb = plusOf(b);
-        if (ea == eb) {   // a balanced shunt, from its node to ground
-            out.push_back({ea, ground, {i}});
-            lower.push_back(false);
-            continue;
-        }
-        // A half joins the other half of its arm (listed the same way
-        // round) if that came first.
-        const bool bottom = isMinus(a);
-        const auto other = std::find_if(out.begin(), out.end(), [&](const Arm& arm) {
-            return arm.a == ea && arm.b == eb && arm.members.size() == 1 &&
-                   lower[std::size_t(&arm - out.data())] != bottom;
-        });
-        if (describe(k).balanced && other != out.end()) {
-            other->members.push_back(i);
-            continue;
-        }
-        out.push_back({ea, eb, {i}});
-        lower.push_back(bottom);
-    }
-    return out;
-}
-
-int NodeNumbers::operator()(Node n)
-{
-    const auto at = static_cast<std::size_t>(n);
-    if (at >= index_.size())
-        index_.resize(at + 1, -1);
-    if (index_[at] < 0)
-        index_[at] = count_++;
-    return index_[at];
-}
-
-double armOhms(const Arm& arm, const Values& r)
-{
-    double ohms = 0;
-    for (std::size_t m : arm.members)
-        ohms += r[m];
-    return ohms;
-}
-
 double mismatchLoss(Ports p)
 {
     // 10 log10(1 + (Zin - Zout)^2 / (4 Zin Zout)), from the difference itself.

@@ -179,35 +179,6 @@ Node plusOf(Node n);
 /// Whether a placed node is a balanced pad's minus terminal.
 bool isMinus(Node n);
 
-/// A branch of a kind's unbalanced equivalent, between placed nodes `a` and
-/// `b` (no minus terminals): the resistors `members` in series, that is one
-/// resistor, or a balanced arm's two halves. A balanced shunt joins its node
-/// to ground here. With ideal parts and a symmetric pad the equivalent is
-/// exactly what the balanced pad does between its ports; each member
-/// dissipates its own share of the branch's power.
-struct Arm {
-    Node a, b;
-    std::vector<std::size_t> members;
-};
-std::vector<Arm> arms(PadKind k, Ports p);
-
-/// Solver indices for a pad's placed nodes: ground is 0 and the others
-/// count up from 1 in the order first numbered, so that none is unused.
-/// Number `in` first and the output port next to keep them at 1 and 2.
-class NodeNumbers {
-public:
-    int operator()(Node n);
-    int count() const { return count_; }
-
-private:
-    std::vector<int> index_ = std::vector<int>(1, 0);
-    int count_ = 1;
-};
-
-/// The ohms of an arm of resistors `r` (the pad's, in its kind's order):
-/// its members' in series.
-double armOhms(const Arm& arm, const Values& r);
-
 /// The schematic of a kind between these ports.
 Drawing drawn(PadKind k, Ports p);
 

@@ -5,6 +5,7 @@
 
 #include "base/checks.h"
 #include "base/parts.h"
+#include "pads/circuit.h"
 #include "pads/nodal.h"
 
 #include <algorithm>
@@ -15,43 +16,23 @@
 namespace velkor {
 namespace {
 
-// The branches of a pad's unbalanced equivalent with their nodes as the
-// solver's indices (the input 1, the output 2, or 1 where it is the
-// input's), and a splitter's further outputs, each loaded by zout.
-struct Topology {
-    std::vector<Arm> arms;
-    int output, nodes;
-    std::vector<int> loaded;
-};
-
-Topology topology(PadKind k, Ports p)
+// The stand-in with the port at `driven` held at 1 V and the other port
+// loaded by `load` ohms, each further output by `furtherLoad`. (Where both
+// ports are one node, the load stands across the source and only the
+// current sees it.)
+const NodeVoltages<double>& solve(const Circuit& c, const Values& r, int driven, double load, double furtherLoad)
 {
-    NodeNumbers number;
-    number(in);
-    Topology top{arms(k, p), number(outputNode(k)), 0, {}};
-    for (Arm& arm : top.arms)
-        for (Node* end : {&arm.a, &arm.b}) {
-            if (isFurtherOutput(*end))
-                top.loaded.push_back(number(*end));
-            *end = static_cast<Node>(number(*end));
-        }
-    top.nodes = number.count();
-    return top;
-}
-
-// The network with the port at `driven` held at 1 V and the other port
-// loaded by `load` ohms. (Where both ports are one node, the load stands
-// across the source and only the current sees it.)
-NodeVoltages solve(const Topology& top, const Values& r, int driven, double load, double furtherLoad)
-{
-    thread_local std::vector<Branch> branches;   // kept: the worst case solves a pad many times
+    // Kept: the worst case solves a pad many times.
+    thread_local std::vector<Branch<double>> branches;
+    thread_local NodeVoltages<double> s;
     branches.clear();
-    for (const Arm& arm : top.arms)
-        branches.push_back({arm.a, arm.b, 1 / armOhms(arm, r)});
-    branches.push_back({driven == in ? top.output : in, ground, 1 / load});
-    for (int further : top.loaded)
-        branches.push_back({further, ground, 1 / furtherLoad});
-    return solveNodes(top.nodes, branches, driven);
+    for (const CircuitBranch& b : c.branches)
+        branches.push_back({b.a, b.b, 1 / branchOhms(b, r)});
+    branches.push_back({driven == c.input ? c.output : c.input, 0, 1 / load});
+    for (int further : c.loaded)
+        branches.push_back({further, 0, 1 / furtherLoad});
+    solveNodes(c.nodes, branches, driven, s);
+    return s;
 }
 
 double reflection(double r, double z)
@@ -66,15 +47,15 @@ double vswr(double rho) { return (1 + rho) / (1 - rho); }
 // The forward part of the analysis: attenuation, insertion loss, input
 // reflection, powers. The losses come from log1p of their small parts, so
 // that a pad of a billionth of a dB keeps its digits.
-void forward(Response& a, const Topology& top, const Values& r, Ports p, double power)
+void forward(Response& a, const Circuit& c, const Values& r, Ports p, double power)
 {
-    const NodeVoltages s = solve(top, r, in, p.zout, p.zout);
+    const NodeVoltages<double>& s = solve(c, r, c.input, p.zout, p.zout);
     const double impedances = 10 * std::log10(p.zout / p.zin);
     // Vin / Vout = 1 + drop(out) / V(out).
-    const std::size_t output = std::size_t(top.output);
+    const std::size_t output = std::size_t(c.output);
     const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[output] / s.volts[output]);
     a.atten = voltageratio + impedances;
-    a.inputOhms = 1 / s.current.real();
+    a.inputOhms = 1 / s.current;
     // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
     // the insertion loss is the attenuation plus 20 log10 |(1 + zin / Rin) / 2|.
     const double sourcefactor = (p.zin - a.inputOhms) / (2 * a.inputOhms);
@@ -83,10 +64,10 @@ void forward(Response& a, const Topology& top, const Values& r, Ports p, double 
     a.vswr = vswr(a.rho);
     a.returnLoss = -20 * std::log10(a.rho);
     a.power.resize(r.size());
-    for (const Arm& arm : top.arms) {
-        // Each member takes its share of the arm's power: R I^2.
-        const double ohms = armOhms(arm, r), volts = std::norm(s.across(arm.a, arm.b));
-        for (std::size_t m : arm.members)
+    for (const CircuitBranch& b : c.branches) {
+        // Each member takes its share of the branch's power: R I^2.
+        const double ohms = branchOhms(b, r), across = s.across(b.a, b.b), volts = across * across;
+        for (std::size_t m : b.members)
             a.power[m] = power * p.zin * volts / ohms * (r[m] / ohms);
     }
 }
@@ -107,16 +88,16 @@ std::optional<Values> design(PadKind k, double db, Ports p) { return describe(k)
 
 Response analyse(PadKind k, const Values& r, Ports p, double power)
 {
-    const Topology top = topology(k, p);
+    const Circuit c = standIn(k, p);
     Response a{};
-    forward(a, top, r, p, power);
+    forward(a, c, r, p, power);
     // Driven from the output, the input loaded by zin.
-    const NodeVoltages back = solve(top, r, top.output, p.zin, p.zout);
-    a.outputOhms = 1 / back.current.real();
-    if (!top.loaded.empty()) {
+    const NodeVoltages<double>& back = solve(c, r, c.output, p.zin, p.zout);
+    a.outputOhms = 1 / back.current;
+    if (!c.loaded.empty()) {
         // Driven at the first output behind zout: S = 2 V(other) / EMF.
-        const double emf = 1 + back.current.real() * p.zout;
-        a.isolation = -decibelsPerNeper * std::log(std::abs(2 * back.volts[std::size_t(top.loaded.front())].real() / emf));
+        const double emf = 1 + back.current * p.zout;
+        a.isolation = -decibelsPerNeper * std::log(std::abs(2 * back.volts[std::size_t(c.loaded.front())] / emf));
     }
     a.outRho = reflection(a.outputOhms, p.zout);
     a.outReturnLoss = -20 * std::log10(a.outRho);
@@ -157,7 +138,7 @@ double idleArmPeak(const std::vector<double>& current, std::size_t idle, double 
 // rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
 WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double tolerance)
 {
-    const Topology top = topology(k, p);
+    const Circuit c = standIn(k, p);
     const std::size_t own = describe(k).resistors.size();
     const bool fanned = describe(k).fansOut && r.size() > own &&
                         std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
@@ -175,7 +156,7 @@ WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double to
                 const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
                 corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
             }
-            forward(a, top, corner, p, power);
+            forward(a, c, corner, p, power);
             if (watched)
                 idleCurrent.push_back(std::sqrt(a.power[idle] / corner[idle]));
             w.attenLow = std::min(w.attenLow, a.atten);
@@ -209,7 +190,7 @@ std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
         if (!theory)
             return std::nullopt;
         Response nominal{};   // the theoretical pad, for its powers
-        forward(nominal, topology(k, q.ports), *theory, q.ports, q.power);
+        forward(nominal, standIn(k, q.ports), *theory, q.ports, q.power);
         // No current by design: 0, not the analysis's rounding.
         if (const std::optional<std::size_t> idle = describe(k).idle)
             nominal.power[*idle] = 0;

@@ -3,6 +3,7 @@
 #include "base/checks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -15,99 +16,46 @@ Complex admittance(double ohms, const Parasitics& x, double omega)
     return 1.0 / Complex(ohms, omega * x.inductance) + Complex(0, omega * x.capacitance);
 }
 
-// The pad's network at one frequency: every part, a node of its own
-// between the two parts of a series pair, and CPAD for every part
-// terminal on a node other than ground. Nodes are numbered from 1 in the
-// order the parts meet them, ports first, so that none is left unused.
-struct Network {
-    std::vector<Branch> branches;
-    int nodes;
-    int input, output;               // the ports' (plus) terminals
-    int inputMinus, outputMinus;     // a balanced pad's minus terminals; else ground
-    bool balanced;
-    std::vector<int> loaded;         // a splitter's further outputs, each loaded by zout
-};
-
-Network network(const PadResult& pad, Ports p, const Parasitics& x, double omega)
+// Driven at port `at` (its minus terminal `atMinus`) behind its port
+// impedance `zfrom`, the other port (`to`, `toMinus`) loaded by its own,
+// `zto`: the reflection at `at` and the transmission to `to`. `branches`
+// holds the pad and its pads' capacitances, and returns so.
+std::pair<Complex, Complex> drive(const Circuit& c, std::vector<Branch<Complex>>& branches, bool balanced,
+                                  std::array<int, 4> ports, double zfrom, double zto, double zfurther)
 {
-    const PadDescription& kind = describe(pad.kind);
-    NodeNumbers number;
-    Network n{{}, 0, number(in), number(outputNode(pad.kind)), ground, ground, kind.balanced, {}};
-    if (kind.balanced) {
-        n.inputMinus = number(inMinus);
-        n.outputMinus = number(outMinus);
-    }
-    std::vector<std::pair<int, int>> ends;
-    for (const Resistor& r : resistorsOf(pad.kind, p)) {
-        const Node a = place(r.a, p), b = place(r.b, p);
-        ends.emplace_back(number(a), number(b));
-        for (const Node end : {a, b})
-            if (isFurtherOutput(end))
-                n.loaded.push_back(number(end));
-    }
-    int nodes = number.count();
-    std::vector<int> terminals(static_cast<std::size_t>(nodes) + pad.parts.size());
-    const auto part = [&](int a, int b, double ohms) {
-        n.branches.push_back({a, b, admittance(ohms, x, omega)});
-        ++terminals[static_cast<std::size_t>(a)];
-        ++terminals[static_cast<std::size_t>(b)];
-    };
-    for (std::size_t i = 0; i < pad.parts.size(); ++i) {
-        const Part& made = pad.parts[i];
-        const auto [a, b] = ends[i];
-        if (made.smaller == 0) {
-            part(a, b, made.larger);
-        } else if (made.parallel) {
-            part(a, b, made.larger);
-            part(a, b, made.smaller);
-        } else {
-            const int between = nodes++;
-            part(a, between, made.larger);
-            part(between, b, made.smaller);
-        }
-    }
-    n.nodes = nodes;
-    for (int k = 1; k < n.nodes; ++k)
-        if (const int count = terminals[static_cast<std::size_t>(k)])
-            n.branches.push_back({k, ground, Complex(0, omega * x.padCapacitance * count)});
-    return n;
-}
-
-// Driven at `from` behind its port impedance, the other port loaded by its
-// own: the reflection at `from` and the transmission to the other port.
-std::pair<Complex, Complex> drive(Network n, Node from, Ports p)
-{
-    const double zfrom = from == in ? p.zin : p.zout, zto = from == in ? p.zout : p.zin;
-    const int at = from == in ? n.input : n.output, to = from == in ? n.output : n.input;
-    const int atMinus = from == in ? n.inputMinus : n.outputMinus;
-    const int toMinus = from == in ? n.outputMinus : n.inputMinus;
-    for (int further : n.loaded)
-        n.branches.push_back({further, ground, 1 / p.zout});
-    if (!n.balanced) {
-        n.branches.push_back({to, ground, 1 / zto});
-        const NodeVoltages s = solveNodes(n.nodes, n.branches, at);
+    const auto [at, atMinus, to, toMinus] = ports;
+    const std::size_t pad = branches.size();
+    for (int further : c.loaded)
+        branches.push_back({further, 0, 1 / zfurther});
+    thread_local NodeVoltages<Complex> plus, minus;
+    if (!balanced) {
+        branches.push_back({to, 0, 1 / zto});
+        solveNodes(c.nodes, branches, at, plus);
+        branches.resize(pad);
         // With 1 V at the port, the source EMF is 1 + I zfrom.
-        const Complex emf = 1.0 + s.current * zfrom;
+        const Complex emf = 1.0 + plus.current * zfrom;
         const Complex reflection = 2.0 / emf - 1.0;
-        const Complex transmission = 2.0 * s.volts[static_cast<std::size_t>(to)] / emf * std::sqrt(zfrom / zto);
+        const Complex transmission = 2.0 * plus.volts[static_cast<std::size_t>(to)] / emf * std::sqrt(zfrom / zto);
         return {reflection, transmission};
     }
     // Balanced: +1/2 V behind zfrom/2 at one terminal and -1/2 V behind
     // zfrom/2 at the other, a difference of 1 V, taken as the half of each
     // terminal driven alone (from a source node of its own) less the half
     // of the other; zto/2 loads each terminal of the other port.
-    n.branches.push_back({to, ground, 2 / zto});
-    n.branches.push_back({toMinus, ground, 2 / zto});
-    const int source = n.nodes;
-    const auto alone = [&](int driven, int still) {
-        std::vector<Branch> branches = n.branches;
+    branches.push_back({to, 0, 2 / zto});
+    branches.push_back({toMinus, 0, 2 / zto});
+    const int source = c.nodes;
+    const auto alone = [&](int driven, int still, NodeVoltages<Complex>& s) {
         branches.push_back({source, driven, 2 / zfrom});
-        branches.push_back({still, ground, 2 / zfrom});
-        return solveNodes(n.nodes + 1, branches, source);
+        branches.push_back({still, 0, 2 / zfrom});
+        solveNodes(c.nodes + 1, branches, source, s);
+        branches.resize(branches.size() - 2);
     };
-    const NodeVoltages plus = alone(at, atMinus), minus = alone(atMinus, at);
+    alone(at, atMinus, plus);
+    alone(atMinus, at, minus);
+    branches.resize(pad);
     const auto differential = [&](int a, int b) {
-        const auto v = [&](const NodeVoltages& s, int k) { return s.volts[static_cast<std::size_t>(k)]; };
+        const auto v = [&](const NodeVoltages<Complex>& s, int k) { return s.volts[static_cast<std::size_t>(k)]; };
         return (v(plus, a) - v(plus, b) - v(minus, a) + v(minus, b)) / 2.0;
     };
     // With an EMF of 1 V behind zfrom: S11 = 2 V - 1, S21 = 2 V(out) sqrt(zfrom / zto).
@@ -150,20 +98,44 @@ std::optional<double> highest(Holds holds)
 
 } // namespace
 
+PadAtRadio::PadAtRadio(const PadResult& pad, Ports p, const Parasitics& x)
+    : circuit_(asBuilt(pad.kind, p, pad.parts)), balanced_(describe(pad.kind).balanced), ports_(p), parts_(x)
+{
+}
+
+// The pad's network at one frequency: every part, and CPAD for every part
+// terminal on a node other than ground.
+SParameters PadAtRadio::at(double hertz) const
+{
+    const double omega = 2 * std::numbers::pi * hertz;
+    thread_local std::vector<Branch<Complex>> branches;
+    branches.clear();
+    for (const CircuitBranch& b : circuit_.branches)
+        branches.push_back({b.a, b.b, admittance(b.ohms, parts_, omega)});
+    for (int k = 1; k < circuit_.nodes; ++k)
+        if (const int count = circuit_.terminals[static_cast<std::size_t>(k)])
+            branches.push_back({k, 0, Complex(0, omega * parts_.padCapacitance * count)});
+    const Circuit& c = circuit_;
+    const auto [s11, s21] = drive(c, branches, balanced_, {c.input, c.inputMinus, c.output, c.outputMinus},
+                                  ports_.zin, ports_.zout, ports_.zout);
+    const Complex s22 = drive(c, branches, balanced_, {c.output, c.outputMinus, c.input, c.inputMinus},
+                              ports_.zout, ports_.zin, ports_.zout).first;
+    return {s11, s21, s22};
+}
+
 SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz)
 {
-    const Network n = network(pad, p, x, 2 * std::numbers::pi * hertz);
-    const auto [s11, s21] = drive(n, in, p);
-    return {s11, s21, drive(n, out, p).first};
+    return PadAtRadio(pad, p, x).at(hertz);
 }
 
 std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitics& x,
                                   const std::vector<double>& hertz)
 {
+    const PadAtRadio radio(pad, p, x);
     std::vector<SParameters> out;
     out.reserve(hertz.size());
     for (double f : hertz)
-        out.push_back(sParameters(pad, p, x, f));
+        out.push_back(radio.at(f));
     return out;
 }
 
@@ -180,7 +152,8 @@ double degrees(Complex s) { return std::arg(s) * 180 / std::numbers::pi; }
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
                       double minReturnLoss)
 {
-    return bandwidths([&](double f) { return sParameters(pad, p, x, f); }, flatness, minReturnLoss);
+    const PadAtRadio radio(pad, p, x);
+    return bandwidths([&](double f) { return radio.at(f); }, flatness, minReturnLoss);
 }
 
 Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss)

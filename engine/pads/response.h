@@ -5,6 +5,7 @@
 // scattering parameters of a pad built so, and the bandwidths over which it
 // stays flat and matched.
 
+#include "pads/circuit.h"
 #include "pads/nodal.h"
 #include "pads/pads.h"
 
@@ -29,7 +30,22 @@ struct SParameters {
     Complex s11, s21, s22;
 };
 
-/// The pad as built from its parts (a pair is two parts) at `hertz` (>= 0).
+/// A pad as built from its parts (a pair is two parts), each with the
+/// parasitics `x`, ready to be worked out at any frequency.
+class PadAtRadio {
+public:
+    PadAtRadio(const PadResult& pad, Ports p, const Parasitics& x);
+    /// Its scattering parameters at `hertz` (>= 0).
+    SParameters at(double hertz) const;
+
+private:
+    Circuit circuit_;
+    bool balanced_;
+    Ports ports_;
+    Parasitics parts_;
+};
+
+/// The pad as built from its parts at `hertz` (>= 0).
 SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz);
 
 /// The same at each frequency.

@@ -1,6 +1,8 @@
 #include "pads/steps.h"
 
 #include "base/checks.h"
+#include "pads/circuit.h"
+#include "pads/nodal.h"
 #include "pads/response.h"
 
 #include <algorithm>
@@ -49,31 +51,32 @@ Chain<Complex> chainOf(const SParameters& s, double z)
             ((1.0 - s.s11) * (1.0 - s.s22) - product) / (twice * z), ((1.0 - s.s11) * (1.0 + s.s22) + product) / twice};
 }
 
-// The chain matrix of a pad of ideal resistors of `ohms` between equal
-// impedances: its nodal admittances with the nodes inside eliminated, so
-// that only the ports' remain.
-Chain<double> chainOf(PadKind k, const Values& ohms)
+// The chain matrix of a pad of ideal resistors `ohms` from the solver's
+// subtraction-free elimination: with the input held at 1 V, the output
+// open gives A = 1 / V2 and C = I1 / V2, and the output shorted gives
+// B = 1 / I2 and D = I1 / I2, I2 the current into the short (every term a
+// sum of positive ones).
+Chain<double> chainOf(const Circuit& c, const Values& ohms)
 {
-    const std::vector<Arm> branches = arms(k, Ports{1, 1});
-    int nodes = out + 1;
-    for (const Arm& arm : branches)
-        nodes = std::max({nodes, arm.a + 1, arm.b + 1});
-    const auto n = static_cast<std::size_t>(nodes);
-    std::vector<double> y(n * n, 0.0);
-    const auto at = [&](int i, int j) -> double& { return y[static_cast<std::size_t>(i) * n + std::size_t(j)]; };
-    for (const Arm& arm : branches) {
-        const double g = 1 / armOhms(arm, ohms);
-        at(arm.a, arm.a) += g;
-        at(arm.b, arm.b) += g;
-        at(arm.a, arm.b) -= g;
-        at(arm.b, arm.a) -= g;
+    // Shorted, the output is ground and the nodes above it move down one.
+    const auto shorted = [&c](int n) { return n == c.output ? 0 : n > c.output ? n - 1 : n; };
+    thread_local std::vector<Branch<double>> openBranches, shortBranches;
+    thread_local NodeVoltages<double> open, shortedOut;
+    openBranches.clear();
+    shortBranches.clear();
+    for (const CircuitBranch& b : c.branches) {
+        const double g = 1 / branchOhms(b, ohms);
+        openBranches.push_back({b.a, b.b, g});
+        shortBranches.push_back({shorted(b.a), shorted(b.b), g});
     }
-    for (int inner = nodes - 1; inner > out; --inner)
-        for (int i = in; i < inner; ++i)
-            for (int j = in; j < inner; ++j)
-                at(i, j) -= at(i, inner) * at(inner, j) / at(inner, inner);
-    const double y11 = at(in, in), y12 = at(in, out), y21 = at(out, in), y22 = at(out, out);
-    return {-y22 / y21, -1 / y21, -(y11 * y22 - y12 * y21) / y21, -y11 / y21};
+    solveNodes(c.nodes, openBranches, c.input, open);
+    solveNodes(c.nodes - 1, shortBranches, shorted(c.input), shortedOut);
+    double intoShort = 0;
+    for (const Branch<double>& b : openBranches)
+        if ((b.a == c.output) != (b.b == c.output))
+            intoShort += b.admittance * shortedOut.volts[std::size_t(shorted(b.a == c.output ? b.b : b.a))];
+    const double out = open.volts[std::size_t(c.output)];
+    return {1 / out, 1 / intoShort, open.current / out, shortedOut.current / intoShort};
 }
 
 // The loss of a cascade whose chain sums to `total`, dB.
@@ -117,12 +120,13 @@ private:
 // The chains of a pad at every corner of its parts' tolerance.
 std::vector<Chain<double>> cornersOf(const PadResult& pad, double tolerance)
 {
+    const Circuit circuit = standIn(pad.kind, {1, 1});
     std::vector<Chain<double>> out;
     Values corner(pad.preferred.size());
     for (std::size_t mask = 0; mask < std::size_t(1) << corner.size(); ++mask) {
         for (std::size_t i = 0; i < corner.size(); ++i)
             corner[i] = pad.preferred[i] * (mask >> i & 1 ? 1 + tolerance : 1 - tolerance);
-        out.push_back(chainOf(pad.kind, corner));
+        out.push_back(chainOf(circuit, corner));
     }
     return out;
 }
@@ -145,7 +149,7 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q)
         if (!pad)
             return std::nullopt;
         r.pads.push_back(pad->front());
-        chains.push_back(chainOf(q.kind, q.theoretical ? r.pads.back().theory : r.pads.back().preferred));
+        chains.push_back(chainOf(standIn(q.kind, ports), q.theoretical ? r.pads.back().theory : r.pads.back().preferred));
     }
     std::optional<CornerWalk> corners;
     if (q.tolerance.given) {

@@ -1,28 +1,13 @@
 #include "text/netlist.h"
 
 #include "base/numtext.h"
+#include "pads/circuit.h"
 
 #include <algorithm>
 #include <map>
 
 namespace velkor {
 namespace {
-
-// A node's name in the subcircuit.
-std::string nodeName(Node n)
-{
-    if (isFurtherOutput(n))   // out2, out3, ...
-        return "out" + std::to_string(n - firstFurtherOutput + 2);
-    switch (n) {
-    case in: return "in";
-    case out: return "out";
-    case junction: return "mid";
-    case inMinus: return "in_n";
-    case outMinus: return "out_n";
-    case junctionMinus: return "mid_n";
-    default: return "gnd";
-    }
-}
 
 std::string element(std::string_view name, std::string_view a, std::string_view b, double value)
 {
@@ -33,11 +18,11 @@ std::string element(std::string_view name, std::string_view a, std::string_view 
 
 // A splitter's further outputs as pins, each name followed by `suffix`:
 // " out2 out3"; nothing for another kind.
-std::string furtherPins(PadKind k, Ports p, const std::string& suffix)
+std::string furtherPins(const Circuit& c, const std::string& suffix)
 {
     std::string pins;
-    for (int i = 0; i < furtherOutputCount(k, p); ++i)
-        pins.append(" ").append(nodeName(furtherOutput(i))).append(suffix);
+    for (int further : c.loaded)
+        pins.append(" ").append(c.names[std::size_t(further)]).append(suffix);
     return pins;
 }
 
@@ -70,56 +55,44 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
         out += shortest(*q.db) + " dB, ";
     out += shortest(p.zin) + " to " + shortest(p.zout) + " ohms, " + std::string(seriesName(q.series)) +
            (q.pairs ? " parts and pairs\n" : " parts\n");
+    std::vector<Circuit> circuits;
     for (const PadResult& pad : pads) {
         const PadDescription& kind = describe(pad.kind);
+        const Circuit& c = circuits.emplace_back(asBuilt(pad.kind, p, pad.parts));
         const std::string name(kind.key);
         out += "\n* " + name + ", as built:";
         for (const Part& part : pad.parts)
             out.append(" ").append(part.code);
-        out += "\n.subckt " + name + (kind.balanced ? " in in_n out out_n" : " in out") + furtherPins(pad.kind, p, "") +
+        out += "\n.subckt " + name + (kind.balanced ? " in in_n out out_n" : " in out") + furtherPins(c, "") +
                " gnd\n";
-        std::map<std::string, int> terminals;   // part terminals on each node, for its pad capacitance
-        // One part: with parasitics R and L in series through a node of its
+        // Each part; with parasitics R and L in series through a node of its
         // own, C across both.
-        const auto resistor = [&](const std::string& r, std::string_view a, std::string_view b, double ohms) {
-            ++terminals[std::string(a)];
-            ++terminals[std::string(b)];
+        for (const CircuitBranch& b : c.branches) {
+            const std::string& from = c.names[std::size_t(b.a)];
+            const std::string& to = c.names[std::size_t(b.b)];
             if (!modelled) {
-                out += element(r, a, b, ohms);
-                return;
-            }
-            std::string inner = r, inductor = r, capacitor = r;
-            inner += "_l";
-            inductor[0] = 'L';
-            capacitor[0] = 'C';
-            out += element(r, a, inner, ohms);
-            out += element(inductor, inner, b, radio->parts.inductance);
-            out += element(capacitor, a, b, radio->parts.capacitance);
-        };
-        for (std::size_t i = 0; i < pad.parts.size(); ++i) {
-            const Part& part = pad.parts[i];
-            std::string r = std::to_string(i + 1);
-            r.insert(r.begin(), 'R');
-            const Resistor& where = resistorsOf(pad.kind, p)[i];
-            const std::string from = nodeName(place(where.a, p)), to = nodeName(place(where.b, p));
-            if (part.smaller == 0) {
-                resistor(r, from, to, part.larger);
+                out += element(b.name, from, to, b.ohms);
                 continue;
             }
-            // A pair as its two parts: Rna and Rnb, side by side or one after
-            // the other through a node of their own.
-            std::string mid = r;
-            mid += "_mid";
-            resistor(std::string(r).append("a"), from, part.parallel ? to : mid, part.larger);
-            resistor(std::string(r).append("b"), part.parallel ? from : mid, to, part.smaller);
+            const std::string inner = innerNode(b.name);
+            std::string inductor = b.name, capacitor = b.name;
+            inductor[0] = 'L';
+            capacitor[0] = 'C';
+            out += element(b.name, from, inner, b.ohms);
+            out += element(inductor, inner, to, radio->parts.inductance);
+            out += element(capacitor, from, to, radio->parts.capacitance);
         }
         if (kind.through)   // the output joined to the input by a wire
             out += "V" + name + "_wire in out 0\n";
-        if (modelled)
+        if (modelled) {
+            // Each node's pads, in the order of the nodes' names.
+            std::map<std::string, int> terminals;
+            for (std::size_t k = 1; k < c.names.size(); ++k)
+                if (c.terminals[k] > 0)
+                    terminals[c.names[k]] = c.terminals[k];
             for (const auto& [node, count] : terminals)
-                if (node != "gnd")
-                    out += element(std::string("Cpad_").append(node), node, "gnd",
-                                   count * radio->parts.padCapacitance);
+                out += element(std::string("Cpad_").append(node), node, "gnd", count * radio->parts.padCapacitance);
+        }
         out += ".ends " + name + "\n";
     }
     out += "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n";
@@ -131,16 +104,17 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
                "* half the load stands from each output terminal to ground.\n";
     if (any(&PadDescription::fansOut))
         out += "* Each further output of a splitter is loaded as the first.\n";
-    for (const PadResult& pad : pads) {
+    for (std::size_t n = 0; n < pads.size(); ++n) {
+        const PadResult& pad = pads[n];
         const std::string name(describe(pad.kind).key);
         if (!describe(pad.kind).balanced) {
             out += "V_" + name + " src_" + name + " 0 DC 1 AC 1\n";
             out += "Rs_" + name + " src_" + name + " in_" + name + " " + shortest(p.zin) + "\n";
-            out += "X_" + name + " in_" + name + " out_" + name + furtherPins(pad.kind, p, "_" + name) + " 0 " + name +
+            out += "X_" + name + " in_" + name + " out_" + name + furtherPins(circuits[n], "_" + name) + " 0 " + name +
                    "\n";
             out += "Rl_" + name + " out_" + name + " 0 " + shortest(p.zout) + "\n";
-            for (int k = 0; k < furtherOutputCount(pad.kind, p); ++k) {
-                const std::string further = nodeName(furtherOutput(k));
+            for (int k : circuits[n].loaded) {
+                const std::string& further = circuits[n].names[std::size_t(k)];
                 out += "Rl_" + name + "_" + further + " " + further + "_" + name + " 0 " + shortest(p.zout) + "\n";
             }
             continue;

@@ -19,6 +19,7 @@
 #include <optional>
 #include <tuple>
 #include <ostream>
+#include <vector>
 
 namespace velkor::cli {
 namespace {
@@ -303,6 +304,62 @@ std::optional<Captions> windowCaptions(const Request& q, double db)
 // Results pass through this much text at a time on their way out.
 constexpr std::size_t chunk = 1 << 16;
 
+// The results of every value, held until the last is worked out, so that a
+// refusal leaves nothing half-written, each value worked out once. Beyond
+// this many bytes they wait in a temporary file rather than in memory.
+constexpr std::size_t heldInMemory = std::size_t(64) << 20;
+
+class Held {
+public:
+    Held() = default;
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held()
+    {
+        if (file_)
+            std::fclose(file_);
+    }
+
+    // Takes `text` once it has grown to a chunk, leaving it empty; false
+    // (errno set) when the temporary file cannot take it.
+    bool take(std::string& text)
+    {
+        if (text.size() < chunk)
+            return true;
+        memory_ += text;
+        text.clear();
+        if (memory_.size() < heldInMemory)
+            return true;
+        if (!file_ && !(file_ = std::tmpfile()))
+            return false;
+        const bool written = std::fwrite(memory_.data(), 1, memory_.size(), file_) == memory_.size();
+        memory_.clear();
+        return written;
+    }
+
+    // Passes everything held, then `rest`, on to `out`; false (errno set)
+    // when the temporary file cannot give back what it took.
+    bool deliver(const std::string& rest, std::ostream& out)
+    {
+        if (file_) {
+            std::rewind(file_);
+            std::vector<char> buffer(chunk);
+            while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file_))
+                out.write(buffer.data(), std::streamsize(n));
+            if (std::ferror(file_))
+                return false;
+        }
+        out << memory_ << rest;
+        return true;
+    }
+
+private:
+    std::string memory_;
+    std::FILE* file_ = nullptr;
+};
+
+Failure unheld() { return {unwritten, std::string("cannot write the results: ") + std::strerror(errno)}; }
+
 // The row of one value, every pad worked out as asked, or why there is none.
 std::optional<Row> rowFor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
 {
@@ -321,9 +378,8 @@ std::optional<Row> rowFor(const Request& q, std::size_t i, std::optional<double>
     return std::nullopt;
 }
 
-// Evaluates every value and writes the results to `out` as it goes; every
-// value is checked before the first is written, so that a refusal leaves
-// nothing half-written.
+// Evaluates every value, holding the results until the last is worked out,
+// then writes them to `out`; a refusal leaves nothing written.
 std::optional<Failure> evaluate(const Request& q, std::ostream& out)
 {
     if (q.steps) {
@@ -338,24 +394,18 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
     std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
     if (values.empty())
         values.push_back(std::nullopt);   // the L-pad alone
-    Failure why;
-    for (std::size_t i = 1; i < values.size(); ++i)
-        if (!rowFor(q, i, values[i], why))
-            return why;
+    Held held;
+    bool holding = true;
     std::string text;
-    const auto spill = [&out](std::string& t) {
-        if (t.size() >= chunk) {
-            out << t;
-            t.clear();
-        }
-    };
+    const auto spill = [&](std::string& t) { holding = holding && held.take(t); };
     if (q.format == Format::json)
         text += "[\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const std::optional<Row> checked = rowFor(q, i, values[i], why);
-        if (!checked)
+        Failure why;
+        const std::optional<Row> worked = rowFor(q, i, values[i], why);
+        if (!worked)
             return why;
-        const Row& row = *checked;
+        const Row& row = *worked;
         switch (q.format) {
         case Format::text:
             if (i)
@@ -385,10 +435,13 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
             break;
         }
         spill(text);
+        if (!holding)
+            return unheld();
     }
     if (q.format == Format::json)
         text += "]\n";
-    out << text;
+    if (!held.deliver(text, out))
+        return unheld();
     return std::nullopt;
 }
 

@@ -143,32 +143,11 @@ void jsonObject(std::string& out, const Row& r)
     out += '}';
 }
 
-void jsonPads(std::string& out, const Row& r)
-{
-    JsonWriter w(out);
-    out += '{';
-    walk(w, r, false);
-    out += '}';
-}
-
-void jsonRadio(std::string& out, const std::optional<RadioFrequency>& radio)
-{
-    JsonWriter w(out);
-    walkRadio(w, radio);
-}
-
-void jsonResponse(std::string& out, const std::vector<double>& hertz, const std::vector<SParameters>& response)
-{
-    JsonWriter w(out);
-    w.response(hertz, response);
-}
-
 void csvResponse(std::string& out, const Row& r, bool header, const std::function<void(std::string&)>& spill)
 {
     if (header) {
-        out += "attenuation_db,pad,frequency_hz";
-        for (const Column& c : responseColumns)
-            (out += ',') += c.key;
+        out += "attenuation_db,pad";
+        responseHeader(out);
         out += '\n';
     }
     for (std::size_t p = 0; p < r.pads.size(); ++p) {
@@ -177,12 +156,7 @@ void csvResponse(std::string& out, const Row& r, bool header, const std::functio
             if (r.db)
                 number(out, *r.db);
             (out += ',') += key;
-            out += ',';
-            number(out, r.radio->hertz[i]);
-            for (const Column& c : responseColumns) {
-                out += ',';
-                number(out, c.of(r.padRadio[p].response[i]));
-            }
+            responseCells(out, r.radio->hertz[i], r.padRadio[p].response[i]);
             out += '\n';
             if (spill)
                 spill(out);

@@ -54,15 +54,6 @@ void csvRow(std::string& out, const Row& r);
 
 /// One JSON object on one line, without a line feed.
 void jsonObject(std::string& out, const Row& r);
-/// The same of the row's value and pads alone: {"attenuation_db": 6, "pi": {...}}.
-void jsonPads(std::string& out, const Row& r);
-/// The keys of the parts' parasitics and the bandwidths' limits, when
-/// modelled ("package": null, "parasitics": {...}, ...), each but the first
-/// after ", "; nothing otherwise.
-void jsonRadio(std::string& out, const std::optional<RadioFrequency>& radio);
-/// "response": {"frequency_hz": [...], "s11_db": [...], ...}.
-void jsonResponse(std::string& out, const std::vector<double>& hertz, const std::vector<SParameters>& response);
-
 /// The response as CSV rows of one value, pad and frequency each; with
 /// `header`, the header line first. `spill` is handed `out` after each line,
 /// to pass a long table on as it grows.

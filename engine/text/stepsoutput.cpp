@@ -3,8 +3,12 @@
 #include "base/numtext.h"
 #include "text/quantities.h"
 #include "text/report.h"
+#include "text/writer.h"
 
 namespace velkor {
+
+using namespace writer;
+
 namespace {
 
 // A step's text columns: what each holds and how wide it is written.
@@ -32,7 +36,61 @@ std::string heading(const StepResult& r)
     return out;
 }
 
-void csvNumber(std::string& out, double x) { (out += ',') += shortest(x); }
+// A state's keys and values, as the writers take them.
+template <class Writer>
+void walkState(Writer& w, const StepState& s, const StepRequest& q)
+{
+    w.value("state", s.number);
+    w.text("bits", s.bits);
+    w.value("setting_db", s.setting);
+    w.value("insertion_loss_db", s.insertionLoss);
+    w.value("error_db", s.error);
+    w.value("return_loss_db", s.returnLoss);
+    w.value("output_return_loss_db", s.outputReturnLoss);
+    if (s.insertionLossRange)
+        w.values("insertion_loss_range_db", *s.insertionLossRange);
+    if (q.radio && q.radio->modelled) {
+        w.maybe("flat_to_hz", s.radio.bandwidths.flat);
+        w.maybe("matched_to_hz", s.radio.bandwidths.matched);
+    }
+    if (q.radio && !q.radio->hertz.empty())
+        w.response(q.radio->hertz, s.radio.response);
+}
+
+// A step attenuator's keys and values: its inputs, each bit's pad, each
+// state, and the summary.
+void walkSteps(JsonWriter& w, const StepResult& r)
+{
+    const StepRequest& q = r.request;
+    w.text("pad", describe(q.kind).key);
+    w.value("power_w", q.power);
+    w.value("impedance_ohm", q.impedance);
+    w.text("series", seriesName(q.series));
+    w.value("tolerance_percent", q.tolerance.percent());
+    w.flag("pairs", q.pairs);
+    walkRadio(w, q.radio);
+    w.openList("pads");
+    for (std::size_t bit = 0; bit < r.pads.size(); ++bit) {
+        w.item();
+        walk(w, Row{q.bits[bit], q.power, {q.impedance, q.impedance}, q.series, q.tolerance, q.pairs, {r.pads[bit]}},
+             false);
+        w.close();
+    }
+    w.closeList();
+    w.openList("states");
+    for (const StepState& s : r.states) {
+        w.item();
+        walkState(w, s, q);
+        w.close();
+    }
+    w.closeList();
+    const StepState& worst = r.states[r.worstErrorState];
+    const StepState& least = r.states[r.leastReturnLossState];
+    w.value("worst_error_db", worst.error);
+    w.value("worst_error_state", worst.number);
+    w.value("least_return_loss_db", std::min(least.returnLoss, least.outputReturnLoss));
+    w.value("least_return_loss_state", least.number);
+}
 
 } // namespace
 
@@ -75,94 +133,39 @@ std::string stepsText(const StepResult& r)
 std::string stepsCsv(const StepResult& r)
 {
     const StepRequest& q = r.request;
-    const bool response = q.radio && !q.radio->hertz.empty();
-    const bool modelled = q.radio && q.radio->modelled;
-    std::string out = "state,bits,";
-    if (response) {
-        out += "frequency_hz,s11_db,s11_deg,s21_db,s21_deg,s22_db,s22_deg\n";
+    std::string out;
+    if (q.radio && !q.radio->hertz.empty()) {   // a row a state and frequency
+        out += "state,bits";
+        responseHeader(out);
+        out += '\n';
         for (const StepState& s : r.states)
             for (std::size_t i = 0; i < q.radio->hertz.size(); ++i) {
-                const SParameters& p = s.radio.response[i];
-                out += std::to_string(s.number) + ',' + s.bits;
-                for (double x : {q.radio->hertz[i], decibels(p.s11), degrees(p.s11), transmissionDecibels(p.s21),
-                                 degrees(p.s21), decibels(p.s22), degrees(p.s22)})
-                    csvNumber(out, x);
+                number(out, s.number);
+                (out += ',') += s.bits;
+                responseCells(out, q.radio->hertz[i], s.radio.response[i]);
                 out += '\n';
             }
         return out;
     }
-    out += "setting_db,insertion_loss_db,error_db,return_loss_db,output_return_loss_db";
-    if (q.tolerance.given)
-        out += ",insertion_loss_range_db_1,insertion_loss_range_db_2";
-    if (modelled)
-        out += ",flat_to_hz,matched_to_hz";
-    out += '\n';
-    for (const StepState& s : r.states) {
-        out += std::to_string(s.number) + ',' + s.bits;
-        for (double x : {s.setting, s.insertionLoss, s.error, s.returnLoss, s.outputReturnLoss})
-            csvNumber(out, x);
-        if (s.insertionLossRange)
-            for (double x : *s.insertionLossRange)
-                csvNumber(out, x);
-        if (modelled)
-            for (const std::optional<double>& hz : {s.radio.bandwidths.flat, s.radio.bandwidths.matched}) {
-                out += ',';
-                if (hz)
-                    out += shortest(*hz);
-            }
-        out += '\n';
-    }
+    for (bool header : {true, false})
+        for (const StepState& s : r.states) {
+            CsvWriter w(out, header);
+            walkState(w, s, q);
+            out += '\n';
+            if (header)
+                break;
+        }
     return out;
 }
 
 std::string stepsJson(const StepResult& r)
 {
-    const StepRequest& q = r.request;
-    const Ports ports{q.impedance, q.impedance};
-    std::string out = "[\n  {\"steps\": {\"pad\": \"";
-    out.append(describe(q.kind).key).append("\", \"power_w\": ").append(shortest(q.power));
-    out.append(", \"impedance_ohm\": ").append(shortest(q.impedance));
-    out.append(", \"series\": \"").append(seriesName(q.series)).append("\", \"tolerance_percent\": ");
-    out.append(shortest(q.tolerance.percent())).append(", \"pairs\": ").append(q.pairs ? "true" : "false");
-    if (q.radio && q.radio->modelled) {
-        out += ", ";
-        jsonRadio(out, q.radio);
-    }
-    out += ", \"pads\": [";
-    for (std::size_t bit = 0; bit < r.pads.size(); ++bit) {
-        out += bit ? ", " : "";
-        jsonPads(out, Row{q.bits[bit], q.power, ports, q.series, q.tolerance, q.pairs, {r.pads[bit]}});
-    }
-    out += "], \"states\": [";
-    for (const StepState& s : r.states) {
-        out += s.number ? ", " : "";
-        out.append("{\"state\": ").append(std::to_string(s.number)).append(", \"bits\": \"").append(s.bits);
-        out.append("\", \"setting_db\": ").append(shortest(s.setting));
-        out.append(", \"insertion_loss_db\": ").append(shortest(s.insertionLoss));
-        out.append(", \"error_db\": ").append(shortest(s.error));
-        out.append(", \"return_loss_db\": ").append(shortest(s.returnLoss));
-        out.append(", \"output_return_loss_db\": ").append(shortest(s.outputReturnLoss));
-        if (s.insertionLossRange) {
-            out.append(", \"insertion_loss_range_db\": [").append(shortest((*s.insertionLossRange)[0]));
-            out.append(", ").append(shortest((*s.insertionLossRange)[1])).append("]");
-        }
-        if (q.radio && q.radio->modelled)
-            for (const auto& [key, hz] : {std::pair{"flat_to_hz", s.radio.bandwidths.flat},
-                                          std::pair{"matched_to_hz", s.radio.bandwidths.matched}})
-                out.append(", \"").append(key).append("\": ").append(hz ? shortest(*hz) : "null");
-        if (q.radio && !q.radio->hertz.empty()) {
-            out += ", ";
-            jsonResponse(out, q.radio->hertz, s.radio.response);
-        }
-        out += '}';
-    }
-    const StepState& worst = r.states[r.worstErrorState];
-    const StepState& least = r.states[r.leastReturnLossState];
-    out.append("], \"worst_error_db\": ").append(shortest(worst.error));
-    out.append(", \"worst_error_state\": ").append(std::to_string(worst.number));
-    out.append(", \"least_return_loss_db\": ").append(shortest(std::min(least.returnLoss, least.outputReturnLoss)));
-    out.append(", \"least_return_loss_state\": ").append(std::to_string(least.number));
-    return out += "}}\n]\n";
+    std::string out = "[\n  {";
+    JsonWriter w(out);
+    w.open("steps");
+    walkSteps(w, r);
+    w.close();
+    return out += "}\n]\n";
 }
 
 } // namespace velkor

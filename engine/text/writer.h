@@ -10,6 +10,7 @@
 #include "text/report.h"
 
 #include <array>
+#include <charconv>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,7 +19,12 @@
 
 namespace velkor::writer {
 
-inline void number(std::string& out, double x) { out += shortest(x); }
+/// Appends the shortest text that reads back as `x`.
+inline void number(std::string& out, double x)
+{
+    char buffer[32];   // the longest is 24 characters: "-2.2250738585072014e-308"
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, x).ptr);
+}
 
 using Numbers = std::span<const double>;
 using Texts = std::span<const std::string>;
@@ -123,6 +129,26 @@ void walk(Writer& w, const Row& r, bool inputs = true)
 }
 
 
+/// The cells of a response at one frequency after a row's first cells:
+/// ",HZ,S11_DB,S11_DEG,...".
+inline void responseCells(std::string& out, double hertz, const SParameters& s)
+{
+    out += ',';
+    number(out, hertz);
+    for (const Column& c : responseColumns) {
+        out += ',';
+        number(out, c.of(s));
+    }
+}
+
+/// The names of those cells: ",frequency_hz,s11_db,...".
+inline void responseHeader(std::string& out)
+{
+    out += ",frequency_hz";
+    for (const Column& c : responseColumns)
+        (out += ',') += c.key;
+}
+
 class JsonWriter {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
@@ -157,6 +183,19 @@ public:
         first_ = true;
     }
     void close() { out_ += '}'; }
+    /// A list of objects, each begun by `item` and ended by `close`.
+    void openList(std::string_view key)
+    {
+        key_(key) += '[';
+        firstItem_ = true;
+    }
+    void item()
+    {
+        out_ += firstItem_ ? "{" : ", {";
+        firstItem_ = false;
+        first_ = true;
+    }
+    void closeList() { out_ += ']'; }
 
 private:
     // Codes and series names are plain ASCII without quotes or backslashes.
@@ -180,6 +219,7 @@ private:
     }
     std::string& out_;
     bool first_ = true;
+    bool firstItem_ = true;
 };
 
 // Header and rows alike: with header set, writes column names instead of

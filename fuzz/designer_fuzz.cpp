@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CHECK(d.current() || !d.findChild<QLabel*>(QStringLiteral("why"))->text().isEmpty());
         if (!d.current())
             return;
-        const std::vector<velkor::ResultLine> lines = velkor::resultLines(*d.design());
+        const std::vector<velkor::ResultLine> lines = velkor::designResults(*d.design()).lines();
         for (const velkor::ResultLine& l : lines) {
             const auto* shown = results->findChild<QLabel*>(QString::fromStdString(l.what));
             CHECK(shown && shown->text() == QString::fromStdString(l.value));

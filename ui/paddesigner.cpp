@@ -114,7 +114,7 @@ PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QWidget(
     auto* all = new QHBoxLayout(this);
     all->addLayout(left);
     all->addLayout(right, 1);
-    buildActions();
+    right->addLayout(buildActions());
     restoreSettings();
     ready_ = true;
     refresh();
@@ -208,7 +208,7 @@ QWidget* PadDesigner::buildResults()
     return panel;
 }
 
-void PadDesigner::buildActions()
+QLayout* PadDesigner::buildActions()
 {
     struct Output {
         const char* caption;
@@ -235,13 +235,13 @@ void PadDesigner::buildActions()
         buttons->addWidget(b);
     }
     buttons->addStretch();
-    static_cast<QBoxLayout*>(layout()->itemAt(1)->layout())->addLayout(buttons);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // Keys of the window that are not in its menu.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &PadDesigner::showHelp);
+    return buttons;
 }
 
 void PadDesigner::restoreSettings()
@@ -350,16 +350,16 @@ void PadDesigner::showDesign()
     for (const Part& p : pad.parts)
         codes << text(p.code);
     schematic_->setPad(pad.kind, d.request.ports, codes);
-    const std::vector<ResultLine> lines = resultLines(d);
-    showResults(lines);
+    const DesignResults results = designResults(d);
+    showResults(results);
     const Bandwidths& b = d.row->padRadio.front().bandwidths;
-    plot_->setResponse(curves(d), {pad.built.insertionLoss, d.row->radio->flatness, d.row->radio->minReturnLoss, b.flat,
-                                   b.matched});
-    const Curves& c = curves(d);
+    const Curves& c = results.curves;
     plot_->setAccessibleDescription(QStringLiteral("Flat to %1, matched to %2; insertion loss %3 at %4, %5 at %6")
-                                        .arg(values_[values_.size() - 2]->text(), values_.back()->text(),
+                                        .arg(text(results.flatTo.value), text(results.matchedTo.value),
                                              text(decibelText(c.insertionLoss.front())), text(hertzText(c.hertz.front())),
                                              text(decibelText(c.insertionLoss.back())), text(hertzText(c.hertz.back()))));
+    plot_->setResponse(results.curves,
+                       {pad.built.insertionLoss, d.row->radio->flatness, d.row->radio->minReturnLoss, b.flat, b.matched});
     current_ = true;
     why_->hide();
     results_->setEnabled(true);
@@ -368,8 +368,9 @@ void PadDesigner::showDesign()
         a->setEnabled(true);
 }
 
-void PadDesigner::showResults(const std::vector<ResultLine>& lines)
+void PadDesigner::showResults(const DesignResults& results)
 {
+    const std::vector<ResultLine> lines = results.lines();
     bool same = lines.size() == values_.size();
     for (std::size_t i = 0; same && i < lines.size(); ++i)
         same = values_[i]->what() == text(lines[i].what);
@@ -379,7 +380,6 @@ void PadDesigner::showResults(const std::vector<ResultLine>& lines)
             delete w;
         resultWidgets_.clear();
         values_.clear();
-        const std::size_t resistors = shown_->row->pads.front().theory.size();
         const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column) {
             grid->addWidget(w, row, column);
             resultWidgets_.push_back(w);
@@ -388,18 +388,20 @@ void PadDesigner::showResults(const std::vector<ResultLine>& lines)
                                                                    "Worst-case power"};
         for (std::size_t c = 0; c < headings.size(); ++c)
             place(resistorGrid_, new QLabel(QString::fromLatin1(headings[c]), results_), 0, int(c) + 1);
+        const std::size_t resistorLines = results.resistors.size() * resistorColumns;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             auto* value = new ValueLabel(text(lines[i].what), results_);
             values_.push_back(value);
-            if (i < resistors * resistorColumns) {
+            if (i < resistorLines) {
                 const int row = int(i / resistorColumns) + 1, column = int(i % resistorColumns) + 1;
                 if (column == 1)
-                    place(resistorGrid_, new QLabel(QStringLiteral("R%1").arg(row), results_), row, 0);
+                    place(resistorGrid_, new QLabel(text(results.resistors[i / resistorColumns].name), results_), row,
+                          0);
                 place(resistorGrid_, value, row, column);
                 continue;
             }
             // The pad's figures in pairs of columns: what, then its value.
-            const std::size_t k = i - resistors * resistorColumns;
+            const std::size_t k = i - resistorLines;
             const int row = int(k / figureColumns), column = int(k % figureColumns) * 2;
             place(figureGrid_, new QLabel(text(lines[i].what), results_), row, column);
             place(figureGrid_, value, row, column + 1);

@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace velkor::ui {
@@ -58,13 +59,13 @@ private:
     struct Box;
     void buildInputs(QGridLayout* grid, const DesignerStart& start);
     QWidget* buildResults();
-    void buildActions();
+    QLayout* buildActions();   ///< the buttons of the copies and saves, in a row
     void restoreSettings();
     void saveSettings() const;
 
     void refresh();
     void showDesign();
-    void showResults(const std::vector<ResultLine>& lines);
+    void showResults(const DesignResults& results);
     void greyResults(const QString& why);
     void packageChanged();
     void refuse(const QString& what, const QString& why);

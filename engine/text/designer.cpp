@@ -20,36 +20,25 @@ std::optional<double> take(BoxText& f, Read read)
     return r.error.empty() ? std::optional(r.value) : std::nullopt;
 }
 
-// One end of the sweep: a frequency alone (a colon would make it a sweep).
-std::optional<double> takeFrequency(BoxText& f)
+// The sweep from its ends and its count: an order that runs backwards is
+// the upper end's fault.
+std::vector<double> takeSweep(DesignInputs& in)
 {
-    const bool single = f.text.find(':') == std::string::npos;
-    f.error = readSweep(single ? std::string_view(f.text) : std::string_view(), 1).error;
-    return f.error.empty() ? readFrequency(f.text) : std::nullopt;
-}
-
-// The sweep's count, then the sweep as a whole: an order that runs
-// backwards is the upper end's fault.
-std::vector<double> takeSweep(DesignInputs& in, bool endsRead)
-{
-    const bool single = in.points.text.find(':') == std::string::npos;
-    in.points.error = readSweep("0:1:" + (single ? in.points.text : std::string()), mostSweepPoints).error;
-    if (!endsRead || !in.points.error.empty())
+    const std::optional<double> from = take(in.from, readFrequencyText), to = take(in.to, readFrequencyText);
+    const std::optional<double> points =
+        take(in.points, [](std::string_view text) { return readPointsText(text, mostSweepPoints); });
+    if (!from || !to || !points)
         return {};
-    Sweep s = readSweep(in.from.text + ":" + in.to.text + ":" + in.points.text, mostSweepPoints);
+    Sweep s = sweepBetween(*from, *to, static_cast<std::size_t>(*points));
     in.to.error = s.error;
     return std::move(s.hertz);
 }
 
-// A parasitic of each part: a value from 0 to 1 (H or F) in the notation
-// of --parasitics, refused in its words.
-std::optional<double> takeParasitic(BoxText& f, std::string_view key)
+// A parasitic of each part, of `key` in `unit`, refused in the words of
+// --parasitics.
+std::optional<double> takeParasitic(BoxText& f, std::string_view key, std::string_view unit)
 {
-    const ParasiticValues v = readParasitics(std::string(key) + "=" + f.text);
-    f.error = hinted(f.text, v.error);
-    if (!f.error.empty())
-        return std::nullopt;
-    return v.inductance ? v.inductance : v.capacitance ? v.capacitance : v.padCapacitance;
+    return take(f, [&](std::string_view text) { return readParasiticText(text, key, unit); });
 }
 
 std::optional<double> takeAttenuation(BoxText& f)
@@ -103,12 +92,11 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
     for (BoxText* f : {&in.inductance, &in.capacitance, &in.padCapacitance})
         f->error.clear();
     if (!in.idealParts) {
-        l = takeParasitic(in.inductance, "L");
-        c = takeParasitic(in.capacitance, "C");
-        cpad = takeParasitic(in.padCapacitance, "CPAD");
+        l = takeParasitic(in.inductance, "L", "H");
+        c = takeParasitic(in.capacitance, "C", "F");
+        cpad = takeParasitic(in.padCapacitance, "CPAD", "F");
     }
-    const bool endsRead = takeFrequency(in.from).has_value() & takeFrequency(in.to).has_value();
-    std::vector<double> hertz = takeSweep(in, endsRead);
+    std::vector<double> hertz = takeSweep(in);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
     if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || hertz.empty() ||
@@ -138,50 +126,54 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
     return d;
 }
 
-std::vector<ResultLine> resultLines(const PadDesign& d)
+DesignResults designResults(const PadDesign& d)
 {
     const Row& r = *d.row;
     const PadResult& pad = r.pads.front();
-    std::vector<ResultLine> out;
-    for (std::size_t i = 0; i < pad.theory.size(); ++i) {
-        const std::string name = designator(i);
-        out.push_back({name + " theoretical", withUnit(ohmsText(pad.theory[i]), "\u03a9")});
-        out.push_back({name + " preferred", pad.parts[i].code});
-        out.push_back({name + " power", wattsText(pad.built.power[i])});
-        out.push_back({name + " worst-case power", wattsText(pad.worst.power[i], Rounding::up)});
-    }
-    out.push_back({"Attenuation as built", decibelText(pad.built.atten)});
-    out.push_back({"Insertion loss", decibelText(pad.built.insertionLoss)});
-    out.push_back({"Input VSWR", formatPattern(pad.built.vswr, "0.00")});
-    out.push_back({"Input return loss", withUnit(formatPattern(pad.built.returnLoss, "0.0"), "dB")});
-    out.push_back({"Output return loss", withUnit(formatPattern(pad.built.outReturnLoss, "0.0"), "dB")});
-    out.push_back({"Worst-case attenuation", decibelText(pad.worst.attenLow, Rounding::down) + " to " +
-                                                 decibelText(pad.worst.attenHigh, Rounding::up)});
-    out.push_back({"Worst-case VSWR", formatPattern(pad.worst.vswr, "0.00", Rounding::up)});
-    out.push_back({"Worst-case return loss",
-                   withUnit(formatPattern(pad.worst.returnLoss, "0.0", Rounding::down), "dB")});
+    DesignResults out;
+    for (std::size_t i = 0; i < pad.theory.size(); ++i)
+        out.resistors.push_back({designator(i), withUnit(ohmsText(pad.theory[i]), "\u03a9"), pad.parts[i].code,
+                                 wattsText(pad.built.power[i]), wattsText(pad.worst.power[i], Rounding::up)});
+    std::vector<ResultLine>& f = out.figures;
+    f.push_back({"Attenuation as built", decibelText(pad.built.atten)});
+    f.push_back({"Insertion loss", decibelText(pad.built.insertionLoss)});
+    f.push_back({"Input VSWR", formatPattern(pad.built.vswr, "0.00")});
+    f.push_back({"Input return loss", withUnit(formatPattern(pad.built.returnLoss, "0.0"), "dB")});
+    f.push_back({"Output return loss", withUnit(formatPattern(pad.built.outReturnLoss, "0.0"), "dB")});
+    f.push_back({"Worst-case attenuation", decibelText(pad.worst.attenLow, Rounding::down) + " to " +
+                                               decibelText(pad.worst.attenHigh, Rounding::up)});
+    f.push_back({"Worst-case VSWR", formatPattern(pad.worst.vswr, "0.00", Rounding::up)});
+    f.push_back({"Worst-case return loss", withUnit(formatPattern(pad.worst.returnLoss, "0.0", Rounding::down), "dB")});
     if (r.ports.zin != r.ports.zout)
-        out.push_back({"Minimum attenuation", decibelText(minimumAttenuation(r.ports))});
+        f.push_back({"Minimum attenuation", decibelText(minimumAttenuation(r.ports))});
     if (describe(pad.kind).fansOut)
-        out.push_back({"Isolation", decibelText(pad.built.isolation)});
+        f.push_back({"Isolation", decibelText(pad.built.isolation)});
     const Bandwidths& b = r.padRadio.front().bandwidths;
-    out.push_back({"Flat to", bandwidthText(b.flat)});
-    out.push_back({"Matched to", bandwidthText(b.matched)});
-    return out;
-}
-
-Curves curves(const PadDesign& d)
-{
-    Curves c;
-    if (!d.row)
-        return c;
-    c.hertz = d.row->radio->hertz;
-    for (const SParameters& s : d.row->padRadio.front().response) {
+    out.flatTo = {"Flat to", bandwidthText(b.flat)};
+    out.matchedTo = {"Matched to", bandwidthText(b.matched)};
+    Curves& c = out.curves;
+    c.hertz = r.radio->hertz;
+    for (const SParameters& s : r.padRadio.front().response) {
         c.insertionLoss.push_back(-transmissionDecibels(s.s21));
         c.inputReturnLoss.push_back(-decibels(s.s11));
         c.outputReturnLoss.push_back(-decibels(s.s22));
     }
-    return c;
+    return out;
+}
+
+std::vector<ResultLine> DesignResults::lines() const
+{
+    std::vector<ResultLine> out;
+    for (const Resistor& r : resistors) {
+        out.push_back({r.name + " theoretical", r.theoretical});
+        out.push_back({r.name + " preferred", r.preferred});
+        out.push_back({r.name + " power", r.power});
+        out.push_back({r.name + " worst-case power", r.worstPower});
+    }
+    out.insert(out.end(), figures.begin(), figures.end());
+    out.push_back(flatTo);
+    out.push_back(matchedTo);
+    return out;
 }
 
 std::string resultsText(const PadDesign& d)

@@ -46,22 +46,41 @@ struct PadDesign {
 /// the boxes read; nothing when any box is refused.
 std::optional<PadDesign> readDesign(DesignInputs& in);
 
-/// One result as the designer shows it: what it is ("R1 power", "Input
-/// VSWR") and its value with its unit ("0.333 W", "1.01").
+/// One result as the designer shows it: what it is ("Input VSWR") and its
+/// value with its unit ("1.01").
 struct ResultLine {
     std::string what, value;
 };
-
-/// Every result of a design that has a row, in the order shown: each
-/// resistor's theoretical and preferred values and its powers, then the
-/// pad's figures as built, at the tolerance, and at radio frequencies.
-std::vector<ResultLine> resultLines(const PadDesign& d);
 
 /// The response over the sweep as losses, dB (positive), at each frequency.
 struct Curves {
     std::vector<double> hertz, insertionLoss, inputReturnLoss, outputReturnLoss;
 };
-Curves curves(const PadDesign& d);
+
+/// Everything the designer shows of a design that has a row.
+struct DesignResults {
+    /// A resistor's values and powers, each with its unit.
+    struct Resistor {
+        std::string name;          ///< "R1"
+        std::string theoretical;   ///< "150.5 Ω"
+        std::string preferred;     ///< its code: "150R", "150R+R47"
+        std::string power;         ///< as built: "0.333 W"
+        std::string worstPower;    ///< at the tolerance, rounded up
+    };
+    std::vector<Resistor> resistors;   ///< in the kind's order
+    /// The pad's figures as built and at the tolerance, in the order shown.
+    std::vector<ResultLine> figures;
+    ResultLine flatTo, matchedTo;      ///< the bandwidths
+    Curves curves;
+
+    /// Every result as "what" and value, in the order shown: each
+    /// resistor's ("R1 theoretical" ... "R1 worst-case power"), the
+    /// figures, the bandwidths.
+    std::vector<ResultLine> lines() const;
+};
+
+/// The results of a design that has a row.
+DesignResults designResults(const PadDesign& d);
 
 /// What the designer copies and saves, each as velkor-cli writes it for the
 /// same inputs: the text of --all (without the response table), the JSON,

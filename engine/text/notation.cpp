@@ -307,10 +307,39 @@ std::optional<double> readFrequency(std::string_view text)
     return hz;
 }
 
+std::optional<std::size_t> readPoints(std::string_view text, std::size_t limit)
+{
+    Decimal count;
+    const std::optional<double> points =
+        !text.empty() && scan(text, count) == text.size() ? toDouble(count) : std::nullopt;
+    if (!points || *points != std::floor(*points) || *points < 2 || *points > static_cast<double>(limit))
+        return std::nullopt;
+    return static_cast<std::size_t>(*points);
+}
+
+std::string pointsRefusal(std::size_t limit)
+{
+    return "POINTS is a count of frequencies, a whole number from 2 to " + std::to_string(limit);
+}
+
+Sweep sweepBetween(double start, double stop, std::size_t points, bool log)
+{
+    if (!(start < stop))
+        return sweepRefused("START must be below STOP");
+    if (log && !(start > 0))
+        return sweepRefused("a log sweep starts above 0 Hz");
+    Sweep out;
+    out.hertz.reserve(points);
+    for (std::size_t i = 0; i + 1 < points; ++i) {
+        const double t = static_cast<double>(i) / static_cast<double>(points - 1);
+        out.hertz.push_back(log ? start * std::pow(stop / start, t) : start + (stop - start) * t);
+    }
+    out.hertz.push_back(stop);   // the end itself, not a rounding of it
+    return out;
+}
+
 Sweep readSweep(std::string_view text, std::size_t limit)
 {
-    constexpr std::string_view notFrequency = "not a frequency up to 1000T: write hertz as 100M, "
-                                              "2.4GHz or 1e9 (M is mega; m, milli, has no place here)";
     if (text.find(':') == std::string_view::npos) {
         const std::optional<double> f = readFrequency(text);
         return f ? Sweep{{*f}, {}} : sweepRefused(std::string(notFrequency));
@@ -329,25 +358,24 @@ Sweep readSweep(std::string_view text, std::size_t limit)
     const std::optional<double> start = readFrequency(parts[0]), stop = readFrequency(parts[1]);
     if (!start || !stop)
         return sweepRefused(std::string(notFrequency));
-    Decimal count;
-    const std::optional<double> points = scan(parts[2], count) == parts[2].size() && !parts[2].empty()
-                                             ? toDouble(count) : std::nullopt;
-    if (!points || *points != std::floor(*points) || *points < 2 || *points > static_cast<double>(limit))
-        return sweepRefused("POINTS is a count of frequencies, a whole number from 2 to " +
-                            std::to_string(limit));
-    if (!(*start < *stop))
-        return sweepRefused("START must be below STOP");
-    if (log && !(*start > 0))
-        return sweepRefused("a log sweep starts above 0 Hz");
-    const auto n = static_cast<std::size_t>(*points);
-    Sweep out;
-    out.hertz.reserve(n);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const double t = static_cast<double>(i) / static_cast<double>(n - 1);
-        out.hertz.push_back(log ? *start * std::pow(*stop / *start, t) : *start + (*stop - *start) * t);
-    }
-    out.hertz.push_back(*stop);   // the end itself, not a rounding of it
-    return out;
+    const std::optional<std::size_t> points = readPoints(parts[2], limit);
+    if (!points)
+        return sweepRefused(pointsRefusal(limit));
+    return sweepBetween(*start, *stop, *points, log);
+}
+
+std::optional<double> readParasitic(std::string_view text, std::string_view unit)
+{
+    // Units upper case only: f is femto.
+    const std::optional<double> value = prefixed(text, {"", unit}, partPrefixes, false);
+    if (!value || *value < 0 || *value > largestParasitic)
+        return std::nullopt;
+    return value;
+}
+
+std::string parasiticRefusal(std::string_view key)
+{
+    return std::string(key) + ": not a value from 0 to 1: write 0.5n, 50f or 0.5nH";
 }
 
 ParasiticValues readParasitics(std::string_view text)
@@ -373,11 +401,9 @@ ParasiticValues readParasitics(std::string_view text)
             out.error.append("'").append(key).append("' is not L, C or CPAD: write L=0.5n,C=50f,CPAD=80f");
             return out;
         }
-        // Units upper case only: f is femto.
-        const std::optional<double> value = prefixed(item.substr(equals + 1), {"", known->unit}, partPrefixes,
-                                                     false);
-        if (!value || *value < 0 || *value > largestParasitic) {
-            out.error.append(key).append(": not a value from 0 to 1: write 0.5n, 50f or 0.5nH");
+        const std::optional<double> value = readParasitic(item.substr(equals + 1), known->unit);
+        if (!value) {
+            out.error = parasiticRefusal(key);
             return out;
         }
         out.*(known->value) = *value;

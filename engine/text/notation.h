@@ -60,12 +60,32 @@ constexpr std::size_t mostSweepPoints = 100001;
 /// Reads a --frequency argument; more than `limit` points is refused.
 Sweep readSweep(std::string_view text, std::size_t limit);
 
+/// Why a text is refused as a frequency.
+inline constexpr std::string_view notFrequency = "not a frequency up to 1000T: write hertz as 100M, "
+                                                 "2.4GHz or 1e9 (M is mega; m, milli, has no place here)";
+
+/// A sweep's count of frequencies: a whole number from 2 to `limit`.
+std::optional<std::size_t> readPoints(std::string_view text, std::size_t limit);
+/// Why a count of frequencies is refused.
+std::string pointsRefusal(std::size_t limit);
+
+/// The `points` (>= 2) frequencies of a sweep from `start` to `stop` Hz,
+/// both included, evenly spaced or on a log scale; refused where START is
+/// not below STOP, or a log sweep starts at 0 Hz.
+Sweep sweepBetween(double start, double stop, std::size_t points, bool log = false);
+
 /// The values a --parasitics argument gives ("L=0.5n,C=50f,CPAD=80f"), each
 /// in H or F; any of them may be missing.
 struct ParasiticValues {
     std::optional<double> inductance, capacitance, padCapacitance;
     std::string error;   ///< why the argument was refused; empty when read
 };
+
+/// One part's parasitic, a value from 0 to 1 in `unit` (H or F, upper case,
+/// optional) with an optional prefix f p n u (or µ) m: "0.5n", "50fF".
+std::optional<double> readParasitic(std::string_view text, std::string_view unit);
+/// Why a parasitic of key `key` ("L") is refused.
+std::string parasiticRefusal(std::string_view key);
 
 /// Reads a --parasitics argument: keys L, C and CPAD, comma-separated, each
 /// a decimal from 0 to 1 (H or F) with an optional prefix f p n u (or µ) m

@@ -60,6 +60,24 @@ Reading readLimitText(std::string_view text)
     return {*db, {}};
 }
 
+Reading readFrequencyText(std::string_view text)
+{
+    const std::optional<double> hertz = readFrequency(text);
+    return hertz ? Reading{*hertz, {}} : unreadable(text, std::string(notFrequency));
+}
+
+Reading readPointsText(std::string_view text, std::size_t limit)
+{
+    const std::optional<std::size_t> points = readPoints(text, limit);
+    return points ? Reading{double(*points), {}} : unreadable(text, pointsRefusal(limit));
+}
+
+Reading readParasiticText(std::string_view text, std::string_view key, std::string_view unit)
+{
+    const std::optional<double> value = readParasitic(text, unit);
+    return value ? Reading{*value, {}} : unreadable(text, parasiticRefusal(key));
+}
+
 Reading readOutputsText(std::string_view text)
 {
     int n = 0;

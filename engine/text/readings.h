@@ -31,6 +31,14 @@ Reading readToleranceText(std::string_view text);
 /// A limit in dB above 0, for the flatness and the least return loss.
 Reading readLimitText(std::string_view text);
 
+/// A frequency alone, as one end of a sweep: "100M", "2.4GHz".
+Reading readFrequencyText(std::string_view text);
+/// A sweep's count of frequencies: a whole number from 2 to `limit`.
+Reading readPointsText(std::string_view text, std::size_t limit);
+/// One part's parasitic of `key` ("L", "C" or "CPAD"), H or F as `unit`
+/// says: a value from 0 to 1, as --parasitics reads it.
+Reading readParasiticText(std::string_view text, std::string_view key, std::string_view unit);
+
 /// A splitter's outputs: a whole number from leastOutputs to mostOutputs.
 Reading readOutputsText(std::string_view text);
 

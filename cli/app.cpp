@@ -363,13 +363,14 @@ Failure unheld() { return {unwritten, std::string("cannot write the results: ") 
 // The row of one value, every pad worked out as asked, or why there is none.
 std::optional<Row> rowFor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
 {
-    const std::optional<std::vector<PadResult>> pads =
+    std::optional<std::vector<PadResult>> pads =
         evaluatePads({db, q.power, q.ports, q.series, q.tolerance, q.pairs, q.kinds});
     if (pads && !q.radioAsked)
-        return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, *pads};
+        return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, std::move(*pads)};
     if (pads)
         if (std::optional<std::vector<PadRadio>> radio = evaluateRadio(*pads, q.ports, q.radio))
-            return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, *pads, q.radio, std::move(*radio)};
+            return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, std::move(*pads), q.radio,
+                       std::move(*radio)};
     why = Failure{nodesign, (db ? "DB " + named(q.dbarg[i]) + ": the " + (pads ? "response" : "design") + " for " +
                                       shortest(*db) + " dB"
                                 : std::string("the L-pad")) +

@@ -15,13 +15,24 @@
 namespace velkor {
 namespace {
 
-// The double nearest entry * 10^dec, for an entry of a table and a whole
-// decade exponent. The product of the two doubles can be an ulp off the
-// part's value (8.2 * 100 gives 819.9999999999999); read from its decimal
-// text it is the part itself. Beyond the range of a double: infinity above,
-// 0 below.
+// The double nearest entry * 10^dec, for an entry of a table (at most three
+// significant digits) and a whole decade exponent. The product of the two
+// doubles can be an ulp off the part's value (8.2 * 100 gives
+// 819.9999999999999): the entry is taken as its whole number of hundredths,
+// which with a power of ten that a double holds exactly gives the part in
+// one rounding; beyond those, the part is read from its decimal text.
+// Beyond the range of a double: infinity above, 0 below.
 double partValue(double entry, double dec)
 {
+    static constexpr double exactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int lastExact = 22, hundredthsPlaces = 2;
+    const double hundredths = std::round(entry * 100);
+    const double exponent = dec - hundredthsPlaces;
+    if (std::fabs(exponent) <= lastExact) {
+        const double power = exactPowers[static_cast<std::size_t>(std::fabs(exponent))];
+        return exponent < 0 ? hundredths / power : hundredths * power;
+    }
     char text[64];
     char* end = std::to_chars(text, text + 32, entry).ptr;
     *end++ = 'e';

@@ -1,6 +1,9 @@
 #include "pads/circuit.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
+#include <tuple>
 
 namespace velkor {
 namespace {
@@ -58,9 +61,7 @@ private:
     std::vector<int> index_ = std::vector<int>(1, 0);
 };
 
-} // namespace
-
-Circuit standIn(PadKind k, Ports p)
+Circuit buildStandIn(PadKind k, Ports p)
 {
     Circuit c;
     Numbering number(c);
@@ -92,6 +93,21 @@ Circuit standIn(PadKind k, Ports p)
         lower.push_back(bottom);
     }
     return c;
+}
+
+} // namespace
+
+const Circuit& standIn(PadKind k, Ports p)
+{
+    // Made once for each kind, low side and count of outputs, the only ways
+    // the ports shape it.
+    static std::map<std::tuple<PadKind, Node, int>, Circuit> made;
+    static std::mutex guard;
+    const std::lock_guard lock(guard);
+    const auto [at, fresh] = made.try_emplace({k, place(lowSide, p), furtherOutputCount(k, p)});
+    if (fresh)
+        at->second = buildStandIn(k, p);
+    return at->second;
 }
 
 double branchOhms(const CircuitBranch& b, const Values& r)

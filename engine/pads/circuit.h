@@ -42,8 +42,8 @@ struct Circuit {
 /// a balanced arm's two halves one branch, a balanced shunt from its node to
 /// ground. With ideal parts and a symmetric pad it does exactly what the
 /// balanced pad does between its ports; each member of a branch takes its
-/// own share of the branch's power.
-Circuit standIn(PadKind k, Ports p);
+/// own share of the branch's power. Made once, and kept.
+const Circuit& standIn(PadKind k, Ports p);
 
 /// The ohms of a stand-in branch for resistors `r` (the pad's, in its kind's
 /// order): its members' in series.

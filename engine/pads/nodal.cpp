@@ -1,5 +1,6 @@
 #include "pads/nodal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
@@ -17,10 +18,25 @@ T NodeVoltages<T>::across(int a, int b) const
 
 namespace {
 
+// Storage kept from call to call: a pad is solved thousands of times a
+// second. Each piece is handed out as a pointer to at least `size` items.
 template <class T>
 struct Scratch {
-    std::vector<T> link, rest, fromSource, toGround, pivot;
-    std::vector<std::size_t> order, left;
+    std::vector<T> numbers;
+    std::vector<std::size_t> indices;
+
+    T* take(std::size_t size)
+    {
+        if (numbers.size() < size)
+            numbers.resize(size);
+        return numbers.data();
+    }
+    std::size_t* takeIndices(std::size_t size)
+    {
+        if (indices.size() < size)
+            indices.resize(size);
+        return indices.data();
+    }
 };
 
 } // namespace
@@ -38,82 +54,93 @@ void solveNodes(int nodes, const std::vector<Branch<T>>& branches, int driven, N
 {
     const auto n = static_cast<std::size_t>(nodes);
     const auto d = static_cast<std::size_t>(driven);
-    // Kept from call to call: a pad is solved thousands of times a second.
-    thread_local Scratch<T> scratch;
-    auto& [link, rest, fromSource, toGround, pivot, order, left] = scratch;
-    link.assign(n * n, T{});   // admittance between two unknowns (>= 0 when resistive)
-    rest.assign(n, T{});       // admittance to ground and the driven node
-    fromSource.assign(n, T{}); // to the driven node alone: the right side for V
-    toGround.assign(n, T{});   // to ground alone: the right side for 1 - V
+    // The unknowns in the order of their nodes, each at a slot of its own.
+    const std::size_t m = n - 2;
+    const auto slot = [d](std::size_t k) { return k - 1 - (k > d ? 1 : 0); };
     const auto unknown = [d](std::size_t k) { return k != 0 && k != d; };
+    thread_local Scratch<T> scratch;
+    T* const link = scratch.take(m * m + 7 * m);   // admittance between two unknowns (>= 0 when resistive)
+    T* const rest = link + m * m;      // admittance to ground and the driven node
+    T* const fromSource = rest + m;    // to the driven node alone: the right side for V
+    T* const toGround = fromSource + m;   // to ground alone: the right side for 1 - V
+    T* const pivot = toGround + m;
+    T* const volts = pivot + m;
+    T* const drop = volts + m;
+    std::fill_n(link, m * m + 4 * m, T{});
+    std::size_t* const order = scratch.takeIndices(2 * m);   // the unknowns in the order eliminated
+    std::size_t* const left = order + m;                     // those still to eliminate, in order
+    const auto add = [&](std::size_t x, std::size_t y, T admittance) {
+        if (!unknown(x))
+            return;
+        if (unknown(y) && y != x) {
+            link[slot(x) * m + slot(y)] += admittance;
+        } else if (y == d) {
+            rest[slot(x)] += admittance;
+            fromSource[slot(x)] += admittance;
+        } else if (y == 0) {
+            rest[slot(x)] += admittance;
+            toGround[slot(x)] += admittance;
+        }
+    };
     for (const Branch<T>& br : branches) {
         const auto a = static_cast<std::size_t>(br.a), b = static_cast<std::size_t>(br.b);
-        for (const auto& [x, y] : {std::pair{a, b}, std::pair{b, a}}) {
-            if (!unknown(x))
-                continue;
-            if (unknown(y) && y != x) {
-                link[x * n + y] += br.admittance;
-            } else if (y == d) {
-                rest[x] += br.admittance;
-                fromSource[x] += br.admittance;
-            } else if (y == 0) {
-                rest[x] += br.admittance;
-                toGround[x] += br.admittance;
-            }
-        }
+        add(a, b, br.admittance);
+        add(b, a, br.admittance);
     }
 
     // Eliminated in turn, the unknown of the largest pivot first; each row
     // keeps its links to the unknowns eliminated after it.
-    order.clear();
-    left.clear();
-    for (std::size_t k = 0; k < n; ++k)
-        if (unknown(k))
-            left.push_back(k);
-    pivot.assign(n, T{});
-    while (!left.empty()) {
+    for (std::size_t k = 0; k < m; ++k)
+        left[k] = k;
+    for (std::size_t eliminated = 0, remaining = m; remaining > 0; ++eliminated) {
         std::size_t best = 0;
-        for (std::size_t c = 0; c < left.size(); ++c) {
+        for (std::size_t c = 0; c < remaining; ++c) {
             const std::size_t k = left[c];
             pivot[k] = rest[k];
-            for (std::size_t j : left)
-                if (j != k)
-                    pivot[k] += link[k * n + j];
+            for (std::size_t r = 0; r < remaining; ++r)
+                if (left[r] != k)
+                    pivot[k] += link[k * m + left[r]];
             if (std::abs(pivot[k]) > std::abs(pivot[left[best]]))
                 best = c;
         }
         const std::size_t p = left[best];
-        left.erase(left.begin() + static_cast<std::ptrdiff_t>(best));
-        order.push_back(p);
-        for (std::size_t i : left) {
-            if (link[i * n + p] == T{})
+        std::copy(left + best + 1, left + remaining, left + best);
+        --remaining;
+        order[eliminated] = p;
+        for (std::size_t c = 0; c < remaining; ++c) {
+            const std::size_t i = left[c];
+            if (link[i * m + p] == T{})
                 continue;
-            const T share = link[i * n + p] / pivot[p];
+            const T share = link[i * m + p] / pivot[p];
             rest[i] += share * rest[p];
             fromSource[i] += share * fromSource[p];
             toGround[i] += share * toGround[p];
-            for (std::size_t j : left)
-                if (j != i)
-                    link[i * n + j] += share * link[p * n + j];
+            for (std::size_t r = 0; r < remaining; ++r)
+                if (left[r] != i)
+                    link[i * m + left[r]] += share * link[p * m + left[r]];
         }
     }
 
-    s.volts.assign(n, T{});
-    s.drop.assign(n, T{1});
-    s.volts[d] = 1;
-    s.drop[d] = 0;
-    s.current = T{};
-    for (std::size_t at = order.size(); at-- > 0;) {
+    // Back, the last eliminated first, into the unknowns' slots; then each
+    // node's own.
+    for (std::size_t at = m; at-- > 0;) {
         const std::size_t p = order[at];
         T v = fromSource[p], u = toGround[p];
-        for (std::size_t later = at + 1; later < order.size(); ++later) {
+        for (std::size_t later = at + 1; later < m; ++later) {
             const std::size_t j = order[later];
-            v += link[p * n + j] * s.volts[j];
-            u += link[p * n + j] * s.drop[j];
+            v += link[p * m + j] * volts[j];
+            u += link[p * m + j] * drop[j];
         }
-        s.volts[p] = v / pivot[p];
-        s.drop[p] = u / pivot[p];
+        volts[p] = v / pivot[p];
+        drop[p] = u / pivot[p];
     }
+    s.volts.resize(n);
+    s.drop.resize(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        s.volts[k] = k == 0 ? T{} : k == d ? T{1} : volts[slot(k)];
+        s.drop[k] = k == 0 ? T{1} : k == d ? T{} : drop[slot(k)];
+    }
+    s.current = T{};
     for (const Branch<T>& br : branches)
         if (br.a == driven || br.b == driven)
             s.current += br.admittance * s.drop[static_cast<std::size_t>(br.a == driven ? br.b : br.a)];

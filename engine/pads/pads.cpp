@@ -44,16 +44,42 @@ double reflection(double r, double z)
 double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
 
-// The forward part of the analysis: attenuation, insertion loss, input
-// reflection, powers. The losses come from log1p of their small parts, so
-// that a pad of a billionth of a dB keeps its digits.
-void forward(Response& a, const Circuit& c, const Values& r, Ports p, double power)
+// The pad driven at its input, its output loaded: each resistor's power,
+// W, into `watts`; the node voltages for what else is asked of them.
+const NodeVoltages<double>& driven(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
 {
     const NodeVoltages<double>& s = solve(c, r, c.input, p.zout, p.zout);
-    const double impedances = 10 * std::log10(p.zout / p.zin);
-    // Vin / Vout = 1 + drop(out) / V(out).
+    watts.resize(r.size());
+    for (const CircuitBranch& b : c.branches) {
+        // Each member takes its share of the branch's power: R I^2.
+        const double ohms = branchOhms(b, r), across = s.across(b.a, b.b), volts = across * across;
+        for (std::size_t m : b.members)
+            watts[m] = power * p.zin * volts / ohms * (r[m] / ohms);
+    }
+    return s;
+}
+
+// Vin / Vout - 1 = drop(out) / V(out), which the attenuation grows with.
+double excessRatio(const NodeVoltages<double>& s, const Circuit& c)
+{
     const std::size_t output = std::size_t(c.output);
-    const double voltageratio = decibelsPerNeper * logAbsOnePlus(s.drop[output] / s.volts[output]);
+    return s.drop[output] / s.volts[output];
+}
+
+// The attenuation, dB, from the voltage ratio's excess over 1: taken from
+// log1p of it, so that a pad of a billionth of a dB keeps its digits.
+double attenuationOf(double excess, Ports p)
+{
+    return decibelsPerNeper * logAbsOnePlus(excess) + 10 * std::log10(p.zout / p.zin);
+}
+
+// The forward part of the analysis: attenuation, insertion loss, input
+// reflection, powers.
+void forward(Response& a, const Circuit& c, const Values& r, Ports p, double power)
+{
+    const NodeVoltages<double>& s = driven(a.power, c, r, p, power);
+    const double impedances = 10 * std::log10(p.zout / p.zin);
+    const double voltageratio = decibelsPerNeper * logAbsOnePlus(excessRatio(s, c));
     a.atten = voltageratio + impedances;
     a.inputOhms = 1 / s.current;
     // S21 = 2 (Vout / Es) sqrt(zin / zout) with Es = Vin (1 + zin / Rin):
@@ -63,13 +89,6 @@ void forward(Response& a, const Circuit& c, const Values& r, Ports p, double pow
     a.rho = reflection(a.inputOhms, p.zin);
     a.vswr = vswr(a.rho);
     a.returnLoss = -20 * std::log10(a.rho);
-    a.power.resize(r.size());
-    for (const CircuitBranch& b : c.branches) {
-        // Each member takes its share of the branch's power: R I^2.
-        const double ohms = branchOhms(b, r), across = s.across(b.a, b.b), volts = across * across;
-        for (std::size_t m : b.members)
-            a.power[m] = power * p.zin * volts / ohms * (r[m] / ohms);
-    }
 }
 
 bool finite(const PadResult& p)
@@ -82,13 +101,10 @@ bool finite(const PadResult& p)
            allFinite(w.power) && allFinite(numbers);
 }
 
-} // namespace
 
-std::optional<Values> design(PadKind k, double db, Ports p) { return describe(k).design(db, p); }
-
-Response analyse(PadKind k, const Values& r, Ports p, double power)
+// The analysis of a pad whose stand-in `c` is built already.
+Response analyse(const Circuit& c, const Values& r, Ports p, double power)
 {
-    const Circuit c = standIn(k, p);
     Response a{};
     forward(a, c, r, p, power);
     // Driven from the output, the input loaded by zin.
@@ -136,65 +152,88 @@ double idleArmPeak(const std::vector<double>& current, std::size_t idle, double 
 // two swaps their powers and changes nothing else. So of them only how many
 // stand at the high end matters (the first ones, say): N cases for them
 // rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
-WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double tolerance)
+// The stand-in `c` is built already.
+WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, double power, double tolerance)
 {
-    const Circuit c = standIn(k, p);
     const std::size_t own = describe(k).resistors.size();
     const bool fanned = describe(k).fansOut && r.size() > own &&
                         std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
     const std::size_t distinct = fanned ? own : r.size(), alike = r.size() - distinct;
-    WorstCase w{INFINITY, -INFINITY, 0, 0, INFINITY, Values(r.size(), 0.0)};
+    WorstCase w{0, 0, 0, 0, 0, Values(r.size(), 0.0)};
+    // The attenuation grows with the voltage ratio and the return loss falls
+    // as the reflection grows: their logarithms are taken at the extremes.
+    double leastExcess = INFINITY, mostExcess = -INFINITY;
     // The idle arm, if any (a splitter's counted arms are no corners by mask).
     const bool watched = describe(k).idle.has_value() && !fanned;
     const std::size_t idle = describe(k).idle.value_or(0);
     std::vector<double> idleCurrent;   // amperes, by corner mask
-    Values corner(r.size());
-    Response a{};
+    if (watched)
+        idleCurrent.reserve(std::size_t(1) << distinct);
+    thread_local Values corner, watts;
+    corner.resize(r.size());
     for (unsigned mask = 0; mask < 1u << distinct; ++mask)
         for (std::size_t high = 0; high <= alike; ++high) {
             for (std::size_t i = 0; i < r.size(); ++i) {
                 const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
                 corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
             }
-            forward(a, c, corner, p, power);
+            const NodeVoltages<double>& s = driven(watts, c, corner, p, power);
             if (watched)
-                idleCurrent.push_back(std::sqrt(a.power[idle] / corner[idle]));
-            w.attenLow = std::min(w.attenLow, a.atten);
-            w.attenHigh = std::max(w.attenHigh, a.atten);
-            w.rho = std::max(w.rho, a.rho);
-            w.vswr = std::max(w.vswr, a.vswr);
-            w.returnLoss = std::min(w.returnLoss, a.returnLoss);
+                idleCurrent.push_back(std::sqrt(watts[idle] / corner[idle]));
+            const double excess = excessRatio(s, c);
+            leastExcess = std::min(leastExcess, excess);
+            mostExcess = std::max(mostExcess, excess);
+            w.rho = std::max(w.rho, reflection(1 / s.current, p.zin));
             for (std::size_t i = 0; i < distinct; ++i)
-                w.power[i] = std::max(w.power[i], a.power[i]);
+                w.power[i] = std::max(w.power[i], watts[i]);
             // Each alike arm takes, in some case, the place of a high one
             // and of a low one.
             double most = 0;
             if (high > 0)
-                most = a.power[distinct];
+                most = watts[distinct];
             if (high < alike)
-                most = std::max(most, a.power.back());
+                most = std::max(most, watts.back());
             for (std::size_t i = distinct; i < r.size(); ++i)
                 w.power[i] = std::max(w.power[i], most);
         }
+    w.attenLow = attenuationOf(leastExcess, p);
+    w.attenHigh = attenuationOf(mostExcess, p);
+    w.vswr = vswr(w.rho);
+    w.returnLoss = -20 * std::log10(w.rho);
     if (watched)
         w.power[idle] = std::max(w.power[idle], idleArmPeak(idleCurrent, idle, r[idle], tolerance));
     return w;
+}
+
+} // namespace
+
+std::optional<Values> design(PadKind k, double db, Ports p) { return describe(k).design(db, p); }
+
+Response analyse(PadKind k, const Values& r, Ports p, double power) { return analyse(standIn(k, p), r, p, power); }
+
+WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double tolerance)
+{
+    return worstCase(standIn(k, p), k, r, p, power, tolerance);
 }
 
 std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
 {
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(q.db.has_value(), q.ports) : q.kinds;
     std::vector<PadResult> out;
+    out.reserve(kinds.size());
     for (PadKind k : kinds) {
-        const std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
+        std::optional<Values> theory = design(k, q.db.value_or(0), q.ports);
         if (!theory)
             return std::nullopt;
+        const Circuit& c = standIn(k, q.ports);
         Response nominal{};   // the theoretical pad, for its powers
-        forward(nominal, standIn(k, q.ports), *theory, q.ports, q.power);
+        forward(nominal, c, *theory, q.ports, q.power);
         // No current by design: 0, not the analysis's rounding.
         if (const std::optional<std::size_t> idle = describe(k).idle)
             nominal.power[*idle] = 0;
-        PadResult p{k, *theory, nominal.power, {}, {}, {}, {}};
+        PadResult p{k, std::move(*theory), std::move(nominal.power), {}, {}, {}, {}};
+        p.preferred.reserve(p.theory.size());
+        p.parts.reserve(p.theory.size());
         for (double rr : p.theory) {
             Part part = q.pairs ? closestPart(rr, q.series) : nearestPart(rr, q.series);
             p.preferred.push_back(part.ohms);
@@ -202,8 +241,8 @@ std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
         }
         if (!allPositive(p.preferred))
             return std::nullopt;
-        p.built = analyse(k, p.preferred, q.ports, q.power);
-        p.worst = worstCase(k, p.preferred, q.ports, q.power, q.tolerance.fraction);
+        p.built = analyse(c, p.preferred, q.ports, q.power);
+        p.worst = worstCase(c, k, p.preferred, q.ports, q.power, q.tolerance.fraction);
         if (!finite(p))
             return std::nullopt;
         out.push_back(std::move(p));

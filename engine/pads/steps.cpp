@@ -120,7 +120,7 @@ private:
 // The chains of a pad at every corner of its parts' tolerance.
 std::vector<Chain<double>> cornersOf(const PadResult& pad, double tolerance)
 {
-    const Circuit circuit = standIn(pad.kind, {1, 1});
+    const Circuit& circuit = standIn(pad.kind, {1, 1});
     std::vector<Chain<double>> out;
     Values corner(pad.preferred.size());
     for (std::size_t mask = 0; mask < std::size_t(1) << corner.size(); ++mask) {

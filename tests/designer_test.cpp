@@ -509,6 +509,14 @@ void DesignerTest::plotScene()
     QCOMPARE(match.mark, QStringLiteral("matched to 1.00 GHz"));
     plot.setResponse(curves, {6.0, 0.1, 20, 0.5e9, 4e9});
     QVERIFY(!plot.scene(1).markAt);   // beyond the sweep: no mark
+    // A straight run of points is stroked from its ends alone.
+    velkor::Curves straight{{}, {}, {30, 30, 30, 30}, {31, 31, 31, 31}};
+    for (double f : {1e9, 2e9, 3e9, 4e9}) {
+        straight.hertz.push_back(f);
+        straight.insertionLoss.push_back(6 + f / 1e11);
+    }
+    plot.setResponse(straight, {6.0, 0.1, 20, {}, {}});
+    QCOMPARE(plot.scene(0).curves.at(0).size(), 2);
 }
 
 void DesignerTest::contextMenu()

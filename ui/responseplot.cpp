@@ -13,6 +13,49 @@
 namespace velkor::ui {
 namespace {
 
+// How far, in pixels, a curve may stray from the points it is drawn
+// through: well below what antialiasing shows.
+constexpr double unseen = 0.05;
+
+// The polyline through `line` with every point dropped that lies within
+// `tolerance` of the chord that skips it (Douglas and Peucker): a smooth
+// curve of hundreds of points is stroked as a few dozen.
+QPolygonF simplified(const QPolygonF& line, double tolerance)
+{
+    if (line.size() < 3)
+        return line;
+    std::vector<bool> kept(std::size_t(line.size()), false);
+    kept.front() = kept.back() = true;
+    std::vector<std::pair<qsizetype, qsizetype>> spans = {{0, line.size() - 1}};
+    while (!spans.empty()) {
+        const auto [first, last] = spans.back();
+        spans.pop_back();
+        const QPointF a = line[first], chord = line[last] - a;
+        const double length = std::hypot(chord.x(), chord.y());
+        double farthest = -1;
+        qsizetype at = first;
+        for (qsizetype i = first + 1; i < last; ++i) {
+            const QPointF v = line[i] - a;
+            const double off = length > 0 ? std::abs(chord.x() * v.y() - chord.y() * v.x()) / length
+                                          : std::hypot(v.x(), v.y());
+            if (off > farthest) {
+                farthest = off;
+                at = i;
+            }
+        }
+        if (farthest > tolerance) {
+            kept[std::size_t(at)] = true;
+            spans.push_back({first, at});
+            spans.push_back({at, last});
+        }
+    }
+    QPolygonF out;
+    for (qsizetype i = 0; i < line.size(); ++i)
+        if (kept[std::size_t(i)])
+            out << line[i];
+    return out;
+}
+
 // Room round each pane for the tick labels and titles, logical pixels.
 constexpr double leftRoom = 64, rightRoom = 32, topRoom = 28, bottomRoom = 34, paneGap = 8;
 constexpr double legendGap = 16, legendStroke = 20;
@@ -148,7 +191,7 @@ ResponsePlot::Scene ResponsePlot::scene(int pane) const
         QPolygonF line;
         for (std::size_t i = 0; i < values->size(); ++i)
             line << QPointF(s.x(curves_.hertz[i]), s.y((*values)[i]));
-        s.curves.push_back(line);
+        s.curves.push_back(simplified(line, unseen));
     }
     if (pointed_)
         s.pointerAt = s.x(curves_.hertz[*pointed_]);

@@ -11,7 +11,6 @@ public:
     ValueLabel(const QString& what, QWidget* parent) : QLabel(parent), what_(what)
     {
         setObjectName(what);
-        setTextInteractionFlags(Qt::TextSelectableByMouse);
         setTextFormat(Qt::PlainText);
     }
 

@@ -504,6 +504,53 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
     }
 }
 
+// Read back, each subcircuit joins its parts where the pad does: a part's
+// resistance and inductance meet at a node of their own, its capacitance
+// spans both, and the nodes are as many as the pad's own (its ports,
+// junctions and ground, counted by hand), its series pairs' middles and
+// its parts' insides: no two elements meet where the pad does not join them.
+TEST(Spice, NodesReadBack)
+{
+    struct Case { PadKind kind; Ports ports; std::optional<double> db; std::size_t padNodes; };
+    const Case cases[] = {{PadKind::pi, {50, 50}, 6, 3}, {PadKind::t, {75, 50}, 10, 4},
+                          {PadKind::bridgedT, {50, 50}, 20, 4}, {PadKind::hPad, {50, 50}, 6, 7},
+                          {PadKind::oPad, {75, 50}, 10, 5}, {PadKind::splitter, {50, 50, 3}, {}, 6}};
+    const velkor::RadioFrequency radio{true, {1e-9, 1e-13, 1e-13}, 0.1, 20, {}};
+    for (const Case& c : cases) {
+        const velkor::PadRequest q{c.db, 1, c.ports, Series::E24, 0.05, true, {c.kind}};
+        const velkor::PadResult pad = velkor::evaluatePads(q)->front();
+        std::istringstream lines(velkor::netlist(q, {pad}, radio));
+        std::map<std::string, std::pair<std::string, std::string>> ends;   // element: its nodes
+        std::map<std::string, int> touches;                                // node: elements on it
+        std::string line;
+        while (std::getline(lines, line) && line.rfind(".subckt", 0) != 0) {}
+        while (std::getline(lines, line) && line.rfind(".ends", 0) != 0) {
+            std::istringstream in(line);
+            std::string name, a, b;
+            in >> name >> a >> b;
+            ends[name] = {a, b};
+            ++touches[a];
+            ++touches[b];
+        }
+        std::size_t parts = 0, middles = 0;
+        for (const velkor::Part& part : pad.parts) {
+            parts += part.smaller > 0 ? 2 : 1;
+            middles += part.smaller > 0 && !part.parallel;
+        }
+        const std::string name(velkor::describe(c.kind).key);
+        EXPECT_EQ(touches.size(), c.padNodes + middles + parts) << name;
+        for (const auto& [element, nodes] : ends) {
+            if (element[0] != 'R')
+                continue;
+            const std::string number = element.substr(1);
+            const auto inductor = ends.at("L" + number), capacitor = ends.at("C" + number);
+            EXPECT_EQ(inductor.first, nodes.second) << name << " " << element;
+            EXPECT_EQ(touches.at(nodes.second), 2) << name << " " << element;
+            EXPECT_EQ(capacitor, std::pair(nodes.first, inductor.second)) << name << " " << element;
+        }
+    }
+}
+
 // At 0 Hz, whatever the parts' parasitics, the response is the analysis of
 // the pad as built: within 1e-9 or 1e-12 dB.
 TEST(Response, AtZeroHertzIsTheAnalysis)

@@ -196,6 +196,9 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"SeriesOwnTolerance", {"-s", "E192", "6"}, "tolerance_percent", {"0.5"}},
     Notation{"Mega", {"-z", "1M", "6"}, "impedance_ohm", {"1e+06"}},
     Notation{"GreekMu", {"-p", "2.2\u03bcW", "6"}, "power_w", {"2.2e-06"}},
+    Notation{"NanoWatts", {"-p", "3nW", "6"}, "power_w", {"3e-09"}},
+    Notation{"MilliHenries", {"--parasitics", "L=1m", "6"}, "parasitics_l_h", {"0.001"}},
+    Notation{"PicoFarads", {"--parasitics", "C=2p", "6"}, "parasitics_c_f", {"2e-12"}},
     Notation{"UnitsInAnyCase", {"-p", "30DBM", "-z", "50OHM", "6"}, "power_w", {"1"}},
     Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},
     Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},
@@ -283,6 +286,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"PadThatTakesDb", {"--zout", "75", "--pad", "pi"}, 2, "DB is required"},
     Refusal{"TooManyPoints", {"--frequency", "0:1G:100002", "6"}, 2, "100001"},
     Refusal{"LogFromZero", {"--frequency", "0:1G:3:log", "6"}, 2, "above 0 Hz"},
+    Refusal{"SweepOfFiveParts", {"--frequency", "1k:1M:4:log:x", "6"}, 2, "a sweep is START:STOP:POINTS"},
     Refusal{"PointsTimesValues", {"--frequency", "0:1G:100001", "1:20:1"}, 2, "1000000"},
     Refusal{"ParasiticKey", {"--parasitics", "R=1", "6"}, 2, "'R' is not L, C or CPAD"},
     Refusal{"NegativeParasitic", {"--parasitics", "C=-1f", "6"}, 2, "--parasitics 'C=-1f'"},
@@ -390,6 +394,7 @@ TEST(Csv, StepStates)
     ASSERT_EQ(t.rows.size(), 8u);
     EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 3), Texts({"1", "10", "2e+09"}));
     EXPECT_EQ(csv({"--steps", "-f", "csv", "--parasitics", "L=0", "1"}).at(1, "flat_to_hz"), "");
+    EXPECT_NE(csv({"--steps", "-f", "csv", "-t", "1", "1"}).at(1, "insertion_loss_range_db_1"), "");
 }
 
 // --pad all: every kind with a design, in the engine's order.
@@ -417,6 +422,7 @@ TEST(Text, LPadAlone)
 {
     const std::vector<std::string> lines = split(cli({"--zin", "600", "--zout", "50"}).out, '\n');
     ASSERT_EQ(lines.size(), 18u);   // 5 of inputs, 13 of the L-pad
+    EXPECT_EQ(lines[0], "Input power: 1 W");
     EXPECT_EQ(lines[5], "L-pad series theoretical value in ohms: 574.5");
     EXPECT_EQ(lines[6], "L-pad shunt theoretical value in ohms: 52.22");
 }

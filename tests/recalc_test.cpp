@@ -66,6 +66,8 @@ TEST(Recalc, ZeroPowerIsTakenAsOneWattAndStored)
     // The state holds the preferred values.
     EXPECT_EQ(std::vector({c.r1p, c.r2p, c.r3p, c.r1t, c.r2t, c.r3t}),
               std::vector<double>({100, 68, 100, 27, 33, 27}));
+    // The T's input: 27 + 33 || 77 = 50.1 ohms.
+    EXPECT_NEAR(c.rhot, 0.1 / 100.1, 1e-12);
 }
 
 struct Declined { const char* name; double atten, sysz; };

@@ -60,6 +60,24 @@ void designerKeystroke(benchmark::State& state)
 }
 BENCHMARK(designerKeystroke)->Unit(benchmark::kMillisecond);
 
+// The same keystroke with only what it changes painted, as the window
+// paints it: the box, the results and the plot.
+void designerKeystrokePainted(benchmark::State& state)
+{
+    velkor::ui::PadDesigner d({});
+    d.show();
+    QApplication::processEvents();
+    auto* box = d.findChild<QLineEdit*>(QStringLiteral("db"));
+    box->setFocus();
+    bool add = true;
+    for (auto _ : state) {
+        QTest::keyClick(box, add ? Qt::Key_1 : Qt::Key_Backspace);   // 6 -> 61 -> 6 ...
+        QApplication::processEvents();
+        add = !add;
+    }
+}
+BENCHMARK(designerKeystrokePainted)->Unit(benchmark::kMillisecond);
+
 void designerOpen(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace velkor {
@@ -158,10 +159,19 @@ Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double
 
 Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss)
 {
-    const double dc = transmissionDecibels(at(0).s21);
-    const auto flat = [&](double f) { return std::fabs(transmissionDecibels(at(f).s21) - dc) <= flatness; };
+    // The two searches step along the same grid: each frequency is worked
+    // out once for both.
+    std::map<double, SParameters> seen;
+    const auto once = [&](double f) -> const SParameters& {
+        const auto [it, fresh] = seen.try_emplace(f);
+        if (fresh)
+            it->second = at(f);
+        return it->second;
+    };
+    const double dc = transmissionDecibels(once(0).s21);
+    const auto flat = [&](double f) { return std::fabs(transmissionDecibels(once(f).s21) - dc) <= flatness; };
     const auto matched = [&](double f) {
-        const SParameters s = at(f);
+        const SParameters& s = once(f);
         return -decibels(s.s11) >= minReturnLoss && -decibels(s.s22) >= minReturnLoss;
     };
     return {highest(flat), highest(matched)};

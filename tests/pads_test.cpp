@@ -325,44 +325,88 @@ TEST(Accuracy, PowersAtTheExtremes)
     EXPECT_NEAR(huge->front().theoryPower[2] / 1e-30, 1, 1e-9);
 }
 
-// The worst case is its parts' worst corner: on a grid of the tolerance box
-// (each part at -10 %, 0 or +10 %), the extremes are the worst case's own.
-// The bridged-T's idle arm on a fine grid of 201 values: its power peaks
-// where it matches what drives it, inside its tolerance.
-TEST(WorstCase, TheWorstCornerOfTheToleranceBox)
+// Each part's worst-case power is its peak over the tolerance box: at each
+// corner of the other parts, the part swept over 51 values of its own
+// tolerance, on inputs where some part's peak lies inside its tolerance, so
+// that the corners alone fall short, for every kind (the splitter's input
+// arm alone). A point of the box is worked out as the worst case at no
+// tolerance: the pad of exactly those values. The losses and the
+// reflection are extremes at the corners, which the sweeps hold.
+TEST(WorstCase, EachPartAtItsPeakOverTheBox)
 {
-    struct Case { PadKind kind; Ports ports; double db; };
-    const Case cases[] = {{PadKind::pi, {50, 50}, 10}, {PadKind::t, {75, 50}, 12},
-                          {PadKind::bridgedT, {50, 50}, 6}, {PadKind::lPad, {600, 50}, 0},
-                          {PadKind::hPad, {75, 50}, 12}, {PadKind::splitter, {50, 50, 5}, 0}};
-    constexpr double tolerance = 0.1;
+    struct Case { PadKind kind; double db, zin, zout, tolerance; int outputs; std::size_t swept; };
+    const Case cases[] = {
+        {PadKind::pi, 34.3, 221.8, 221.8, 0.1, 2, 3}, {PadKind::t, 32.2, 261, 261, 0.1, 2, 3},
+        {PadKind::bridgedT, 20.7, 216, 216, 0.1, 2, 4}, {PadKind::lPad, 0, 531, 1164, 0.4, 2, 2},
+        {PadKind::seriesResistor, 7.6, 144, 428, 0.1, 2, 1}, {PadKind::shuntResistor, 5.8, 372, 372, 0.1, 2, 1},
+        {PadKind::lPadSeriesFirst, 28.1, 15, 15, 0.1, 2, 2}, {PadKind::lPadShuntFirst, 33.8, 289, 289, 0.1, 2, 2},
+        {PadKind::hPad, 9.2, 103, 103, 0.1, 2, 5}, {PadKind::oPad, 36.3, 414, 833, 0.1, 2, 4},
+        {PadKind::uPad, 0, 261, 1085, 0.2, 2, 3}, {PadKind::splitter, 0, 304, 304, 0.33, 11, 1}};
+    constexpr int levels = 51;
     for (const Case& c : cases) {
-        const Values r = *velkor::design(c.kind, c.db, c.ports);
-        const velkor::WorstCase w = velkor::worstCase(c.kind, r, c.ports, 1, tolerance);
+        const Ports p{c.zin, c.zout, c.outputs};
+        const velkor::PadResult pad = velkor::evaluatePads({c.db, 1, p, Series::E12, c.tolerance, false, {c.kind}})
+                                          ->front();
+        const Values& r = pad.preferred;
+        const velkor::WorstCase& w = pad.worst;
         const std::string name(velkor::describe(c.kind).key);
-        const std::optional<std::size_t> idle = velkor::describe(c.kind).idle;
-        const auto levels = [&](std::size_t i) { return i == idle ? std::size_t(201) : 3; };
         double low = INFINITY, high = -INFINITY, rho = 0;
-        Values power(r.size(), 0.0), point(r.size());
-        std::size_t points = 1;
-        for (std::size_t i = 0; i < r.size(); ++i)
-            points *= levels(i);
-        for (std::size_t n = 0; n < points; ++n) {
-            for (std::size_t i = 0, digits = n; i < r.size(); digits /= levels(i++))
-                point[i] = r[i] * (1 + tolerance * (2.0 * double(digits % levels(i)) / double(levels(i) - 1) - 1));
-            const velkor::Response a = velkor::analyse(c.kind, point, c.ports, 1);
-            low = std::min(low, a.atten);
-            high = std::max(high, a.atten);
-            rho = std::max(rho, a.rho);
-            for (std::size_t i = 0; i < r.size(); ++i)
-                power[i] = std::max(power[i], a.power[i]);
+        bool inside = false;   // a peak above its corners'
+        for (std::size_t i = 0; i < c.swept; ++i) {
+            double most = 0, cornersMost = 0;
+            Values point(r.size());
+            for (std::size_t mask = 0; mask < std::size_t(1) << r.size(); ++mask) {
+                if (mask >> i & 1)
+                    continue;
+                for (std::size_t k = 0; k < r.size(); ++k)
+                    point[k] = r[k] * (mask >> k & 1 ? 1 + c.tolerance : 1 - c.tolerance);
+                for (int step = 0; step < levels; ++step) {
+                    point[i] = r[i] * (1 + c.tolerance * (2.0 * step / (levels - 1) - 1));
+                    const velkor::WorstCase at = velkor::worstCase(c.kind, point, p, 1, 0);
+                    low = std::min(low, at.attenLow);
+                    high = std::max(high, at.attenHigh);
+                    rho = std::max(rho, at.rho);
+                    most = std::max(most, at.power[i]);
+                    if (step == 0 || step == levels - 1)
+                        cornersMost = std::max(cornersMost, at.power[i]);
+                }
+            }
+            // Between two of 51 values the peak lies at most 1.2e-5 above either.
+            EXPECT_LE(most, w.power[i] * (1 + 1e-12)) << name << " resistor " << i + 1;
+            EXPECT_GE(most, w.power[i] * (1 - 2e-5)) << name << " resistor " << i + 1;
+            inside = inside || most > cornersMost * (1 + 2e-5);
         }
+        EXPECT_TRUE(inside) << name;
         EXPECT_NEAR(low, w.attenLow, 1e-12) << name;
         EXPECT_NEAR(high, w.attenHigh, 1e-12) << name;
         EXPECT_NEAR(rho, w.rho, 1e-15) << name;
-        for (std::size_t i = 0; i < r.size(); ++i)
-            EXPECT_NEAR(power[i] / w.power[i], 1, i == idle ? 1e-6 : 1e-12) << name << " resistor " << i + 1;
     }
+}
+
+// A balanced pad's worst case takes each half as a part of its own, in the
+// balanced network: an H-pad's losses and return loss against a grid of its
+// five parts at -10 %, 0 and +10 %, each worked out from its scattering
+// parameters at 0 Hz (attenuation 20 log10 |(1 + S11) / S21|).
+TEST(WorstCase, HPadHalvesApart)
+{
+    const Ports p{75, 50};
+    const velkor::PadResult pad = velkor::evaluatePads({12, 1, p, Series::E12, 0.1, false, {PadKind::hPad}})
+                                      ->front();
+    double low = INFINITY, high = -INFINITY, returnLoss = INFINITY;
+    velkor::PadResult corner = pad;
+    for (int n = 0; n < 243; ++n) {
+        for (std::size_t i = 0, digits = std::size_t(n); i < 5; ++i, digits /= 3) {
+            const double ohms = pad.preferred[i] * (0.9 + 0.1 * double(digits % 3));
+            corner.parts[i] = {ohms, "", ohms};
+        }
+        const velkor::SParameters s = velkor::sParameters(corner, p, {}, 0);
+        low = std::min(low, 20 * std::log10(std::abs(1.0 + s.s11) / std::abs(s.s21)));
+        high = std::max(high, 20 * std::log10(std::abs(1.0 + s.s11) / std::abs(s.s21)));
+        returnLoss = std::min(returnLoss, -velkor::decibels(s.s11));
+    }
+    EXPECT_NEAR(low, pad.worst.attenLow, 1e-9);
+    EXPECT_NEAR(high, pad.worst.attenHigh, 1e-9);
+    EXPECT_NEAR(returnLoss, pad.worst.returnLoss, 1e-9);
 }
 
 // IEC 60063: E192 is the geometric series 10^(i/192) rounded to three

@@ -133,6 +133,9 @@ Circuit asBuilt(PadKind k, Ports p, std::span<const Part> parts)
     std::vector<std::pair<int, int>> ends;
     for (const Resistor& r : resistors)
         ends.emplace_back(number(place(r.a, p)), number(place(r.b, p)));
+    if (parts.empty())   // each resistor a branch, its value apart
+        for (std::size_t i = 0; i < ends.size(); ++i)
+            c.branches.push_back({ends[i].first, ends[i].second, {i}});
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const Part& made = parts[i];
         const auto [a, b] = ends[i];
@@ -154,6 +157,17 @@ Circuit asBuilt(PadKind k, Ports p, std::span<const Part> parts)
         ++c.terminals[std::size_t(br.b)];
     }
     return c;
+}
+
+const Circuit& resistorNetwork(PadKind k, Ports p)
+{
+    static std::map<std::tuple<PadKind, Node, int>, Circuit> made;
+    static std::mutex guard;
+    const std::lock_guard lock(guard);
+    const auto [at, fresh] = made.try_emplace({k, place(lowSide, p), furtherOutputCount(k, p)});
+    if (fresh)
+        at->second = asBuilt(k, p, {});
+    return at->second;
 }
 
 std::string innerNode(const std::string& name) { return name + "_l"; }

@@ -50,10 +50,16 @@ const Circuit& standIn(PadKind k, Ports p);
 double branchOhms(const CircuitBranch& b, const Values& r);
 
 /// The pad as built from its parts, one for each resistor in the kind's
-/// order: a branch a part, a pair two parts side by side or in series
+/// order (none: a branch a resistor, its value apart): a branch a part, a pair two parts side by side or in series
 /// through a node of its own, a balanced pad with both terminals of each
 /// port.
 Circuit asBuilt(PadKind k, Ports p, std::span<const Part> parts);
+
+/// The pad as designed: a branch a resistor, its value apart (in the
+/// kind's order, as branchOhms takes them), a balanced pad with both
+/// terminals of each port, so that each half is a part of its own. Made
+/// once, and kept.
+const Circuit& resistorNetwork(PadKind k, Ports p);
 
 /// The name of the node inside part `name` where its resistance meets its
 /// inductance, when its parasitics are drawn apart: "R1_l".

@@ -44,17 +44,21 @@ double reflection(double r, double z)
 double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
 
-// The pad driven at its input, its output loaded: each resistor's power,
-// W, into `watts`; the node voltages for what else is asked of them.
+// The pad driven at its input, its output loaded: the node voltages with
+// the input at 1 V, and each resistor's power, W, into `watts`, fed by a
+// generator of `power` W available: an EMF of 2 sqrt(P Zin) behind Zin,
+// which puts 2 sqrt(P Zin) Rin / (Rin + Zin) volts at an input of Rin.
 const NodeVoltages<double>& driven(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
 {
     const NodeVoltages<double>& s = solve(c, r, c.input, p.zout, p.zout);
+    const double inputOhms = 1 / s.current, atInput = 2 * inputOhms / (inputOhms + p.zin);
+    const double squared = power * p.zin * atInput * atInput;   // V^2 at the input
     watts.resize(r.size());
     for (const CircuitBranch& b : c.branches) {
         // Each member takes its share of the branch's power: R I^2.
         const double ohms = branchOhms(b, r), across = s.across(b.a, b.b), volts = across * across;
         for (std::size_t m : b.members)
-            watts[m] = power * p.zin * volts / ohms * (r[m] / ohms);
+            watts[m] = squared * volts / ohms * (r[m] / ohms);
     }
     return s;
 }
@@ -120,70 +124,110 @@ Response analyse(const Circuit& c, const Values& r, Ports p, double power)
     return a;
 }
 
-// The idle arm carries only what the other parts' departures from their
-// values drive through it: V^2 R / (Rth + R)^2 from the Thevenin source
-// (V, Rth) the rest of the pad presents to it, whose peak V^2 / (4 Rth), at
-// R = Rth, may lie inside the arm's tolerance rather than at an end. At each
-// corner of the other parts the currents at the arm's two ends (amperes, by
-// corner mask) give V and Rth, and with them that peak, in watts.
-double idleArmPeak(const std::vector<double>& current, std::size_t idle, double ohms, double tolerance)
+// What the worst case keeps of one corner of a pad's parts.
+struct Corner {
+    double excess;   // Vin / Vout - 1, which the attenuation grows with
+    double rho;      // the input reflection
+};
+
+// One corner of an unbalanced pad, in its stand-in, which is all of it.
+Corner unbalanced(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
+{
+    const NodeVoltages<double>& s = driven(watts, c, r, p, power);
+    return {excessRatio(s, c), reflection(1 / s.current, p.zin)};
+}
+
+// One corner of a balanced pad as it is, each half a part of its own: the
+// generator's EMF split +-EMF/2, each half behind Zin/2, into the input's
+// two terminals, and Zout/2 from each output terminal to ground. Solved
+// with the minus half's source as the solver's ground and the plus half's
+// at 1 V, so that ground is a node like the others.
+Corner balanced(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
+{
+    thread_local std::vector<Branch<double>> branches;
+    thread_local NodeVoltages<double> s;
+    const auto node = [](int k) { return k + 1; };   // the circuit's node k; 0 is the minus source
+    const int plusSource = c.nodes + 1, ground = node(0);
+    branches.clear();
+    for (const CircuitBranch& b : c.branches)
+        branches.push_back({node(b.a), node(b.b), 1 / branchOhms(b, r)});
+    branches.push_back({plusSource, node(c.input), 2 / p.zin});
+    branches.push_back({0, node(c.inputMinus), 2 / p.zin});
+    branches.push_back({node(c.output), ground, 2 / p.zout});
+    branches.push_back({node(c.outputMinus), ground, 2 / p.zout});
+    solveNodes(c.nodes + 2, branches, plusSource, s);
+    const double squared = 4 * power * p.zin;   // the EMF's, V^2
+    watts.resize(r.size());
+    for (const CircuitBranch& b : c.branches) {
+        const double across = s.across(node(b.a), node(b.b));
+        watts[b.members.front()] = squared * across * across / r[b.members.front()];
+    }
+    const double in = s.across(node(c.input), node(c.inputMinus));
+    const double out = s.across(node(c.output), node(c.outputMinus));
+    // Vin - Vout as the drops along the two lines, neither a difference of the ports' voltages.
+    const double drop = s.across(node(c.input), node(c.output)) + s.across(node(c.outputMinus), node(c.inputMinus));
+    return {drop / out, reflection(in / s.current, p.zin)};
+}
+
+// A part's power V^2 R / (Rth + R)^2 from the Thevenin source (V, Rth) the
+// rest of the pad presents to it peaks at R = Rth, with V^2 / (4 Rth) watts,
+// which may lie inside the part's tolerance rather than at an end. With the
+// other parts held, the currents through it (A) at the low and the high end
+// of its tolerance give V and Rth: that peak where Rth lies between, else 0.
+double peakWithin(double atLow, double atHigh, double ohms, double tolerance)
 {
     const double low = ohms * (1 - tolerance), high = ohms * (1 + tolerance);
-    double peak = 0;
-    for (std::size_t mask = 0; mask < current.size(); ++mask) {
-        if ((mask >> idle & 1) != 0)
-            continue;
-        const double atLow = current[mask], atHigh = current[mask | std::size_t(1) << idle];
-        const double thevenin = (atHigh * high - atLow * low) / (atLow - atHigh);
-        if (thevenin > low && thevenin < high) {
-            const double emf = atLow * (thevenin + low);
-            peak = std::max(peak, emf * emf / (4 * thevenin));
-        }
-    }
-    return peak;
+    const double thevenin = (atHigh * high - atLow * low) / (atLow - atHigh);
+    if (!(thevenin > low && thevenin < high))
+        return 0;
+    const double emf = atLow * (thevenin + low);
+    return emf * emf / (4 * thevenin);
 }
 
 // The input resistance grows with every resistor, so the worst reflection
 // lies at a corner of the tolerance box; the attenuation is monotonic in
 // each resistor but the bridged-T's output arm, which has no first-order
-// effect at the nominal point. So the corners bound both.
+// effect at the nominal point. So the corners bound both. A part's power is
+// monotonic in every other part, so its peak lies at a corner of the others:
+// at each, where its Thevenin resistance lies within its own tolerance.
 //
 // A splitter's further arms, of equal values, are interchangeable: swapping
 // two swaps their powers and changes nothing else. So of them only how many
 // stand at the high end matters (the first ones, say): N cases for them
 // rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
-// The stand-in `c` is built already.
+// `c` is the circuit the corners are worked out in: the stand-in, or a
+// balanced pad as it is.
 WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, double power, double tolerance)
 {
     const std::size_t own = describe(k).resistors.size();
     const bool fanned = describe(k).fansOut && r.size() > own &&
                         std::all_of(r.begin() + std::ptrdiff_t(own), r.end(), [&](double v) { return v == r[own]; });
     const std::size_t distinct = fanned ? own : r.size(), alike = r.size() - distinct;
+    // With no tolerance every corner is the one point.
+    const unsigned masks = tolerance == 0 ? 1 : 1u << distinct;
+    const auto corner = describe(k).balanced ? balanced : unbalanced;
     WorstCase w{0, 0, 0, 0, 0, Values(r.size(), 0.0)};
     // The attenuation grows with the voltage ratio and the return loss falls
     // as the reflection grows: their logarithms are taken at the extremes.
     double leastExcess = INFINITY, mostExcess = -INFINITY;
-    // The idle arm, if any (a splitter's counted arms are no corners by mask).
-    const bool watched = describe(k).idle.has_value() && !fanned;
-    const std::size_t idle = describe(k).idle.value_or(0);
-    std::vector<double> idleCurrent;   // amperes, by corner mask
-    if (watched)
-        idleCurrent.reserve(std::size_t(1) << distinct);
-    thread_local Values corner, watts;
-    corner.resize(r.size());
-    for (unsigned mask = 0; mask < 1u << distinct; ++mask)
+    // The current through each part at each case, amperes, in the order the
+    // cases are walked: a case is (mask, high).
+    std::vector<double> current;
+    current.reserve((std::size_t(1) << distinct) * (alike + 1) * r.size());
+    thread_local Values values, watts;
+    values.resize(r.size());
+    for (unsigned mask = 0; mask < masks; ++mask)
         for (std::size_t high = 0; high <= alike; ++high) {
             for (std::size_t i = 0; i < r.size(); ++i) {
                 const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
-                corner[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
+                values[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
             }
-            const NodeVoltages<double>& s = driven(watts, c, corner, p, power);
-            if (watched)
-                idleCurrent.push_back(std::sqrt(watts[idle] / corner[idle]));
-            const double excess = excessRatio(s, c);
-            leastExcess = std::min(leastExcess, excess);
-            mostExcess = std::max(mostExcess, excess);
-            w.rho = std::max(w.rho, reflection(1 / s.current, p.zin));
+            const Corner at = corner(watts, c, values, p, power);
+            leastExcess = std::min(leastExcess, at.excess);
+            mostExcess = std::max(mostExcess, at.excess);
+            w.rho = std::max(w.rho, at.rho);
+            for (std::size_t i = 0; i < r.size(); ++i)
+                current.push_back(std::sqrt(watts[i] / values[i]));
             for (std::size_t i = 0; i < distinct; ++i)
                 w.power[i] = std::max(w.power[i], watts[i]);
             // Each alike arm takes, in some case, the place of a high one
@@ -200,9 +244,33 @@ WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, doubl
     w.attenHigh = attenuationOf(mostExcess, p);
     w.vswr = vswr(w.rho);
     w.returnLoss = -20 * std::log10(w.rho);
-    if (watched)
-        w.power[idle] = std::max(w.power[idle], idleArmPeak(idleCurrent, idle, r[idle], tolerance));
+    // Each part between its ends with the others held: a distinct part
+    // rises from its case to the one with its bit set; the alike arm that
+    // the next case raises stands for them all.
+    const auto at = [&](unsigned mask, std::size_t high, std::size_t i) {
+        return current[((mask * (alike + 1)) + high) * r.size() + i];
+    };
+    for (unsigned mask = 0; tolerance > 0 && mask < masks; ++mask)
+        for (std::size_t high = 0; high <= alike; ++high) {
+            for (std::size_t i = 0; i < distinct; ++i)
+                if ((mask >> i & 1) == 0)
+                    w.power[i] = std::max(w.power[i], peakWithin(at(mask, high, i), at(mask | 1u << i, high, i),
+                                                                 r[i], tolerance));
+            if (high < alike) {
+                const std::size_t arm = distinct + high;
+                const double peak = peakWithin(at(mask, high, arm), at(mask, high + 1, arm), r[arm], tolerance);
+                for (std::size_t i = distinct; i < r.size(); ++i)
+                    w.power[i] = std::max(w.power[i], peak);
+            }
+        }
     return w;
+}
+
+// The circuit a kind's corners are worked out in: a balanced pad as it is,
+// each half its own part; another its stand-in, which is all of it.
+const Circuit& cornersCircuit(PadKind k, Ports p)
+{
+    return describe(k).balanced ? resistorNetwork(k, p) : standIn(k, p);
 }
 
 } // namespace
@@ -213,7 +281,7 @@ Response analyse(PadKind k, const Values& r, Ports p, double power) { return ana
 
 WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double tolerance)
 {
-    return worstCase(standIn(k, p), k, r, p, power, tolerance);
+    return worstCase(cornersCircuit(k, p), k, r, p, power, tolerance);
 }
 
 std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
@@ -242,7 +310,7 @@ std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
         if (!allPositive(p.preferred))
             return std::nullopt;
         p.built = analyse(c, p.preferred, q.ports, q.power);
-        p.worst = worstCase(c, k, p.preferred, q.ports, q.power, q.tolerance.fraction);
+        p.worst = worstCase(cornersCircuit(k, q.ports), k, p.preferred, q.ports, q.power, q.tolerance.fraction);
         if (!finite(p))
             return std::nullopt;
         out.push_back(std::move(p));

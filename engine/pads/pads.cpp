@@ -45,20 +45,25 @@ double vswr(double rho) { return (1 + rho) / (1 - rho); }
 
 
 // The pad driven at its input, its output loaded: the node voltages with
-// the input at 1 V, and each resistor's power, W, into `watts`, fed by a
-// generator of `power` W available: an EMF of 2 sqrt(P Zin) behind Zin,
-// which puts 2 sqrt(P Zin) Rin / (Rin + Zin) volts at an input of Rin.
-const NodeVoltages<double>& driven(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
+// the input at 1 V, and each resistor's current (A) and power (W) into
+// `amperes` and `watts`, fed by a generator of `power` W available: an EMF
+// of 2 sqrt(P Zin) behind Zin, which puts 2 sqrt(P Zin) Rin / (Rin + Zin)
+// volts at an input of Rin.
+const NodeVoltages<double>& driven(Values& watts, Values& amperes, const Circuit& c, const Values& r, Ports p,
+                                   double power)
 {
     const NodeVoltages<double>& s = solve(c, r, c.input, p.zout, p.zout);
-    const double inputOhms = 1 / s.current, atInput = 2 * inputOhms / (inputOhms + p.zin);
-    const double squared = power * p.zin * atInput * atInput;   // V^2 at the input
+    const double inputOhms = 1 / s.current;
+    const double atInput = 2 * std::sqrt(power * p.zin) * inputOhms / (inputOhms + p.zin);   // V
     watts.resize(r.size());
+    amperes.resize(r.size());
     for (const CircuitBranch& b : c.branches) {
-        // Each member takes its share of the branch's power: R I^2.
-        const double ohms = branchOhms(b, r), across = s.across(b.a, b.b), volts = across * across;
-        for (std::size_t m : b.members)
-            watts[m] = squared * volts / ohms * (r[m] / ohms);
+        // The same current through each member: R I^2 each.
+        const double current = std::fabs(s.across(b.a, b.b)) * atInput / branchOhms(b, r);
+        for (std::size_t m : b.members) {
+            amperes[m] = current;
+            watts[m] = current * current * r[m];
+        }
     }
     return s;
 }
@@ -81,7 +86,8 @@ double attenuationOf(double excess, Ports p)
 // reflection, powers.
 void forward(Response& a, const Circuit& c, const Values& r, Ports p, double power)
 {
-    const NodeVoltages<double>& s = driven(a.power, c, r, p, power);
+    thread_local Values amperes;
+    const NodeVoltages<double>& s = driven(a.power, amperes, c, r, p, power);
     const double impedances = 10 * std::log10(p.zout / p.zin);
     const double voltageratio = decibelsPerNeper * logAbsOnePlus(excessRatio(s, c));
     a.atten = voltageratio + impedances;
@@ -131,9 +137,9 @@ struct Corner {
 };
 
 // One corner of an unbalanced pad, in its stand-in, which is all of it.
-Corner unbalanced(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
+Corner unbalanced(Values& watts, Values& amperes, const Circuit& c, const Values& r, Ports p, double power)
 {
-    const NodeVoltages<double>& s = driven(watts, c, r, p, power);
+    const NodeVoltages<double>& s = driven(watts, amperes, c, r, p, power);
     return {excessRatio(s, c), reflection(1 / s.current, p.zin)};
 }
 
@@ -142,7 +148,7 @@ Corner unbalanced(Values& watts, const Circuit& c, const Values& r, Ports p, dou
 // two terminals, and Zout/2 from each output terminal to ground. Solved
 // with the minus half's source as the solver's ground and the plus half's
 // at 1 V, so that ground is a node like the others.
-Corner balanced(Values& watts, const Circuit& c, const Values& r, Ports p, double power)
+Corner balanced(Values& watts, Values& amperes, const Circuit& c, const Values& r, Ports p, double power)
 {
     thread_local std::vector<Branch<double>> branches;
     thread_local NodeVoltages<double> s;
@@ -156,11 +162,13 @@ Corner balanced(Values& watts, const Circuit& c, const Values& r, Ports p, doubl
     branches.push_back({node(c.output), ground, 2 / p.zout});
     branches.push_back({node(c.outputMinus), ground, 2 / p.zout});
     solveNodes(c.nodes + 2, branches, plusSource, s);
-    const double squared = 4 * power * p.zin;   // the EMF's, V^2
+    const double emf = 2 * std::sqrt(power * p.zin);   // V
     watts.resize(r.size());
+    amperes.resize(r.size());
     for (const CircuitBranch& b : c.branches) {
-        const double across = s.across(node(b.a), node(b.b));
-        watts[b.members.front()] = squared * across * across / r[b.members.front()];
+        const std::size_t m = b.members.front();
+        amperes[m] = std::fabs(s.across(node(b.a), node(b.b))) * emf / r[m];
+        watts[m] = amperes[m] * amperes[m] * r[m];
     }
     const double in = s.across(node(c.input), node(c.inputMinus));
     const double out = s.across(node(c.output), node(c.outputMinus));
@@ -212,9 +220,9 @@ WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, doubl
     double leastExcess = INFINITY, mostExcess = -INFINITY;
     // The current through each part at each case, amperes, in the order the
     // cases are walked: a case is (mask, high).
-    std::vector<double> current;
-    current.reserve((std::size_t(1) << distinct) * (alike + 1) * r.size());
-    thread_local Values values, watts;
+    thread_local std::vector<double> current;
+    current.clear();
+    thread_local Values values, watts, amperes;
     values.resize(r.size());
     for (unsigned mask = 0; mask < masks; ++mask)
         for (std::size_t high = 0; high <= alike; ++high) {
@@ -222,12 +230,11 @@ WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, doubl
                 const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
                 values[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
             }
-            const Corner at = corner(watts, c, values, p, power);
+            const Corner at = corner(watts, amperes, c, values, p, power);
             leastExcess = std::min(leastExcess, at.excess);
             mostExcess = std::max(mostExcess, at.excess);
             w.rho = std::max(w.rho, at.rho);
-            for (std::size_t i = 0; i < r.size(); ++i)
-                current.push_back(std::sqrt(watts[i] / values[i]));
+            current.insert(current.end(), amperes.begin(), amperes.end());
             for (std::size_t i = 0; i < distinct; ++i)
                 w.power[i] = std::max(w.power[i], watts[i]);
             // Each alike arm takes, in some case, the place of a high one

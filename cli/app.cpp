@@ -55,8 +55,10 @@ struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
     std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20", outputs;
+    std::string package, board = "0.2mm,4.3", ambient = "25";
     bool pairs = false, all = false, steps = false;
     bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false, outputsGiven = false;
+    bool packageGiven = false, boardGiven = false, ambientGiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -121,17 +123,53 @@ std::optional<Failure> readLimit(double& to, const char* option, const std::stri
     return std::nullopt;
 }
 
+// --package, and the board and ambient temperature it is rated on.
+std::optional<Failure> readPackage(Request& q, const Given& g)
+{
+    if (!g.packageGiven) {
+        for (const auto& [option, given, text] : {std::tuple{"--board", g.boardGiven, &g.board},
+                                                  std::tuple{"--ambient", g.ambientGiven, &g.ambient}})
+            if (given)
+                return Failure{usage, option + (" " + named(*text)) + ": for --package only"};
+        return std::nullopt;
+    }
+    std::string why;
+    q.radio.package = readPackageText(g.package, why);
+    if (!q.radio.package)
+        return Failure{usage, "--package " + named(g.package) + ": " + why};
+    const BoardReading board = readBoardText(g.board);
+    if (!board.error.empty())
+        return Failure{usage, "--board " + named(g.board) + ": " + board.error};
+    const Reading ambient = readAmbientText(g.ambient);
+    if (!ambient.error.empty())
+        return Failure{usage, "--ambient " + named(g.ambient) + ": " + ambient.error};
+    q.radio.board = board.board;
+    q.radio.ambient = ambient.value;
+    q.radio.parts = packageParasitics(*q.radio.package, board.board);
+    q.radio.modelled = true;
+    return std::nullopt;
+}
+
 // The options for radio frequencies: parasitics, frequencies and limits.
 std::optional<Failure> readRadio(Request& q, const Given& g)
 {
     if (g.padGiven)
         if (std::optional<Failure> f = readKinds(q, g.pad))
             return f;
+    if (std::optional<Failure> f = readPackage(q, g))
+        return f;
     if (g.parasiticsGiven) {
+        // Each value given stands for the package's; L for every part's
+        // whole inductance, via included.
         const ParasiticValues v = readParasitics(g.parasitics);
         if (!v.error.empty())
             return Failure{usage, "--parasitics " + named(g.parasitics) + ": " + hinted(g.parasitics, v.error)};
-        q.radio.parts = {v.inductance.value_or(0), v.capacitance.value_or(0), v.padCapacitance.value_or(0)};
+        Parasitics& parts = q.radio.parts;
+        if (v.inductance || !q.radio.package)
+            parts.viaInductance = 0;
+        parts.inductance = v.inductance.value_or(q.radio.package ? parts.inductance : 0);
+        parts.capacitance = v.capacitance.value_or(q.radio.package ? parts.capacitance : 0);
+        parts.padCapacitance = v.padCapacitance.value_or(q.radio.package ? parts.padCapacitance : 0);
         q.radio.modelled = true;
     }
     if (!g.frequency.empty()) {
@@ -497,6 +535,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                              "each part's L, C and pad capacitance: L=0.5n,C=50f,CPAD=80f")
         ->type_name("LIST");
     valued.emplace_back(parasitics, &g.parasitics);
+    CLI::Option* package = app.add_option("--package", g.package,
+                                          "each part a chip of this size on the board: 0201 to 1206 (see Packages)")
+        ->type_name("SIZE");
+    valued.emplace_back(package, &g.package);
+    CLI::Option* board = app.add_option("--board", g.board,
+                                        "with --package: the board's height to ground in mm, and permittivity; "
+                                        "default 0.2mm,4.3")
+        ->type_name("H[,ER]");
+    valued.emplace_back(board, &g.board);
+    CLI::Option* ambient = app.add_option("--ambient", g.ambient, "with --package: the ambient temperature, °C; default 25")
+        ->type_name("T");
+    valued.emplace_back(ambient, &g.ambient);
     valued.emplace_back(app.add_option("--frequency", g.frequency,
                                        "the response at F, or START:STOP:POINTS[:log] (POINTS a count)")
         ->type_name("F"), &g.frequency);
@@ -530,6 +580,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     g.padGiven = pad->count() > 0;
     g.parasiticsGiven = parasitics->count() > 0;
     g.outputsGiven = outputs->count() > 0;
+    g.packageGiven = package->count() > 0;
+    g.boardGiven = board->count() > 0;
+    g.ambientGiven = ambient->count() > 0;
 
     Request q;
     std::optional<Failure> failure;

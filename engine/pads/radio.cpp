@@ -13,6 +13,8 @@ std::optional<std::vector<PadRadio>> evaluateRadio(const std::vector<PadResult>&
         if (radio.modelled)
             r.bandwidths = bandwidths(pad, p, radio.parts, radio.flatness, radio.minReturnLoss);
         r.response = response(pad, p, radio.parts, radio.hertz);
+        if (radio.package)
+            r.rating = ratePad(pad, *radio.package, radio.ambient);
         for (const SParameters& s : r.response)
             for (const Complex c : {s.s11, s.s21, s.s22})
                 if (!std::isfinite(c.real()) || !std::isfinite(c.imag()))

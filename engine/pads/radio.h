@@ -2,6 +2,7 @@
 // What is asked of pads at radio frequencies, and what each pad does there:
 // how far up it stays flat and matched, and its response over a sweep.
 
+#include "pads/packages.h"
 #include "pads/response.h"
 
 #include <optional>
@@ -16,12 +17,19 @@ struct RadioFrequency {
     double flatness = 0.1;        ///< dB, > 0
     double minReturnLoss = 20;    ///< dB, > 0
     std::vector<double> hertz;    ///< the frequencies of the response; none for no response
+    /// The parts' size, when one is asked: its parasitics on `board` stand
+    /// in `parts` but where given apart, and each pad's parts are rated at
+    /// `ambient` °C.
+    const ChipSize* package = nullptr;
+    Board board = {};
+    double ambient = 25;
 };
 
 /// A pad's results at radio frequencies.
 struct PadRadio {
     Bandwidths bandwidths;                ///< when modelled
     std::vector<SParameters> response;    ///< at each frequency asked
+    std::optional<PadRating> rating;      ///< with a package
 };
 
 /// Each pad's results at radio frequencies between the ports, as `radio`

@@ -12,9 +12,9 @@ namespace velkor {
 namespace {
 
 // One part's admittance: (R + jwL) in parallel with C.
-Complex admittance(double ohms, const Parasitics& x, double omega)
+Complex admittance(double ohms, double inductance, double capacitance, double omega)
 {
-    return 1.0 / Complex(ohms, omega * x.inductance) + Complex(0, omega * x.capacitance);
+    return 1.0 / Complex(ohms, omega * inductance) + Complex(0, omega * capacitance);
 }
 
 // Driven at port `at` (its minus terminal `atMinus`) behind its port
@@ -104,6 +104,11 @@ PadAtRadio::PadAtRadio(const PadResult& pad, Ports p, const Parasitics& x)
 {
 }
 
+double PadAtRadio::inductanceOf(const CircuitBranch& b) const
+{
+    return parts_.inductance + (b.a == 0 || b.b == 0 ? parts_.viaInductance : 0);
+}
+
 // The pad's network at one frequency: every part, and CPAD for every part
 // terminal on a node other than ground.
 SParameters PadAtRadio::at(double hertz) const
@@ -112,7 +117,7 @@ SParameters PadAtRadio::at(double hertz) const
     thread_local std::vector<Branch<Complex>> branches;
     branches.clear();
     for (const CircuitBranch& b : circuit_.branches)
-        branches.push_back({b.a, b.b, admittance(b.ohms, parts_, omega)});
+        branches.push_back({b.a, b.b, admittance(b.ohms, inductanceOf(b), parts_.capacitance, omega)});
     for (int k = 1; k < circuit_.nodes; ++k)
         if (const int count = circuit_.terminals[static_cast<std::size_t>(k)])
             branches.push_back({k, 0, Complex(0, omega * parts_.padCapacitance * count)});

@@ -18,9 +18,10 @@ namespace velkor {
 /// What every part carries beside its resistance. All >= 0; all 0 for
 /// ideal parts.
 struct Parasitics {
-    double inductance = 0;    ///< H, in series with the resistance (a shunt's via included)
+    double inductance = 0;    ///< H, in series with the resistance
     double capacitance = 0;   ///< F, across the part
     double padCapacitance = 0;   ///< F, from each of its terminals' pads to ground
+    double viaInductance = 0;    ///< H, added to the inductance of a part with a terminal on ground
 };
 
 /// Scattering parameters of a two-port with real reference impedances, zin
@@ -37,6 +38,9 @@ public:
     PadAtRadio(const PadResult& pad, Ports p, const Parasitics& x);
     /// Its scattering parameters at `hertz` (>= 0).
     SParameters at(double hertz) const;
+
+    /// A part's whole inductance: its own, and the via's where it touches ground.
+    double inductanceOf(const CircuitBranch& b) const;
 
 private:
     Circuit circuit_;

@@ -140,7 +140,7 @@ std::size_t partsOfAllBits(PadKind kind, std::size_t bits)
 
 std::optional<StepResult> evaluateSteps(const StepRequest& q)
 {
-    StepResult r{q, {}, {}, 0, 0};
+    StepResult r{q, {}, {}, {}, 0, 0};
     const Ports ports{q.impedance, q.impedance};
     std::vector<Chain<double>> chains;
     for (double db : q.bits) {
@@ -149,6 +149,8 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q)
         if (!pad)
             return std::nullopt;
         r.pads.push_back(pad->front());
+        if (q.radio && q.radio->package)
+            r.ratings.push_back(ratePad(r.pads.back(), *q.radio->package, q.radio->ambient));
         chains.push_back(chainOf(standIn(q.kind, ports), q.theoretical ? r.pads.back().theory : r.pads.back().preferred));
     }
     std::optional<CornerWalk> corners;

@@ -52,6 +52,10 @@ struct StepState {
 struct StepResult {
     StepRequest request;
     std::vector<PadResult> pads;    ///< one a bit
+    /// With a package, each bit's parts against its rating, as the bit's
+    /// pad alone at the full input power: its worst state has every bit
+    /// before it switched out.
+    std::vector<PadRating> ratings;
     std::vector<StepState> states;  ///< 2^bits, in the order of their numbers
     std::size_t worstErrorState;    ///< the state of the largest error in magnitude
     std::size_t leastReturnLossState;   ///< the state of the least return loss, input or output

@@ -2,6 +2,7 @@
 
 #include "base/numtext.h"
 #include "pads/circuit.h"
+#include "text/report.h"
 
 #include <algorithm>
 #include <map>
@@ -55,6 +56,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
         out += shortest(*q.db) + " dB, ";
     out += shortest(p.zin) + " to " + shortest(p.zout) + " ohms, " + std::string(seriesName(q.series)) +
            (q.pairs ? " parts and pairs\n" : " parts\n");
+    if (radio && radio->package)
+        out += "* " + packageWords(*radio) + "\n";
     std::vector<Circuit> circuits;
     for (const PadResult& pad : pads) {
         const PadDescription& kind = describe(pad.kind);
@@ -79,7 +82,8 @@ std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
             inductor[0] = 'L';
             capacitor[0] = 'C';
             out += element(b.name, from, inner, b.ohms);
-            out += element(inductor, inner, to, radio->parts.inductance);
+            const bool grounded = b.a == 0 || b.b == 0;   // through a via, with its inductance
+            out += element(inductor, inner, to, radio->parts.inductance + (grounded ? radio->parts.viaInductance : 0));
             out += element(capacitor, from, to, radio->parts.capacitance);
         }
         if (kind.through)   // the output joined to the input by a wire

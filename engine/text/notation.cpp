@@ -364,6 +364,19 @@ Sweep readSweep(std::string_view text, std::size_t limit)
     return sweepBetween(*start, *stop, *points, log);
 }
 
+std::optional<double> readMillimetres(std::string_view text)
+{
+    constexpr double millimetresPerMil = 0.0254;
+    constexpr long micrometresPlaces = -3;
+    if (const std::optional<std::string_view> mils = withoutUnit(text, "mil", false)) {
+        const std::optional<double> value = readDecimal(*mils);
+        return value ? std::optional(*value * millimetresPerMil) : std::nullopt;
+    }
+    if (const std::optional<std::string_view> micrometres = withoutUnit(text, "um", false))
+        return readScaled(*micrometres, micrometresPlaces);
+    return readDecimal(withoutUnit(text, "mm", false).value_or(text));
+}
+
 std::optional<double> readParasitic(std::string_view text, std::string_view unit)
 {
     // Units upper case only: f is femto.

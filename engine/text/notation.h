@@ -74,6 +74,10 @@ std::string pointsRefusal(std::size_t limit);
 /// not below STOP, or a log sweep starts at 0 Hz.
 Sweep sweepBetween(double start, double stop, std::size_t points, bool log = false);
 
+/// A height in millimetres: a decimal, plain (mm) or with the unit mm, um
+/// or mil: "0.2", "0.2mm", "200um", "8mil" (8 mil is 0.2032 mm).
+std::optional<double> readMillimetres(std::string_view text);
+
 /// The values a --parasitics argument gives ("L=0.5n,C=50f,CPAD=80f"), each
 /// in H or F; any of them may be missing.
 struct ParasiticValues {

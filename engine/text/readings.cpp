@@ -78,6 +78,47 @@ Reading readParasiticText(std::string_view text, std::string_view key, std::stri
     return value ? Reading{*value, {}} : unreadable(text, parasiticRefusal(key));
 }
 
+BoardReading readBoardText(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    const std::string_view height = text.substr(0, comma);
+    BoardReading out;
+    const std::optional<double> mm = readMillimetres(height);
+    const std::optional<double> er =
+        comma == std::string_view::npos ? std::optional(out.board.permittivity) : readDecimal(text.substr(comma + 1));
+    if (!mm || !er) {
+        out.error = hinted(text, "not a board: write its height to the ground plane as 0.2, 0.2mm, 200um or 8mil, "
+                                 "and after a comma the permittivity: 0.2mm,4.3");
+    } else if (!(*mm >= leastBoardHeight && *mm <= mostBoardHeight)) {
+        out.error = "the board's height to its ground plane must be from 0.05 to 5 mm";
+    } else if (!(*er >= leastPermittivity && *er <= mostPermittivity)) {
+        out.error = "the board's permittivity must be from 1 to 20";
+    }
+    out.board = {mm.value_or(0), er.value_or(0)};
+    return out;
+}
+
+Reading readAmbientText(std::string_view text)
+{
+    const std::optional<double> celsius = readDecimal(text);
+    if (!celsius || *celsius < leastAmbient || *celsius > mostAmbient)
+        return unreadable(text, "not an ambient temperature: write degrees Celsius from -55 to 155, as 25");
+    return {*celsius, {}};
+}
+
+const ChipSize* readPackageText(std::string_view text, std::string& error)
+{
+    const ChipSize* size = chipSizeByName(text);
+    error.clear();
+    if (!size) {
+        std::string names;
+        for (const ChipSize& s : chipSizes())
+            names.append(names.empty() ? "" : &s == &chipSizes().back() ? " or " : ", ").append(s.name);
+        error = "not a package: " + names;
+    }
+    return size;
+}
+
 Reading readOutputsText(std::string_view text)
 {
     int n = 0;

@@ -3,6 +3,7 @@
 // that the command line and the pad designer refuse the same text in the
 // same words.
 
+#include "pads/packages.h"
 #include "pads/padkinds.h"
 
 #include <string>
@@ -38,6 +39,20 @@ Reading readPointsText(std::string_view text, std::size_t limit);
 /// One part's parasitic of `key` ("L", "C" or "CPAD"), H or F as `unit`
 /// says: a value from 0 to 1, as --parasitics reads it.
 Reading readParasiticText(std::string_view text, std::string_view key, std::string_view unit);
+
+/// A board, read or why not.
+struct BoardReading {
+    Board board;
+    std::string error;   ///< why it was refused; empty when read
+};
+/// A board: its height to the ground plane, from 0.05 to 5 mm ("0.2",
+/// "0.2mm", "200um", "8mil"), and after a comma the dielectric's
+/// permittivity, 1 to 20 ("0.2mm,4.3"); without one, FR-4's 4.3.
+BoardReading readBoardText(std::string_view text);
+/// An ambient temperature, °C, from -55 to 155: "25".
+Reading readAmbientText(std::string_view text);
+/// A package size, 0201 to 1206; nothing, with why in `error`, for another text.
+const ChipSize* readPackageText(std::string_view text, std::string& error);
 
 /// A splitter's outputs: a whole number from leastOutputs to mostOutputs.
 Reading readOutputsText(std::string_view text);

@@ -81,6 +81,8 @@ std::string radioLines(const PadResult& p, const Row& r, const PadRadio& radio)
         out += summaryline(pad + " return loss " + shortest(r.radio->minReturnLoss) + " dB or better up to",
                            upto(radio.bandwidths.matched));
     }
+    if (radio.rating)
+        out += ratingLines(pad, *radio.rating, *r.radio->package, resistorsOf(p.kind, r.ports));
     if (r.radio->hertz.empty())
         return out;
     out += pad + " response: frequency, insertion loss, input return loss, output return loss\n";
@@ -93,6 +95,30 @@ std::string radioLines(const PadResult& p, const Row& r, const PadRadio& radio)
 }
 
 } // namespace
+
+std::string packageWords(const RadioFrequency& radio)
+{
+    return std::string(radio.package->name) + " chips on a board " + shortest(radio.board.height) +
+           " mm above its ground plane, permittivity " + shortest(radio.board.permittivity) +
+           "; a part on ground has " + shortest(radio.parts.viaInductance) + " H more, its via's";
+}
+
+std::string ratingLines(const std::string& pad, const PadRating& rating, const ChipSize& size,
+                        const std::vector<Resistor>& resistors)
+{
+    // The worst case rounded outward, as everywhere.
+    std::string over;
+    for (std::size_t i : rating.over) {
+        const std::string part = std::string(resistors[i].label) + " " + wattsText(rating.partPower[i], Rounding::up);
+        over += over.empty() ? part + " over the " + wattsText(rating.rating) + " rating" : ", " + part + " over it";
+    }
+    std::string out = summaryline(pad + " parts " + std::string(size.name),
+                                  over.empty() ? "every part within its " + wattsText(rating.rating) + " rating" : over);
+    const std::string smallest = rating.smallest ? std::string(rating.smallest->name)
+                                                 : "none of " + std::string(chipSizes().front().name) + " to " +
+                                                       std::string(chipSizes().back().name);
+    return out + summaryline(pad + " smallest package that carries every part", smallest);
+}
 
 std::string textBlock(const Row& r, const std::optional<Captions>& captions, TextLines lines)
 {

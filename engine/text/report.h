@@ -46,6 +46,17 @@ struct TextLines {
 /// their units, the worst case rounded outward.
 std::string textBlock(const Row& r, const std::optional<Captions>& captions, TextLines lines);
 
+/// The parts' package and board in words, for the comments of a netlist or
+/// a Touchstone file: "0603 chips on a board 0.2 mm above its ground plane,
+/// permittivity 4.3; a part on ground has 7.9233e-11 H more, its via's".
+std::string packageWords(const RadioFrequency& radio);
+
+/// A pad's parts against their package's rating, as text lines named after
+/// the pad ("Pi"): which take more than the rating, and the smallest
+/// package that carries every part.
+std::string ratingLines(const std::string& pad, const PadRating& rating, const ChipSize& size,
+                        const std::vector<Resistor>& resistors);
+
 /// The CSV header line, column names joining the JSON keys with underscores
 /// and numbering array elements from 1 ("pi_theoretical_ohm_1").
 void csvHeader(std::string& out, const Row& r);

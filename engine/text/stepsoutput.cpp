@@ -72,8 +72,10 @@ void walkSteps(JsonWriter& w, const StepResult& r)
     w.openList("pads");
     for (std::size_t bit = 0; bit < r.pads.size(); ++bit) {
         w.item();
-        walk(w, Row{q.bits[bit], q.power, {q.impedance, q.impedance}, q.series, q.tolerance, q.pairs, {r.pads[bit]}},
-             false);
+        Row row{q.bits[bit], q.power, {q.impedance, q.impedance}, q.series, q.tolerance, q.pairs, {r.pads[bit]}};
+        if (!r.ratings.empty())
+            row.padRadio.push_back({{}, {}, r.ratings[bit]});
+        walk(w, row, false);
         w.close();
     }
     w.closeList();
@@ -104,6 +106,9 @@ std::string stepsText(const StepResult& r)
             out.append(" ").append(part.code);
         out += '\n';
     }
+    for (std::size_t bit = 0; bit < r.ratings.size(); ++bit)
+        out += ratingLines("Bit " + std::to_string(bit + 1), r.ratings[bit], *q.radio->package,
+                           resistorsOf(q.kind, {q.impedance, q.impedance}));
     const std::size_t bitsWidth = std::max<std::size_t>(q.bits.size(), 4) + bitsMargin;
     const auto column = [](const char* name) { return padded(name, numberWidth); };
     out += '\n' + padded("State", stateWidth) + "  " + padded("Bits", bitsWidth, false) + column("Setting dB") +
@@ -147,10 +152,17 @@ std::string stepsCsv(const StepResult& r)
             }
         return out;
     }
+    const auto& resistors = resistorsOf(q.kind, {q.impedance, q.impedance});
     for (bool header : {true, false})
         for (const StepState& s : r.states) {
             CsvWriter w(out, header);
             walkState(w, s, q);
+            // Each bit's parts against their rating, the same on every row.
+            for (std::size_t bit = 0; bit < r.ratings.size(); ++bit) {
+                w.open("bit" + std::to_string(bit + 1));
+                walkRating(w, r.ratings[bit], resistors);
+                w.close();
+            }
             out += '\n';
             if (header)
                 break;

@@ -31,6 +31,8 @@ std::string touchstone(const Row& r)
         out += " R" + std::to_string(i + 1) + " " + pad.parts[i].code;
     out += "\n! Each part: L " + shortest(x.inductance) + " H, C " + shortest(x.capacitance) +
            " F; each pad to ground: " + shortest(x.padCapacitance) + " F\n";
+    if (r.radio->package)
+        out += "! " + packageWords(*r.radio) + "\n";
     if (unequal)
         out += "[Version] 2.0\n";
     out += "# HZ S RI R " + shortest(r.ports.zin) + "\n";

@@ -48,11 +48,20 @@ template <class Writer>
 void walkRadio(Writer& w, const std::optional<RadioFrequency>& radio)
 {
     if (radio && radio->modelled) {
-        w.none("package");
+        w.maybeText("package", radio->package ? std::optional(radio->package->name) : std::nullopt);
+        if (radio->package) {
+            w.open("board");
+            w.value("height_mm", radio->board.height);
+            w.value("permittivity", radio->board.permittivity);
+            w.close();
+            w.value("ambient_c", radio->ambient);
+        }
         w.open("parasitics");
         w.value("l_h", radio->parts.inductance);
         w.value("c_f", radio->parts.capacitance);
         w.value("cpad_f", radio->parts.padCapacitance);
+        if (radio->package)
+            w.value("via_l_h", radio->parts.viaInductance);
         w.close();
         w.value("flatness_db", radio->flatness);
         w.value("min_return_loss_db", radio->minReturnLoss);
@@ -72,6 +81,19 @@ void walkInputs(Writer& w, const Row& r)
     walkRadio(w, r.radio);
     if (r.ports.zin != r.ports.zout)
         w.value("minimum_attenuation_db", minimumAttenuation(r.ports));
+}
+
+// A pad's parts against their package's rating.
+template <class Writer>
+void walkRating(Writer& w, const PadRating& rating, const std::vector<Resistor>& resistors)
+{
+    w.values("part_power_w", rating.partPower);
+    w.value("rating_w", rating.rating);
+    std::vector<std::string_view> over;
+    for (std::size_t i : rating.over)
+        over.push_back(resistors[i].label);
+    w.labels("over_rating", over);
+    w.maybeText("smallest_package", rating.smallest ? std::optional(rating.smallest->name) : std::nullopt);
 }
 
 template <class Writer>
@@ -105,6 +127,8 @@ void walkPads(Writer& w, const Row& r)
         w.value("return_loss_db", pad.worst.returnLoss);
         w.values("power_w", pad.worst.power);
         w.close();
+        if (p < r.padRadio.size() && r.padRadio[p].rating)
+            walkRating(w, *r.padRadio[p].rating, resistorsOf(pad.kind, r.ports));
         if (modelled) {
             w.maybe("flat_to_hz", r.padRadio[p].bandwidths.flat);
             w.maybe("matched_to_hz", r.padRadio[p].bandwidths.matched);
@@ -177,6 +201,15 @@ public:
     }
     void values(std::string_view key, Numbers v) { list(key_(key), v, number); }
     void texts(std::string_view key, Texts v) { list(key_(key), v, quoted); }
+    /// Names, a list of them.
+    void labels(std::string_view key, std::span<const std::string_view> v) { list(key_(key), v, quoted); }
+    void maybeText(std::string_view key, std::optional<std::string_view> s)
+    {
+        if (s)
+            text(key, *s);
+        else
+            none(key);
+    }
     void open(std::string_view key)
     {
         key_(key) += '{';
@@ -258,6 +291,19 @@ public:
         for (std::size_t i = 0; i < v.size(); ++i)
             if (cell(key, i + 1))
                 out_ += v[i];
+    }
+    /// Names, one cell of them joined by ';'.
+    void labels(std::string_view key, std::span<const std::string_view> v)
+    {
+        if (!cell(key))
+            return;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            (out_ += i ? ";" : "") += v[i];
+    }
+    void maybeText(std::string_view key, std::optional<std::string_view> s)
+    {
+        if (cell(key) && s)
+            out_ += *s;
     }
     void open(std::string_view key)
     {

@@ -3,6 +3,7 @@
 // where they overlap.
 
 #include "text/notation.h"
+#include "text/readings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,6 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (double hz : sweep.hertz)
         if (!std::isfinite(hz) || hz < 0)
             std::abort();
+    // Boards: a board read lies within its bounds; a plain decimal is
+    // millimetres, and micrometres are a thousandth of them.
+    const velkor::BoardReading board = readBoardText(text);
+    if (board.error.empty() && !(board.board.height >= leastBoardHeight && board.board.height <= mostBoardHeight &&
+                                 board.board.permittivity >= leastPermittivity &&
+                                 board.board.permittivity <= mostPermittivity))
+        std::abort();
+    if (plain && (readMillimetres(text) != plain || readMillimetres(text + "mm") != plain))
+        std::abort();
+    const Reading ambient = readAmbientText(text);
+    if (ambient.error.empty() && !(ambient.value >= leastAmbient && ambient.value <= mostAmbient))
+        std::abort();
     // Parasitics: read values are finite and not negative.
     const ParasiticValues x = readParasitics(text);
     for (const std::optional<double> value : {x.inductance, x.capacitance, x.padCapacitance})

@@ -196,6 +196,34 @@ INSTANTIATE_TEST_SUITE_P(Cli, Powers, testing::Values(
     Watts{"PiOutputShuntWorst", {"--pad", "pi", "6"}, "/pi/worst_case/power_w/2", 0.09607}),
     rowname);
 
+// The 1 W, 6 dB Pi of 150R 39R 150R at 10 % on 0603 parts (0.1 W): its worst
+// case of 0.37577, 0.36441 and 0.09607 W puts R1 and R2 over, and no size
+// carries R1 (1206: 0.25 W); at 0.25 W they take a quarter, 0.0939 W at
+// most, which 0603 carries and 0402 (0.0625 W) does not. At 125 °C the
+// rating is 0.1 W x (155 - 125) / (155 - 70). With pairs R1 is 150R+R47,
+// whose 150R takes 150 / 150.47 of the resistor's power.
+TEST(Json, PartsAgainstTheirRating)
+{
+    const auto pi = [](Texts args) {
+        args.insert(args.begin(), {"-f", "json", "--package", "0603", "--pad", "pi"});
+        args.emplace_back("6");
+        return nlohmann::json::parse(cli(args).out).at(0).at("pi");
+    };
+    const auto full = pi({});
+    EXPECT_EQ(full.at("over_rating"), nlohmann::json({"R1", "R2"}));
+    EXPECT_EQ(full.at("rating_w"), 0.1);
+    EXPECT_TRUE(full.at("smallest_package").is_null());
+    EXPECT_EQ(pi({"-p", "0.25"}).at("smallest_package"), "0603");
+    EXPECT_NEAR(pi({"--ambient", "125"}).at("rating_w").get<double>(), 0.1 * 30 / 85, 1e-15);
+    const auto paired = pi({"--pairs"});
+    EXPECT_EQ(paired.at("codes").at(0), "150R+R47");
+    EXPECT_NEAR(paired.at("part_power_w").at(0).get<double>() / paired.at("worst_case").at("power_w").at(0).get<double>(),
+                150 / 150.47, 1e-12);
+    const std::string text = cli({"--package", "0603", "--pad", "pi", "6"}).out;
+    EXPECT_NE(text.find("\nPi parts 0603: R1 0.376 W over the 0.100 W rating, R2 0.365 W over it\n"), none);
+    EXPECT_NE(text.find("\nPi smallest package that carries every part: none of 0201 to 1206\n"), none);
+}
+
 struct Notation { const char* name; Texts args; std::string column; Texts values; };
 class Notations : public testing::TestWithParam<Notation> {};
 
@@ -343,7 +371,23 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"StepsOfTwoPads", {"--steps", "--pad", "pi,t", "6"}, 2, "name one pad"},
     Refusal{"StepsAsSpice", {"--steps", "-f", "spice", "6"}, 2, "write text, csv or json"},
     Refusal{"TouchstoneTwoPads", {"-f", "touchstone", "--frequency", "1G", "6"}, 2, "one pad"},
-    Refusal{"TouchstoneNoSweep", {"-f", "touchstone", "--pad", "t", "6"}, 2, "needs --frequency"}),
+    Refusal{"TouchstoneNoSweep", {"-f", "touchstone", "--pad", "t", "6"}, 2, "needs --frequency"},
+    Refusal{"UnknownPackage", {"--package", "0204", "6"}, 2, "--package '0204': not a package: 0201, 0402"},
+    Refusal{"EmptyPackage", {"--package", "", "6"}, 2, "--package '': no value"},
+    Refusal{"BoardJunk", {"--package", "0603", "--board", "thin", "6"}, 2, "--board 'thin': not a height"},
+    Refusal{"BoardZero", {"--package", "0603", "--board", "0", "6"}, 2, "from 0.05 to 5 mm"},
+    Refusal{"BoardNegative", {"--package", "0603", "--board", "-1mm", "6"}, 2, "from 0.05 to 5 mm"},
+    Refusal{"BoardTooThin", {"--package", "0603", "--board", "40um", "6"}, 2, "from 0.05 to 5 mm"},
+    Refusal{"BoardTooThick", {"--package", "0603", "--board", "300mil", "6"}, 2, "from 0.05 to 5 mm"},
+    Refusal{"BoardInCentimetres", {"--package", "0603", "--board", "0.02cm", "6"}, 2, "--board '0.02cm'"},
+    Refusal{"PermittivityBelowOne", {"--package", "0603", "--board", "0.2,0.9", "6"}, 2, "from 1 to 20"},
+    Refusal{"PermittivityAboveTwenty", {"--package", "0603", "--board", "0.2,21", "6"}, 2, "from 1 to 20"},
+    Refusal{"BoardOfThreeFields", {"--package", "0603", "--board", "0.2,4.3,1", "6"}, 2, "--board '0.2,4.3,1'"},
+    Refusal{"BoardWithoutPackage", {"--board", "0.2", "6"}, 2, "--board '0.2': for --package only"},
+    Refusal{"AmbientWithoutPackage", {"--ambient", "25", "6"}, 2, "--ambient '25': for --package only"},
+    Refusal{"TooCold", {"--package", "0603", "--ambient", "-56", "6"}, 2, "from -55 to 155"},
+    Refusal{"TooHot", {"--package", "0603", "--ambient", "156", "6"}, 2, "from -55 to 155"},
+    Refusal{"AmbientJunk", {"--package", "0603", "--ambient", "warm", "6"}, 2, "--ambient 'warm'"}),
     rowname);
 
 TEST(Text, OutputImpedanceFollowsSystemImpedance)

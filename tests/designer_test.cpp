@@ -4,6 +4,7 @@
 // view, refused input, and how the main window opens it.
 
 #include "app.h"
+#include "text/notation.h"
 #include "form1.h"
 #include "paddesigner.h"
 #include "responseplot.h"
@@ -26,7 +27,10 @@ struct Typed {
     bool pairs;
     QString package, inductance, capacitance, padCapacitance, from, to, points, flatness, leastReturnLoss;
     QString outputs = {};   // a splitter's
+    QString boardHeight = QStringLiteral("0.2"), permittivity = QStringLiteral("4.3"), ambient = QStringLiteral("25");
 };
+
+bool sized(const Typed& t) { return velkor::chipSizeByName(t.package.toStdString()) != nullptr; }
 
 bool takesDb(const Typed& t) { return velkor::describe(*velkor::kindByKey(t.key.toStdString())).takesDb; }
 
@@ -52,11 +56,15 @@ void enter(PadDesigner& d, const Typed& t)
     for (const auto& [name, text] : boxes)
         if (find(d, name)->isEnabled())
             type(find(d, name), text);
-    if (t.package == QLatin1String("Custom")) {
-        type(find(d, "inductance"), t.inductance);
-        type(find(d, "capacitance"), t.capacitance);
-        type(find(d, "padCapacitance"), t.padCapacitance);
-    }
+    // The boxes a package frees, after choosing it.
+    if (t.package == QLatin1String("Custom") || sized(t))
+        find<QComboBox>(d, "package")->setCurrentText(t.package);
+    const std::pair<const char*, QString> freed[] = {
+        {"inductance", t.inductance}, {"capacitance", t.capacitance}, {"padCapacitance", t.padCapacitance},
+        {"boardHeight", t.boardHeight}, {"permittivity", t.permittivity}, {"ambient", t.ambient}};
+    for (const auto& [name, text] : freed)
+        if (find(d, name)->isEnabled())
+            type(find(d, name), text);
     // The lists and the check box last: each must update the results itself.
     find<QComboBox>(d, "series")->setCurrentText(t.series);
     find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
@@ -75,9 +83,13 @@ std::vector<std::string> arguments(const Typed& t, bool sweep)
     if (t.pairs)
         a.emplace_back("--pairs");
     const bool ideal = t.package == QLatin1String("Ideal");
-    a.insert(a.end(), {"--parasitics", ideal ? "L=0,C=0,CPAD=0"
-                                             : ("L=" + t.inductance + ",C=" + t.capacitance + ",CPAD=" +
-                                                t.padCapacitance).toStdString()});
+    if (sized(t))
+        a.insert(a.end(), {"--package", t.package.toStdString(), "--board",
+                           (t.boardHeight + "," + t.permittivity).toStdString(), "--ambient", t.ambient.toStdString()});
+    else
+        a.insert(a.end(), {"--parasitics", ideal ? "L=0,C=0,CPAD=0"
+                                                 : ("L=" + t.inductance + ",C=" + t.capacitance + ",CPAD=" +
+                                                    t.padCapacitance).toStdString()});
     if (sweep)
         a.insert(a.end(), {"--frequency", (t.from + ":" + t.to + ":" + t.points).toStdString()});
     a.insert(a.end(), {"--flatness", t.flatness.toStdString(), "--min-return-loss", t.leastReturnLoss.toStdString()});
@@ -137,9 +149,12 @@ class DesignerTest : public QObject {
     {
         QMap<QString, QString> out;
         const QString results = QStringLiteral("results");
-        for (const QLabel* l : d.findChild<QWidget*>(results)->findChildren<QLabel*>())
-            if (l->accessibleName() == l->objectName() + QStringLiteral(": ") + l->text())
-                out[l->objectName()] = l->text();
+        // A value marked over its rating reads "what: value, over ...".
+        for (const QLabel* l : d.findChild<QWidget*>(results)->findChildren<QLabel*>()) {
+            const QString value = QString(l->text()).remove(QStringLiteral(" \u26a0"));
+            if (l->accessibleName().section(QStringLiteral(", over"), 0, 0) == l->objectName() + ": " + value)
+                out[l->objectName()] = value;
+        }
         return out;
     }
 
@@ -170,6 +185,7 @@ private slots:
     void plotScene();
     void contextMenu();
     void failedSaves();
+    void packages();
     void remembered();
     void mainWindow();
 };
@@ -191,6 +207,11 @@ void DesignerTest::results_data()
                                             "Custom", "0.5n", "50f", "80f", "10M", "3G", "100", "0.1", "20"};
     QTest::newRow("splitter of 3") << Typed{"Resistive splitter", "splitter", "", "1", "50", "", "E24", "", true,
                                             "Custom", "0.5n", "50f", "80f", "10M", "6G", "100", "0.1", "20", "3"};
+    QTest::newRow("pi 0603 as first opened") << Typed{"Pi", "pi", "6", "1", "50", "", "E12", "", false, "0603", "", "",
+                                                      "", "10M", "6G", "600", "0.1", "20"};
+    QTest::newRow("o-pad 0402 pairs hot, thick board")
+        << Typed{"O-pad (balanced Pi)", "o_pad", "20", "250m", "75", "50", "E24", "2", true, "0402", "", "", "",
+                 "10M", "3G", "100", "0.1", "20", "", "1.55mm", "3.8", "125"};
 }
 
 void DesignerTest::results()
@@ -215,9 +236,16 @@ void DesignerTest::results()
         const QString ohms = shown[r + "theoretical"];
         QCOMPARE(mismatch(r + "theoretical", ohms, num(pad["theoretical_ohm"][i]), Rounded::nearest), QString());
         QCOMPARE(figures(r + "power", shown[r + "power"], num(pad["power_w"][i]), Rounded::nearest), QString());
-        QCOMPARE(figures(r + "worst-case power", shown[r + "worst-case power"], num(pad["worst_case"]["power_w"][i]),
-                         Rounded::up), QString());
+        // With a package, the most loaded part's share.
+        const Json& worstPower = pad.contains("part_power_w") ? pad["part_power_w"] : pad["worst_case"]["power_w"];
+        QCOMPARE(figures(r + "worst-case power", shown[r + "worst-case power"], num(worstPower[i]), Rounded::up),
+                 QString());
     }
+    QCOMPARE(shown.value("Smallest package"),
+             pad.contains("smallest_package") ? QString::fromStdString(pad["smallest_package"].is_null()
+                                                                           ? "none of 0201 to 1206"
+                                                                           : pad["smallest_package"].get<std::string>())
+                                              : QString());
     const Json& worst = pad["worst_case"];
     const struct {
         const char* what;
@@ -300,6 +328,10 @@ void DesignerTest::refusedInput_data()
     QTest::newRow("to below from") << "to" << "1M" << "START must be below STOP";
     QTest::newRow("points one") << "points" << "1" << "POINTS is a count of frequencies";
     QTest::newRow("flatness zero") << "flatness" << "0" << "not a number of dB above 0:";
+    QTest::newRow("board too thin") << "boardHeight" << "40um" << "the board's height to its ground plane must be";
+    QTest::newRow("board in inches") << "boardHeight" << "0.2in" << "not a height:";
+    QTest::newRow("permittivity 21") << "permittivity" << "21" << "not a permittivity:";
+    QTest::newRow("ambient 156") << "ambient" << "156" << "not an ambient temperature:";
 }
 
 void DesignerTest::refusedInput()
@@ -310,6 +342,8 @@ void DesignerTest::refusedInput()
     PadDesigner d({});
     d.show();
     QLineEdit* edit = find(d, box.toLatin1().constData());
+    if (!edit->isEnabled())   // a part's parasitics, typed under Custom
+        find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));
     type(edit, text.chopped(text.isEmpty() ? 0 : 1));
     const QMap<QString, QString> before = labels(d);   // for the last valid text, if any
     type(edit, text);
@@ -355,7 +389,7 @@ void DesignerTest::noDesign()
     type(find(d, "zin"), QStringLiteral("50"));
     type(find(d, "zout"), QStringLiteral("75"));
     const QMap<QString, QString> shown = labels(d);
-    QCOMPARE(shown.size(), 23);   // 4 for each resistor, 11 for a pad between unequal impedances
+    QCOMPARE(shown.size(), 24);   // 4 for each resistor, 12 for a pad between unequal impedances of 0603 parts
 }
 
 void DesignerTest::keyboard()
@@ -370,8 +404,9 @@ void DesignerTest::keyboard()
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+    // Under 0603 its board's boxes; its parts' values are worked out, not typed.
     QCOMPARE(order, QStringList({"kind", "db", "power", "zin", "zout", "series", "tolerance", "pairs", "package",
-                                 "inductance", "capacitance", "padCapacitance", "from", "to", "points",
+                                 "boardHeight", "permittivity", "ambient", "from", "to", "points",
                                  "flatness", "minReturnLoss"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QTextBrowser* help = nullptr;
@@ -391,12 +426,14 @@ void DesignerTest::accessKeys_data()
         char key;
         const char *box, *spoken;
     } keys[] = {
-        {'K', "kind", "Pad kind"}, {'A', "db", "Attenuation (dB)"}, {'P', "power", "Input power (W or dBm)"},
+        {'K', "kind", "Pad kind"}, {'A', "db", "Attenuation (dB)"}, {'W', "power", "Input power (W or dBm)"},
         {'I', "zin", "Input impedance (Ω)"}, {'O', "zout", "Output impedance (Ω)"},
         {'S', "series", "Series"}, {'T', "tolerance", "Tolerance (%)"}, {'R', "pairs", "Pairs of parts"},
-        {'G', "package", "Package"}, {'L', "inductance", "Part L (H)"}, {'C', "capacitance", "Part C (F)"},
+        {'G', "package", "Package"}, {'N', "boardHeight", "Board to ground (mm)"},
+        {'Y', "permittivity", "Permittivity"}, {'M', "ambient", "Ambient (°C)"},
+        {'L', "inductance", "Part L (H)"}, {'C', "capacitance", "Part C (F)"},
         {'D', "padCapacitance", "Pad capacitance (F)"}, {'F', "from", "Sweep from (Hz)"},
-        {'Z', "to", "Sweep to (Hz)"}, {'N', "points", "Points"}, {'B', "flatness", "Flatness (dB)"},
+        {'Z', "to", "Sweep to (Hz)"}, {'P', "points", "Points"}, {'B', "flatness", "Flatness (dB)"},
         {'U', "minReturnLoss", "Least return loss (dB)"}};
     for (const auto& k : keys)
         QTest::newRow(k.box) << QChar::fromLatin1(k.key) << QString::fromLatin1(k.box) << QString::fromUtf8(k.spoken);
@@ -408,6 +445,8 @@ void DesignerTest::accessKeys()
     QFETCH(QString, box);
     PadDesigner d({});
     d.show();
+    if (!d.findChild<QWidget*>(box)->isEnabled())   // a part's parasitics, typed under Custom
+        find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(&d, Qt::Key(key.unicode()), Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), box);
@@ -472,6 +511,7 @@ void DesignerTest::plot()
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     auto* plot = find<velkor::ui::ResponsePlot>(d, "plot");
     QCOMPARE(plot->accessibleName(), QStringLiteral("Frequency response"));
+    find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));   // 0.5n, 50f, 80f
     // The default Pi of E12 parts: 6.1356 dB at 10 MHz and 6.5118 dB at 6 GHz (velkor-cli's JSON).
     QCOMPARE(plot->accessibleDescription(), QStringLiteral("Flat to 3.13 GHz, matched to 3.97 GHz; insertion loss "
                                                            "6.14 dB at 10.0 MHz, 6.51 dB at 6.00 GHz"));
@@ -545,11 +585,41 @@ void DesignerTest::failedSaves()
     QCOMPARE(QImage(dir.filePath(QStringLiteral("plot.png"))).convertToFormat(QImage::Format_RGB32), shown);
 }
 
+// Each size fills the part boxes, fixed, with its values on the board as
+// typed, each to four figures; a part over its rating is marked and read so.
+void DesignerTest::packages()
+{
+    PadDesigner d({});
+    d.show();
+    QCOMPARE(find<QComboBox>(d, "package")->currentText(), QStringLiteral("0603"));   // as first opened
+    // The 1 W, 6 dB Pi of E12 parts at 10 %: R1 takes 0.37577 W, R3 0.09607 W.
+    QCOMPARE(find<QLabel>(d, "R1 worst-case power")->accessibleName(),
+             QStringLiteral("R1 worst-case power: 0.376 W, over its 0.100 W rating"));
+    QCOMPARE(find<QLabel>(d, "R3 worst-case power")->accessibleName(), QStringLiteral("R3 worst-case power: 0.0961 W"));
+    type(find(d, "boardHeight"), QStringLiteral("1.55"));
+    for (const velkor::ChipSize& size : velkor::chipSizes()) {
+        find<QComboBox>(d, "package")->setCurrentText(QString::fromStdString(std::string(size.name)));
+        const velkor::Parasitics x = velkor::packageParasitics(size, {1.55, 4.3});
+        const std::pair<const char*, double> boxes[] = {{"inductance", x.inductance},
+                                                        {"capacitance", x.capacitance},
+                                                        {"padCapacitance", x.padCapacitance},
+                                                        {"viaInductance", x.viaInductance}};
+        for (const auto& [name, value] : boxes) {
+            QVERIFY(!find(d, name)->isEnabled());
+            const double shown = velkor::readParasitic(find(d, name)->text().toStdString(), "").value_or(0);
+            QVERIFY2(std::abs(shown / value - 1) < 5e-4, name);
+        }
+    }
+}
+
 void DesignerTest::remembered()
 {
     {
         PadDesigner d({});
         d.resize(1500, 900);
+        type(find(d, "boardHeight"), QStringLiteral("1.55mm"));   // under 0603, as first opened
+        type(find(d, "permittivity"), QStringLiteral("3.8"));
+        type(find(d, "ambient"), QStringLiteral("85"));
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));
         type(find(d, "padCapacitance"), QStringLiteral("90f"));
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
@@ -563,6 +633,10 @@ void DesignerTest::remembered()
         QVERIFY(!find(again, part)->isEnabled());
     }
     QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
+    QCOMPARE(find(again, "boardHeight")->text(), QStringLiteral("1.55mm"));
+    QCOMPARE(find(again, "permittivity")->text(), QStringLiteral("3.8"));
+    QCOMPARE(find(again, "ambient")->text(), QStringLiteral("85"));
+    QVERIFY(!find(again, "ambient")->isEnabled());   // a board for a size alone
     QCOMPARE(find(again, "db")->text(), QStringLiteral("6"));   // the pad's inputs start afresh
     QCOMPARE(again.size(), QSize(1500, 900));
     find<QComboBox>(again, "package")->setCurrentText(QStringLiteral("Custom"));

@@ -4,6 +4,7 @@
 // and the netlists run in ngspice.
 
 #include "base/parts.h"
+#include "pads/packages.h"
 #include "pads/pads.h"
 #include "pads/response.h"
 #include "text/netlist.h"
@@ -409,6 +410,58 @@ TEST(WorstCase, HPadHalvesApart)
     EXPECT_NEAR(returnLoss, pad.worst.returnLoss, 1e-9);
 }
 
+// Each size's parasitics against figures worked out apart from the same
+// formulas (Hammerstad and Jensen's strip, Kirschning, Jansen and Koster's
+// open end, Johnson and Graham's via) on FR-4 at 0.2 and 1.55 mm to the
+// ground plane, within 1e-3; and none falls as the size grows.
+TEST(Packages, ParasiticsFromTheBodyTheLandAndTheBoard)
+{
+    struct Figures { const char* size; std::array<double, 2> inductance, padCapacitance; };
+    const Figures figures[] = {{"0201", {0.22102e-9, 0.34772e-9}, {0.076455e-12, 0.056961e-12}},
+                               {"0402", {0.33009e-9, 0.51284e-9}, {0.12250e-12, 0.076254e-12}},
+                               {"0603", {0.49810e-9, 0.78071e-9}, {0.22928e-12, 0.11296e-12}},
+                               {"0805", {0.53803e-9, 0.87966e-9}, {0.39119e-12, 0.16020e-12}},
+                               {"1206", {0.80237e-9, 1.2923e-9}, {0.51507e-12, 0.19351e-12}}};
+    const std::array<double, 2> heights = {0.2, 1.55}, vias = {0.079233e-9, 1.2488e-9};
+    for (std::size_t b = 0; b < heights.size(); ++b) {
+        velkor::Parasitics before{};
+        for (const Figures& f : figures) {
+            const velkor::Parasitics x = velkor::packageParasitics(*velkor::chipSizeByName(f.size), {heights[b], 4.3});
+            const std::string at = std::string(f.size) + " at " + std::to_string(heights[b]) + " mm";
+            EXPECT_NEAR(x.inductance / f.inductance[b], 1, 1e-3) << at;
+            EXPECT_NEAR(x.padCapacitance / f.padCapacitance[b], 1, 1e-3) << at;
+            EXPECT_NEAR(x.viaInductance / vias[b], 1, 1e-3) << at;
+            EXPECT_GE(x.inductance, before.inductance) << at;
+            EXPECT_GE(x.capacitance, before.capacitance) << at;
+            EXPECT_GE(x.padCapacitance, before.padCapacitance) << at;
+            before = x;
+        }
+    }
+}
+
+// A Pi of 0603 parts by hand: each part (R + jwL) || jwC, the shunts' L
+// with the via's, the series arm's without; each port node with the pads
+// of two part terminals; from 50 ohms into 50 ohms.
+TEST(Packages, TheViaOnThePartsToGround)
+{
+    using C = std::complex<double>;
+    const velkor::PadRequest q{6, 1, {50, 50}, Series::E12, 0.1};
+    const velkor::PadResult pad = velkor::evaluatePads(q)->front();
+    const velkor::Parasitics x = velkor::packageParasitics(*velkor::chipSizeByName("0603"), {});
+    for (double hz : {1e8, 1e9, 5e9}) {
+        const double w = 2 * std::numbers::pi * hz;
+        const auto part = [&](double ohms, double l) { return 1.0 / C(ohms, w * l) + C(0, w * x.capacitance); };
+        const C y1 = part(150, x.inductance + x.viaInductance), y2 = part(39, x.inductance);
+        const C y3 = part(150, x.inductance + x.viaInductance), pads = C(0, w * 2 * x.padCapacitance);
+        // Node voltages with 1 A into the input's Norton source of 50 ohms.
+        const C a = y1 + y2 + pads + 1.0 / 50, b = -y2, d = y3 + y2 + pads + 1.0 / 50;
+        const C det = a * d - b * b, vin = d / det, vout = -b / det;
+        const velkor::SParameters s = velkor::sParameters(pad, q.ports, x, hz);
+        EXPECT_NEAR(std::abs(s.s21 - 2.0 * vout / 50.0), 0, 1e-12) << hz;   // EMF 50 V behind 50 ohms
+        EXPECT_NEAR(std::abs(s.s11 - (2.0 * vin / 50.0 - 1.0)), 0, 1e-12) << hz;
+    }
+}
+
 // IEC 60063: E192 is the geometric series 10^(i/192) rounded to three
 // digits except 920 (not 919); E96 and E48 take every second and fourth.
 TEST(Series, LongSeriesFollowTheStandard)
@@ -520,8 +573,10 @@ TEST(Spice, NgspiceAgreesWithTheAnalysis)
         {6, 1, {50, 50}, Series::E12, 0.1, true, {PadKind::hPad, PadKind::oPad}},
         {10, 1, {75, 50}, Series::E96, 0.01, false, {PadKind::hPad, PadKind::oPad, PadKind::uPad}},
         {std::nullopt, 1, {50, 50, 3}, Series::E24, 0.05, true, {PadKind::splitter}}};
-    // Each part with 0603-like parasitics, from 0 Hz to well past flat.
-    velkor::RadioFrequency radio{true, {0.5e-9, 50e-15, 80e-15}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}};
+    // Each part an 0603 on FR-4 0.2 mm above its ground plane, a via to it
+    // on every part on ground, from 0 Hz to well past flat.
+    velkor::RadioFrequency radio{true, {}, 0.1, 20, {0, 1e9, 2.4e9, 6e9}, velkor::chipSizeByName("0603")};
+    radio.parts = velkor::packageParasitics(*radio.package, radio.board);
     for (const velkor::PadRequest& q : requests) {
         const std::vector<velkor::PadResult> pads = *velkor::evaluatePads(q);
         const std::string out = ngspice(velkor::netlist(q, pads, radio));

@@ -23,6 +23,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -46,10 +47,11 @@ constexpr int figureColumns = 2;     // pairs of "what" and value
 constexpr std::array<Series, 6> allSeries = {Series::E6, Series::E12, Series::E24,
                                              Series::E48, Series::E96, Series::E192};
 
-// The packages: ideal parts, or parts with the parasitics typed in.
-constexpr std::array<const char*, 2> packages = {"Ideal", "Custom"};
-constexpr int idealPackage = 0;
-constexpr int customPackage = 1;
+// The package list: ideal parts, each chip size, or parts with their
+// parasitics typed in; 0603 unless another was chosen before.
+constexpr const char* idealParts = "Ideal";
+constexpr const char* customParts = "Custom";
+constexpr const char* firstPackage = "0603";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -57,35 +59,41 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 
 // The inputs, in their tab order: a text box, a list or the check box,
 // each with its caption and access key. The boxes name the input they
-// hold, whether it is kept between runs, and whether it is a parasitic of
-// each part (0 under Ideal).
+// hold, whether it is kept between runs, and what they are to the parts:
+// a parasitic typed under Custom (worked out under a size, 0 under Ideal),
+// the via a size adds (shown, never typed), or the board a size sits on.
 enum class Control { box, list, check };
+enum class PartBox { no, typed, via, board };
 struct InputRow {
     Control control;
     const char* caption;
     const char* name;   // the object's name, and a kept box's settings key
     BoxText DesignInputs::*field = nullptr;
     bool remembered = false;
-    bool part = false;
+    PartBox part = PartBox::no;
     const char* placeholder = "";
 };
-const std::array<InputRow, 18> inputRows = {{
+const std::array<InputRow, 22> inputRows = {{
     {Control::list, "Pad &kind", "kind"},
     {Control::box, "&Attenuation (dB)", "db", &DesignInputs::db},
     {Control::box, "Splitt&er outputs", "outputs", &DesignInputs::outputs},
-    {Control::box, "Input &power (W or dBm)", "power", &DesignInputs::power},
+    {Control::box, "Input power (&W or dBm)", "power", &DesignInputs::power},
     {Control::box, "&Input impedance (\u03a9)", "zin", &DesignInputs::zin},
-    {Control::box, "&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false, false, "same as the input"},
+    {Control::box, "&Output impedance (\u03a9)", "zout", &DesignInputs::zout, false, PartBox::no, "same as the input"},
     {Control::list, "&Series", "series"},
-    {Control::box, "&Tolerance (%)", "tolerance", &DesignInputs::tolerance, false, false, "the series' own"},
+    {Control::box, "&Tolerance (%)", "tolerance", &DesignInputs::tolerance, false, PartBox::no, "the series' own"},
     {Control::check, "Pai&rs of parts", "pairs"},
     {Control::list, "Packa&ge", "package"},
-    {Control::box, "Part &L (H)", "inductance", &DesignInputs::inductance, true, true},
-    {Control::box, "Part &C (F)", "capacitance", &DesignInputs::capacitance, true, true},
-    {Control::box, "Pa&d capacitance (F)", "padCapacitance", &DesignInputs::padCapacitance, true, true},
+    {Control::box, "Board to grou&nd (mm)", "boardHeight", &DesignInputs::boardHeight, true, PartBox::board},
+    {Control::box, "Permittivit&y", "permittivity", &DesignInputs::permittivity, true, PartBox::board},
+    {Control::box, "A&mbient (\u00b0C)", "ambient", &DesignInputs::ambient, true, PartBox::board},
+    {Control::box, "Part &L (H)", "inductance", &DesignInputs::inductance, true, PartBox::typed},
+    {Control::box, "Part &C (F)", "capacitance", &DesignInputs::capacitance, true, PartBox::typed},
+    {Control::box, "Pa&d capacitance (F)", "padCapacitance", &DesignInputs::padCapacitance, true, PartBox::typed},
+    {Control::box, "&Via L (H)", "viaInductance", nullptr, false, PartBox::via},
     {Control::box, "Sweep &from (Hz)", "from", &DesignInputs::from, true},
     {Control::box, "Sweep to (H&z)", "to", &DesignInputs::to, true},
-    {Control::box, "Poi&nts", "points", &DesignInputs::points, true},
+    {Control::box, "&Points", "points", &DesignInputs::points, true},
     {Control::box, "Flatness (d&B)", "flatness", &DesignInputs::flatness, true},
     {Control::box, "Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true},
 }};
@@ -139,7 +147,7 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
             grid->addWidget(w, row, 1);
         } else {
             if (r.control == Control::box) {
-                auto* edit = new QLineEdit(text((inputs_.*r.field).text), this);
+                auto* edit = new QLineEdit(r.field ? text((inputs_.*r.field).text) : QString(), this);
                 edit->setPlaceholderText(QString::fromUtf8(r.placeholder));
                 auto* error = new QLabel(this);
                 error->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Error"));
@@ -169,9 +177,11 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     for (Series s : allSeries)
         series_->addItem(text(seriesName(s)));
     series_->setCurrentText(text(seriesName(start.series)));
-    for (const char* p : packages)
-        package_->addItem(QString::fromLatin1(p));
-    package_->setCurrentIndex(customPackage);
+    package_->addItem(QString::fromLatin1(idealParts));
+    for (const ChipSize& size : chipSizes())
+        package_->addItem(text(size.name));
+    package_->addItem(QString::fromLatin1(customParts));
+    package_->setCurrentText(QString::fromLatin1(firstPackage));
     connect(kind_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(series_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(pairs_, &QCheckBox::toggled, this, &PadDesigner::refresh);
@@ -260,12 +270,14 @@ void PadDesigner::saveSettings() const
 {
     QSettings s;
     s.beginGroup(QString::fromLatin1(settingsGroup));
-    // Under Ideal the part boxes show 0: the custom values are kept aside.
+    // Unless under Custom the part boxes show another's values: the custom
+    // ones are kept aside.
     qsizetype aside = 0;
     for (const Box& b : boxes_)
         if (b.row->remembered)
-            s.setValue(QString::fromLatin1(b.row->name),
-                       b.row->part && !b.edit->isEnabled() ? customParts_.value(aside++) : b.edit->text());
+            s.setValue(QString::fromLatin1(b.row->name), b.row->part == PartBox::typed && !b.edit->isEnabled()
+                                                             ? customParts_.value(aside++)
+                                                             : b.edit->text());
     s.setValue(QStringLiteral("package"), package_->currentText());
     s.setValue(QStringLiteral("geometry"), saveGeometry());
 }
@@ -278,17 +290,20 @@ void PadDesigner::closeEvent(QCloseEvent* e)
 
 void PadDesigner::packageChanged()
 {
-    const bool ideal = package_->currentIndex() == idealPackage;
+    const QString chosen = package_->currentText();
+    const bool custom = chosen == QLatin1String(customParts), sized = chipSizeByName(chosen.toStdString());
     for (Box& b : boxes_) {
-        if (!b.row->part)
-            continue;
-        if (ideal && b.edit->isEnabled()) {
-            customParts_.append(b.edit->text());
-            b.edit->setText(QStringLiteral("0"));
-        } else if (!ideal && !b.edit->isEnabled() && !customParts_.isEmpty()) {
-            b.edit->setText(customParts_.takeFirst());
+        if (b.row->part == PartBox::typed) {
+            if (!custom && b.edit->isEnabled())
+                customParts_.append(b.edit->text());
+            else if (custom && !b.edit->isEnabled() && !customParts_.isEmpty())
+                b.edit->setText(customParts_.takeFirst());
+            b.edit->setEnabled(custom);
         }
-        b.edit->setEnabled(!ideal);
+        if (b.row->part == PartBox::via)
+            b.edit->setEnabled(false);
+        if (b.row->part == PartBox::board)
+            b.edit->setEnabled(sized);
     }
     refresh();
 }
@@ -300,12 +315,18 @@ void PadDesigner::refresh()
     inputs_.kind = padKinds()[std::size_t(kind_->currentData().toInt())].kind;
     inputs_.series = allSeries[std::size_t(series_->currentIndex())];
     inputs_.pairs = pairs_->isChecked();
-    inputs_.idealParts = package_->currentIndex() == idealPackage;
+    const QString chosen = package_->currentText();
+    inputs_.package = chipSizeByName(chosen.toStdString());
+    inputs_.partsFrom = inputs_.package                          ? PartsFrom::package
+                      : chosen == QLatin1String(customParts) ? PartsFrom::custom
+                                                                 : PartsFrom::ideal;
     for (const Box& b : boxes_)
-        (inputs_.*b.row->field).text = b.edit->text().toStdString();
+        if (b.row->field)
+            (inputs_.*b.row->field).text = b.edit->text().toStdString();
+    showParts();
     std::optional<PadDesign> d = readDesign(inputs_);
     for (const Box& b : boxes_) {
-        const QString why = text((inputs_.*b.row->field).error);
+        const QString why = b.row->field ? text((inputs_.*b.row->field).error) : QString();
         b.error->setText(why);
         b.edit->setAccessibleDescription(why);
         b.edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d02020; }"));
@@ -329,6 +350,26 @@ void PadDesigner::refresh()
     }
     shown_ = std::move(d);
     showDesign();
+}
+
+void PadDesigner::showParts()
+{
+    // Under a size its values, worked out for the board as typed; under
+    // Ideal none; under Custom the via is in the part's L.
+    std::optional<Parasitics> parts = Parasitics{};
+    if (inputs_.partsFrom == PartsFrom::package)
+        parts = sizedParts(inputs_);
+    if (inputs_.partsFrom == PartsFrom::custom || !parts)
+        return;
+    const std::map<PartBox, std::vector<double>> shown = {
+        {PartBox::typed, {parts->inductance, parts->capacitance, parts->padCapacitance}},
+        {PartBox::via, {parts->viaInductance}}};
+    std::map<PartBox, std::size_t> next;
+    for (const Box& b : boxes_)
+        if (const auto values = shown.find(b.row->part); values != shown.end()) {
+            const QSignalBlocker quiet(b.edit);
+            b.edit->setText(text(prefixedText(values->second[next[b.row->part]++])));
+        }
 }
 
 void PadDesigner::greyResults(const QString& why)
@@ -408,7 +449,7 @@ void PadDesigner::showResults(const DesignResults& results)
         }
     }
     for (std::size_t i = 0; i < lines.size(); ++i)
-        values_[i]->setValue(text(lines[i].value));
+        values_[i]->setValue(text(lines[i].value), text(lines[i].note));
 }
 
 void PadDesigner::refuse(const QString& what, const QString& why)

@@ -68,6 +68,7 @@ private:
     void showResults(const DesignResults& results);
     void greyResults(const QString& why);
     void packageChanged();
+    void showParts();
     void refuse(const QString& what, const QString& why);
 
     void copyResults();
@@ -82,7 +83,7 @@ private:
     bool current_ = false;
     bool ready_ = false;   ///< built: the inputs' changes are worked out
     std::vector<Box> boxes_;
-    QStringList customParts_;   ///< the L, C and CPAD typed under Custom
+    QStringList customParts_;   ///< the L, C and CPAD typed under Custom, kept aside under another package
 
     QComboBox* kind_ = nullptr;
     QComboBox* series_ = nullptr;

@@ -6,6 +6,7 @@
 #include "text/readings.h"
 #include "text/touchstone.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velkor {
@@ -64,6 +65,15 @@ std::string bandwidthText(const std::optional<double>& hertz)
 
 } // namespace
 
+std::optional<Parasitics> sizedParts(const DesignInputs& in)
+{
+    const Reading height = readBoardHeightText(in.boardHeight.text);
+    const Reading permittivity = readPermittivityText(in.permittivity.text);
+    if (!in.package || !height.error.empty() || !permittivity.error.empty())
+        return std::nullopt;
+    return packageParasitics(*in.package, {height.value, permittivity.value});
+}
+
 std::optional<PadDesign> readDesign(DesignInputs& in)
 {
     PadDesign d;
@@ -88,19 +98,24 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
         tolerance = take(in.tolerance, readToleranceText);
     else
         in.tolerance.error.clear();
-    std::optional<double> l = 0, c = 0, cpad = 0;
-    for (BoxText* f : {&in.inductance, &in.capacitance, &in.padCapacitance})
+    std::optional<double> l = 0, c = 0, cpad = 0, height = 0, permittivity = 0, ambient = 0;
+    for (BoxText* f : {&in.inductance, &in.capacitance, &in.padCapacitance, &in.boardHeight, &in.permittivity,
+                       &in.ambient})
         f->error.clear();
-    if (!in.idealParts) {
+    if (in.partsFrom == PartsFrom::custom) {
         l = takeParasitic(in.inductance, "L", "H");
         c = takeParasitic(in.capacitance, "C", "F");
         cpad = takeParasitic(in.padCapacitance, "CPAD", "F");
+    } else if (in.partsFrom == PartsFrom::package) {
+        height = take(in.boardHeight, readBoardHeightText);
+        permittivity = take(in.permittivity, readPermittivityText);
+        ambient = take(in.ambient, readAmbientText);
     }
     std::vector<double> hertz = takeSweep(in);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
-    if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || hertz.empty() ||
-        !flatness || !minReturnLoss)
+    if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || !height ||
+        !permittivity || !ambient || hertz.empty() || !flatness || !minReturnLoss)
         return std::nullopt;
 
     const Ports ports{*zin, *zout, static_cast<int>(*outputs)};
@@ -115,6 +130,12 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
             return d;
     }
     RadioFrequency radio{true, {*l, *c, *cpad}, *flatness, *minReturnLoss, std::move(hertz)};
+    if (in.partsFrom == PartsFrom::package) {
+        radio.package = in.package;
+        radio.board = {*height, *permittivity};
+        radio.ambient = *ambient;
+        radio.parts = packageParasitics(*in.package, radio.board);
+    }
     if (const std::optional<std::vector<PadResult>> pads = evaluatePads(d.request)) {
         if (std::optional<std::vector<PadRadio>> padRadio = evaluateRadio(*pads, ports, radio)) {
             d.row = Row{db, *watts, ports, in.series, d.request.tolerance, in.pairs, *pads, std::move(radio),
@@ -131,9 +152,14 @@ DesignResults designResults(const PadDesign& d)
     const Row& r = *d.row;
     const PadResult& pad = r.pads.front();
     DesignResults out;
-    for (std::size_t i = 0; i < pad.theory.size(); ++i)
+    const std::optional<PadRating>& rating = r.padRadio.front().rating;
+    for (std::size_t i = 0; i < pad.theory.size(); ++i) {
+        const double worst = rating ? rating->partPower[i] : pad.worst.power[i];
+        const bool over = rating && std::count(rating->over.begin(), rating->over.end(), i) > 0;
         out.resistors.push_back({designator(i), withUnit(ohmsText(pad.theory[i]), "\u03a9"), pad.parts[i].code,
-                                 wattsText(pad.built.power[i]), wattsText(pad.worst.power[i], Rounding::up)});
+                                 wattsText(pad.built.power[i]), wattsText(worst, Rounding::up),
+                                 over ? "over its " + wattsText(rating->rating) + " rating" : ""});
+    }
     std::vector<ResultLine>& f = out.figures;
     f.push_back({"Attenuation as built", decibelText(pad.built.atten)});
     f.push_back({"Insertion loss", decibelText(pad.built.insertionLoss)});
@@ -151,6 +177,11 @@ DesignResults designResults(const PadDesign& d)
     const Bandwidths& b = r.padRadio.front().bandwidths;
     out.flatTo = {"Flat to", bandwidthText(b.flat)};
     out.matchedTo = {"Matched to", bandwidthText(b.matched)};
+    if (rating) {
+        const std::string sizes = std::string(chipSizes().front().name) + " to " + std::string(chipSizes().back().name);
+        out.smallestPackage = {"Smallest package", rating->smallest ? std::string(rating->smallest->name)
+                                                                    : "none of " + sizes};
+    }
     Curves& c = out.curves;
     c.hertz = r.radio->hertz;
     for (const SParameters& s : r.padRadio.front().response) {
@@ -168,11 +199,13 @@ std::vector<ResultLine> DesignResults::lines() const
         out.push_back({r.name + " theoretical", r.theoretical});
         out.push_back({r.name + " preferred", r.preferred});
         out.push_back({r.name + " power", r.power});
-        out.push_back({r.name + " worst-case power", r.worstPower});
+        out.push_back({r.name + " worst-case power", r.worstPower, r.overRating});
     }
     out.insert(out.end(), figures.begin(), figures.end());
     out.push_back(flatTo);
     out.push_back(matchedTo);
+    if (smallestPackage)
+        out.push_back(*smallestPackage);
     return out;
 }
 

@@ -3,6 +3,7 @@
 // notations with its messages, and everything it shows, worked out by the
 // same engine calls the command line makes, so that the two always agree.
 
+#include "pads/packages.h"
 #include "text/report.h"
 
 #include <cstddef>
@@ -18,6 +19,9 @@ struct BoxText {
     std::string error = {};
 };
 
+/// Where the parts' parasitics come from.
+enum class PartsFrom { ideal, package, custom };
+
 /// The pad designer's inputs.
 struct DesignInputs {
     PadKind kind = PadKind::pi;
@@ -29,7 +33,12 @@ struct DesignInputs {
     Series series = Series::E12;
     BoxText tolerance{""};      ///< percent; empty for the series' own
     bool pairs = false;
-    bool idealParts = false;  ///< ideal parts, rather than parts with the three values below
+    /// The parts: a chip size on the board below, ideal parts, or parts
+    /// with the three values typed in ("Custom").
+    PartsFrom partsFrom = PartsFrom::package;
+    const ChipSize* package = chipSizeByName("0603");   ///< with PartsFrom::package
+    BoxText boardHeight{"0.2"}, permittivity{"4.3"};   ///< mm, and relative
+    BoxText ambient{"25"};                             ///< °C
     BoxText inductance{"0.5n"}, capacitance{"50f"}, padCapacitance{"80f"};   ///< H, F, F
     BoxText from{"10M"}, to{"6G"}, points{"600"};   ///< the sweep: Hz, Hz and a count
     BoxText flatness{"0.1"}, minReturnLoss{"20"};   ///< dB
@@ -42,6 +51,10 @@ struct PadDesign {
     std::string why;          ///< when there is no row: why, in words
 };
 
+/// The parts' parasitics under the size chosen, on the board as typed;
+/// nothing while the board's boxes hold no valid values.
+std::optional<Parasitics> sizedParts(const DesignInputs& in);
+
 /// Reads every box of `in`, setting each box's error and clearing those of
 /// the boxes read; nothing when any box is refused.
 std::optional<PadDesign> readDesign(DesignInputs& in);
@@ -50,6 +63,9 @@ std::optional<PadDesign> readDesign(DesignInputs& in);
 /// value with its unit ("1.01").
 struct ResultLine {
     std::string what, value;
+    /// What a screen reader adds after the value, and the window marks:
+    /// "over its 0.100 W rating"; "" for most.
+    std::string note = {};
 };
 
 /// The response over the sweep as losses, dB (positive), at each frequency.
@@ -65,17 +81,20 @@ struct DesignResults {
         std::string theoretical;   ///< "150.5 Ω"
         std::string preferred;     ///< its code: "150R", "150R+R47"
         std::string power;         ///< as built: "0.333 W"
-        std::string worstPower;    ///< at the tolerance, rounded up
+        std::string worstPower;    ///< at the tolerance, rounded up; with a package, its most loaded part's
+        std::string overRating;    ///< with a package: "over its 0.100 W rating"; else ""
     };
     std::vector<Resistor> resistors;   ///< in the kind's order
     /// The pad's figures as built and at the tolerance, in the order shown.
     std::vector<ResultLine> figures;
     ResultLine flatTo, matchedTo;      ///< the bandwidths
+    /// With a package: "Smallest package", a size or "none of 0201 to 1206".
+    std::optional<ResultLine> smallestPackage;
     Curves curves;
 
     /// Every result as "what" and value, in the order shown: each
     /// resistor's ("R1 theoretical" ... "R1 worst-case power"), the
-    /// figures, the bandwidths.
+    /// figures, the bandwidths, the smallest package.
     std::vector<ResultLine> lines() const;
 };
 

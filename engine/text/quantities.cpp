@@ -4,6 +4,7 @@
 #include "base/decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velkor {
@@ -61,6 +62,27 @@ std::string wattsText(double watts, Rounding r)
 {
     constexpr Plain microwattsUp{-6, 5};   // a megawatt and more in exponent form
     return significant(watts, 3, 0, microwattsUp, r) + " W";
+}
+
+std::string prefixedText(double value)
+{
+    constexpr int digits = 4, lowestPrefix = -15;
+    constexpr std::array<const char*, 6> prefixes = {"f", "p", "n", "\u00b5", "m", ""};   // 10^-15 ... 10^0
+    if (value == 0)
+        return "0";
+    detail::Decimal d = detail::decimal15(value);
+    detail::roundTo(d, digits - d.point);   // a carry may add a place: 999.96 is 1000
+    const int exponent = std::clamp((d.point - 1 - lowestPrefix) / 3 * 3 + lowestPrefix, lowestPrefix, 0);
+    d.point -= exponent;
+    std::string out;
+    for (int i = 0; i < std::max(d.point, static_cast<int>(d.digits.size())); ++i) {
+        if (i == d.point)
+            out += '.';
+        out += d.at(i);
+    }
+    if (d.point <= 0)
+        out.insert(0, "0." + std::string(static_cast<std::size_t>(-d.point), '0'));
+    return out + prefixes[static_cast<std::size_t>((exponent - lowestPrefix) / 3)];
 }
 
 std::string ohmsText(double ohms)

@@ -34,6 +34,11 @@ std::string wattsText(double watts, Rounding r = Rounding::nearest);
 /// "10.0 MHz", "0 Hz".
 std::string hertzText(double hertz, Rounding r = Rounding::nearest);
 
+/// A value to four significant figures with an SI prefix f, p, n, u
+/// (written µ) or m, or none, as the part readers take it: "498.1p", "40f",
+/// "1.2m"; "0" for 0.
+std::string prefixedText(double value);
+
 /// Ohms to four significant figures, and at least one decimal: "150.5",
 /// "43.30", "8685889638.1"; "5.756e-07" below a milliohm and from 10^15.
 std::string ohmsText(double ohms);

@@ -78,24 +78,31 @@ Reading readParasiticText(std::string_view text, std::string_view key, std::stri
     return value ? Reading{*value, {}} : unreadable(text, parasiticRefusal(key));
 }
 
+Reading readBoardHeightText(std::string_view text)
+{
+    const std::optional<double> mm = readMillimetres(text);
+    if (!mm)
+        return unreadable(text, "not a height: write millimetres as 0.2, 0.2mm, 200um or 8mil");
+    if (!(*mm >= leastBoardHeight && *mm <= mostBoardHeight))
+        return {*mm, "the board's height to its ground plane must be from 0.05 to 5 mm"};
+    return {*mm, {}};
+}
+
+Reading readPermittivityText(std::string_view text)
+{
+    const std::optional<double> er = readDecimal(text);
+    if (!er || !(*er >= leastPermittivity && *er <= mostPermittivity))
+        return unreadable(text, "not a permittivity: write a number from 1 to 20, as 4.3");
+    return {*er, {}};
+}
+
 BoardReading readBoardText(std::string_view text)
 {
     const std::size_t comma = text.find(',');
-    const std::string_view height = text.substr(0, comma);
-    BoardReading out;
-    const std::optional<double> mm = readMillimetres(height);
-    const std::optional<double> er =
-        comma == std::string_view::npos ? std::optional(out.board.permittivity) : readDecimal(text.substr(comma + 1));
-    if (!mm || !er) {
-        out.error = hinted(text, "not a board: write its height to the ground plane as 0.2, 0.2mm, 200um or 8mil, "
-                                 "and after a comma the permittivity: 0.2mm,4.3");
-    } else if (!(*mm >= leastBoardHeight && *mm <= mostBoardHeight)) {
-        out.error = "the board's height to its ground plane must be from 0.05 to 5 mm";
-    } else if (!(*er >= leastPermittivity && *er <= mostPermittivity)) {
-        out.error = "the board's permittivity must be from 1 to 20";
-    }
-    out.board = {mm.value_or(0), er.value_or(0)};
-    return out;
+    const Reading height = readBoardHeightText(text.substr(0, comma));
+    const Reading er = comma == std::string_view::npos ? Reading{Board{}.permittivity, {}}
+                                                       : readPermittivityText(text.substr(comma + 1));
+    return {{height.value, er.value}, !height.error.empty() ? height.error : er.error};
 }
 
 Reading readAmbientText(std::string_view text)

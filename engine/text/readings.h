@@ -49,6 +49,11 @@ struct BoardReading {
 /// "0.2mm", "200um", "8mil"), and after a comma the dielectric's
 /// permittivity, 1 to 20 ("0.2mm,4.3"); without one, FR-4's 4.3.
 BoardReading readBoardText(std::string_view text);
+/// A board's height to its ground plane, mm, from 0.05 to 5: "0.2",
+/// "0.2mm", "200um", "8mil".
+Reading readBoardHeightText(std::string_view text);
+/// A board's permittivity, relative, from 1 to 20: "4.3".
+Reading readPermittivityText(std::string_view text);
 /// An ambient temperature, °C, from -55 to 155: "25".
 Reading readAmbientText(std::string_view text);
 /// A package size, 0201 to 1206; nothing, with why in `error`, for another text.

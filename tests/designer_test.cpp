@@ -117,8 +117,10 @@ QString mismatch(const QString& what, const QString& shown, double exact, Rounde
     const QString number = shown.section(QLatin1Char(' '), 0, 0);
     const QString mantissa = number.section(QLatin1Char('e'), 0, 0), unit = shown.section(QLatin1Char(' '), 1);
     double scale = std::pow(10.0, number.section(QLatin1Char('e'), 1).toInt());
-    if (unit.size() == 3 && unit.endsWith(QLatin1String("Hz")))
-        scale = std::pow(1000.0, QStringLiteral("kMGT").indexOf(unit.front()) + 1);
+    const QString prefixes = QStringLiteral("pn\u00b5m kMGT");   // 10^-12 to 10^12 by thousands
+    for (const QString& base : {QStringLiteral("Hz"), QStringLiteral("W"), QStringLiteral("\u03a9")})
+        if (unit.size() == base.size() + 1 && unit.endsWith(base))
+            scale = std::pow(1000.0, prefixes.indexOf(unit.front()) - prefixes.indexOf(QLatin1Char(' ')));
     const qsizetype point = mantissa.indexOf(QLatin1Char('.'));
     const double step = std::pow(10.0, point < 0 ? 0 : -(mantissa.size() - point - 1)) * scale;
     const double value = mantissa.toDouble() * scale, slack = step * 1e-9;

@@ -181,9 +181,10 @@ ResponsePlot::Scene ResponsePlot::scene(int pane) const
     s.lastHertz = curves_.hertz.back();
     s.frequencies = roundTicks(s.firstHertz, s.lastHertz, ticksWanted);
     s.band = QRectF(QPointF(s.area.left(), s.y(bandLow)), QPointF(s.area.right(), s.y(bandHigh)));
-    // Where the pad stops meeting the pane's limit.
+    // Where the pad stops meeting the pane's limit; a pad that never meets
+    // it (0 Hz) has no edge, its curves staying outside the band.
     const std::optional<double> edge = loss ? limits_.flatTo : limits_.matchedTo;
-    if (edge && *edge >= s.firstHertz && *edge <= s.lastHertz) {
+    if (edge && *edge > 0 && *edge >= s.firstHertz && *edge <= s.lastHertz) {
         s.markAt = s.x(*edge);
         s.mark = QString::fromStdString((loss ? "flat to " : "matched to ") + hertzText(*edge, Rounding::down));
     }

@@ -58,11 +58,6 @@ std::string designator(std::size_t i) { return std::string("R").append(std::to_s
 
 std::string withUnit(std::string number, const char* unit) { return number.append(" ").append(unit); }
 
-std::string bandwidthText(const std::optional<double>& hertz)
-{
-    return hertz ? hertzText(*hertz, Rounding::down) : std::string("beyond 1 THz");
-}
-
 } // namespace
 
 std::optional<Parasitics> sizedParts(const DesignInputs& in)
@@ -156,7 +151,7 @@ DesignResults designResults(const PadDesign& d)
     for (std::size_t i = 0; i < pad.theory.size(); ++i) {
         const double worst = rating ? rating->partPower[i] : pad.worst.power[i];
         const bool over = rating && std::count(rating->over.begin(), rating->over.end(), i) > 0;
-        out.resistors.push_back({designator(i), withUnit(ohmsText(pad.theory[i]), "\u03a9"), pad.parts[i].code,
+        out.resistors.push_back({designator(i), ohmsText(pad.theory[i], "\u03a9"), pad.parts[i].code,
                                  wattsText(pad.built.power[i]), wattsText(worst, Rounding::up),
                                  over ? "over its " + wattsText(rating->rating) + " rating" : ""});
     }
@@ -176,7 +171,7 @@ DesignResults designResults(const PadDesign& d)
         f.push_back({"Isolation", decibelText(pad.built.isolation)});
     const Bandwidths& b = r.padRadio.front().bandwidths;
     out.flatTo = {"Flat to", bandwidthText(b.flat)};
-    out.matchedTo = {"Matched to", bandwidthText(b.matched)};
+    out.matchedTo = {"Matched to", matchedText(b.matched, std::min(pad.built.returnLoss, pad.built.outReturnLoss))};
     if (rating) {
         const std::string sizes = std::string(chipSizes().front().name) + " to " + std::string(chipSizes().back().name);
         out.smallestPackage = {"Smallest package", rating->smallest ? std::string(rating->smallest->name)

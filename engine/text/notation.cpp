@@ -12,6 +12,7 @@ namespace velkor {
 namespace {
 
 using detail::Decimal;
+using detail::decimal15;
 using detail::toDouble;
 using detail::exponentCap;
 using detail::isDigit;
@@ -255,12 +256,17 @@ DbValues readDb(std::string_view text, std::size_t limit)
 {
     if (text.find(':') != std::string_view::npos)
         return readRange(text, limit);
-    if (const std::optional<double> db = readDecimal(withoutUnit(text, "dB").value_or(text)))
+    if (const std::optional<double> db = readDecibels(text))
         return {{*db}, {}};
     return refused("not a number of dB: write 6, 0.5 or 1e1, or a range FROM:TO:STEP (1:30:0.5)");
 }
 
 std::optional<double> readDecimal(std::string_view text) { return readScaled(text, 0); }
+
+std::optional<double> readDecibels(std::string_view text)
+{
+    return readDecimal(withoutUnit(text, "dB").value_or(text));
+}
 
 std::optional<double> readPercent(std::string_view text)
 {
@@ -332,7 +338,11 @@ Sweep sweepBetween(double start, double stop, std::size_t points, bool log)
     out.hertz.reserve(points);
     for (std::size_t i = 0; i + 1 < points; ++i) {
         const double t = static_cast<double>(i) / static_cast<double>(points - 1);
-        out.hertz.push_back(log ? start * std::pow(stop / start, t) : start + (stop - start) * t);
+        const double hertz = log ? start * std::pow(stop / start, t) : start + (stop - start) * t;
+        // The nearest decimal of 15 digits, so that 10 kHz of a log sweep
+        // is 10000 rather than 9999.999999999998, worked out and written
+        // as that in every format.
+        out.hertz.push_back(toDouble(decimal15(hertz)).value_or(hertz));
     }
     out.hertz.push_back(stop);   // the end itself, not a rounding of it
     return out;
@@ -352,7 +362,8 @@ Sweep readSweep(std::string_view text, std::size_t limit)
             break;
         begin = end + 1;
     }
-    const bool log = parts.size() == 4 && parts[3] == "log";
+    // log in any case, as units are read
+    const bool log = parts.size() == 4 && parts[3].size() == 3 && endsWithUnit(parts[3], "log");
     if (parts.size() != 3 && !log)
         return sweepRefused("a sweep is START:STOP:POINTS or START:STOP:POINTS:log (10M:6G:600)");
     const std::optional<double> start = readFrequency(parts[0]), stop = readFrequency(parts[1]);
@@ -412,6 +423,10 @@ ParasiticValues readParasitics(std::string_view text)
         const auto known = std::find_if(keys.begin(), keys.end(), [&](const Key& k) { return k.name == key; });
         if (equals == std::string_view::npos || known == keys.end()) {
             out.error.append("'").append(key).append("' is not L, C or CPAD: write L=0.5n,C=50f,CPAD=80f");
+            return out;
+        }
+        if (out.*(known->value)) {
+            out.error.append("'").append(key).append("' given twice: give each of L, C and CPAD at most once");
             return out;
         }
         const std::optional<double> value = readParasitic(item.substr(equals + 1), known->unit);

@@ -16,6 +16,10 @@ namespace velkor {
 /// range of a double (too large, or too small to be told from 0).
 std::optional<double> readDecimal(std::string_view text);
 
+/// A number of dB: a decimal with an optional unit dB in any case, after
+/// at most one blank ("20", "20dB", "20 dB").
+std::optional<double> readDecibels(std::string_view text);
+
 /// A percentage as the fraction it stands for, read in decimal so that it
 /// is the double nearest the typed value's hundredth: "5" is 0.05.
 std::optional<double> readPercent(std::string_view text);
@@ -48,7 +52,9 @@ std::optional<double> readFrequency(std::string_view text);
 
 /// The frequencies of a --frequency argument: one frequency, or
 /// START:STOP:POINTS, POINTS frequencies evenly spaced from START to STOP,
-/// both included, or START:STOP:POINTS:log, evenly on a log scale.
+/// both included, or START:STOP:POINTS:log (log in any case), evenly on a
+/// log scale; each between the ends the nearest decimal of 15 significant
+/// digits.
 struct Sweep {
     std::vector<double> hertz;
     std::string error;   ///< why the argument was refused; empty when read
@@ -70,8 +76,9 @@ std::optional<std::size_t> readPoints(std::string_view text, std::size_t limit);
 std::string pointsRefusal(std::size_t limit);
 
 /// The `points` (>= 2) frequencies of a sweep from `start` to `stop` Hz,
-/// both included, evenly spaced or on a log scale; refused where START is
-/// not below STOP, or a log sweep starts at 0 Hz.
+/// both included, evenly spaced or on a log scale, each between them the
+/// nearest decimal of 15 significant digits; refused where START is not
+/// below STOP, or a log sweep starts at 0 Hz.
 Sweep sweepBetween(double start, double stop, std::size_t points, bool log = false);
 
 /// A height in millimetres: a decimal, plain (mm) or with the unit mm, um
@@ -92,7 +99,7 @@ std::optional<double> readParasitic(std::string_view text, std::string_view unit
 std::string parasiticRefusal(std::string_view key);
 
 /// Reads a --parasitics argument: keys L, C and CPAD, comma-separated, each
-/// a decimal from 0 to 1 (H or F) with an optional prefix f p n u (or µ) m
+/// at most once, each a decimal from 0 to 1 (H or F) with an optional prefix f p n u (or µ) m
 /// and an optional unit H or F, upper case.
 ParasiticValues readParasitics(std::string_view text);
 

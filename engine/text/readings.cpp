@@ -54,9 +54,9 @@ Reading readToleranceText(std::string_view text)
 
 Reading readLimitText(std::string_view text)
 {
-    const std::optional<double> db = readDecimal(text);
+    const std::optional<double> db = readDecibels(text);
     if (!db || !(*db > 0))
-        return unreadable(text, "not a number of dB above 0: write 0.1 or 20");
+        return unreadable(text, "not a number of dB above 0: write 0.1, 20 or 20dB");
     return {*db, {}};
 }
 

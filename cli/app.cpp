@@ -59,6 +59,7 @@ struct Given {
     bool pairs = false, all = false, steps = false;
     bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false, outputsGiven = false;
     bool packageGiven = false, boardGiven = false, ambientGiven = false;
+    bool flatnessGiven = false, minReturnLossGiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -74,7 +75,7 @@ struct Request {
     Format format = Format::text;
     TextLines lines;
     std::vector<PadKind> kinds;   // named with --pad, in the engine's order; empty for the default
-    bool allKinds = false;        // --pad all: every kind with a design for every value
+    bool allKinds = false;        // --pad all: each value's kinds with a design for it, `kinds` any value's
     RadioFrequency radio;
     bool radioAsked = false;      // parasitics or frequencies given
     bool steps = false;           // the values are the bits of a step attenuator
@@ -182,20 +183,23 @@ std::optional<Failure> readRadio(Request& q, const Given& g)
         return f;
     if (std::optional<Failure> f = readLimit(q.radio.minReturnLoss, "--min-return-loss", g.minReturnLoss))
         return f;
+    // Ideal parts are flat and matched at every frequency: a limit has
+    // nothing to bound.
+    for (const auto& [option, given, text] : {std::tuple{"--flatness", g.flatnessGiven, &g.flatness},
+                                              std::tuple{"--min-return-loss", g.minReturnLossGiven, &g.minReturnLoss}})
+        if (given && !q.radio.modelled)
+            return Failure{usage, option + (" " + named(*text)) +
+                                      ": for --parasitics or --package only: ideal parts have no bandwidth to bound"};
     q.radioAsked = q.radio.modelled || !q.radio.hertz.empty();
     return std::nullopt;
 }
 
-// --outputs: a splitter's, a whole number from leastOutputs to mostOutputs,
-// for --pad splitter (or all) only.
+// --outputs: a splitter's, a whole number from leastOutputs to mostOutputs;
+// whether a splitter is among the pads is checked once they are known.
 std::optional<Failure> readOutputs(Request& q, const Given& g)
 {
     if (!g.outputsGiven)
         return std::nullopt;
-    const bool splitter =
-        q.allKinds || std::any_of(q.kinds.begin(), q.kinds.end(), [](PadKind k) { return describe(k).fansOut; });
-    if (!splitter)
-        return Failure{usage, "--outputs " + named(g.outputs) + ": for --pad splitter only"};
     const Reading n = readOutputsText(g.outputs);
     if (!n.error.empty())
         return Failure{usage, "--outputs " + named(g.outputs) + ": " + n.error};
@@ -226,6 +230,8 @@ std::optional<Failure> readOptions(Request& q, const Given& g)
         q.tolerance.fraction = t.value;
     }
     q.pairs = g.pairs;
+    if (g.all && g.format != "text")
+        return Failure{usage, "--all: for --format text only: csv and json carry every result already"};
     q.format = g.format == "csv" ? Format::csv : g.format == "json" ? Format::json
              : g.format == "spice" ? Format::spice : g.format == "touchstone" ? Format::touchstone
              : Format::text;
@@ -267,6 +273,38 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
     return std::nullopt;
 }
 
+// --pad all: the kinds that join the ports and, of those that take an
+// attenuation, the ones some value has a design for.
+void resolveAll(Request& q)
+{
+    for (const PadDescription& d : padKinds()) {
+        const auto designed = [&](double db) { return attenuationRefusal(db, q.ports, d.kind).empty(); };
+        if (d.unavailable(q.ports).empty() && (!d.takesDb || std::any_of(q.db.begin(), q.db.end(), designed)))
+            q.kinds.push_back(d.kind);
+    }
+}
+
+// The kinds a value must have a design for: every kind worked out that
+// takes an attenuation; under --pad all the one of the least loss between
+// the ports, which every value with a design for any kind has, and whose
+// refusal says how close a value came.
+std::vector<PadKind> designsRequired(const Request& q, const std::vector<PadKind>& kinds)
+{
+    std::vector<PadKind> out;
+    if (!q.allKinds) {
+        std::copy_if(kinds.begin(), kinds.end(), std::back_inserter(out), [](PadKind k) { return describe(k).takesDb; });
+        return out;
+    }
+    const PadDescription* closest = nullptr;
+    for (const PadDescription& d : padKinds())
+        if (d.takesDb && d.unavailable(q.ports).empty() &&
+            (!closest || d.leastLoss.of(q.ports) < closest->leastLoss.of(q.ports)))
+            closest = &d;
+    if (closest)
+        out.push_back(closest->kind);
+    return out;
+}
+
 std::optional<Failure> read(Request& q, const Given& g)
 {
     if (std::optional<Failure> f = readOptions(q, g))
@@ -284,12 +322,7 @@ std::optional<Failure> read(Request& q, const Given& g)
         if (std::optional<Failure> f = readSteps(q, g))
             return f;
     if (q.allKinds)
-        for (const PadDescription& d : padKinds()) {
-            const auto designed = [&](double db) { return attenuationRefusal(db, q.ports, d.kind).empty(); };
-            if (d.unavailable(q.ports).empty() &&
-                (d.takesDb ? !q.db.empty() && std::all_of(q.db.begin(), q.db.end(), designed) : true))
-                q.kinds.push_back(d.kind);
-        }
+        resolveAll(q);
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(!q.db.empty(), q.ports) : q.kinds;
     const bool takesDb = std::any_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).takesDb; });
     if (q.db.empty() && (kinds.empty() || takesDb))
@@ -304,6 +337,9 @@ std::optional<Failure> read(Request& q, const Given& g)
     if (std::max<std::size_t>(q.db.size(), 1) * q.radio.hertz.size() > maxResponse)
         return Failure{usage, "--frequency " + named(g.frequency) + ": more than " + std::to_string(maxResponse) +
                                   " frequencies for all DB values together"};
+    if (g.outputsGiven && std::none_of(kinds.begin(), kinds.end(), [](PadKind k) { return describe(k).fansOut; }))
+        return Failure{usage, "--outputs " + named(g.outputs) + ": for --pad splitter only" +
+                                  (q.allKinds ? ", and a splitter joins equal impedances only" : "")};
     for (PadKind k : q.kinds)
         if (const std::string_view why = describe(k).unavailable(q.ports); !why.empty())
             return Failure{nodesign, "--pad " + named(describe(k).key) + ": " + std::string(why)};
@@ -313,11 +349,24 @@ std::optional<Failure> read(Request& q, const Given& g)
                                             std::tuple{"--zout", &g.zout, &q.zoutError}})
         if (!why->empty())
             return Failure{nodesign, option + (" " + named(g.zoutGiven ? *text : g.zin)) + ": " + *why};
+    const std::vector<PadKind> required = designsRequired(q, kinds);
     for (std::size_t i = 0; i < q.db.size(); ++i)
-        for (PadKind k : kinds)
-            if (const std::string why = attenuationRefusal(q.db[i], q.ports, k); describe(k).takesDb && !why.empty())
+        for (PadKind k : required)
+            if (const std::string why = attenuationRefusal(q.db[i], q.ports, k); !why.empty())
                 return Failure{nodesign, "DB " + named(q.dbarg[i]) + ": " + why};
     return std::nullopt;
+}
+
+// The kinds of --pad all that value `db` has a design for: every kind that
+// joins the ports and takes no attenuation, and those that take one above
+// their least loss.
+std::vector<PadKind> kindsFor(const Request& q, double db)
+{
+    std::vector<PadKind> out;
+    for (PadKind k : q.kinds)
+        if (!describe(k).takesDb || attenuationRefusal(db, q.ports, k).empty())
+            out.push_back(k);
+    return out;
 }
 
 // The window's own captions, where it could show these inputs.
@@ -337,6 +386,26 @@ std::optional<Captions> windowCaptions(const Request& q, double db)
     if (!calc.recalc())
         return std::nullopt;
     return calc.captions;
+}
+
+// A choice of names in any case, taken as the name (e24 is E24). An empty
+// value passes, to be refused with every other option's.
+CLI::Validator oneOf(std::vector<std::string> names)
+{
+    std::string shown;
+    for (const std::string& name : names)
+        (shown += shown.empty() ? "{" : ",") += name;
+    shown += "}";
+    return CLI::Validator(
+        [names, shown](std::string& value) -> std::string {
+            for (const std::string& name : names)
+                if (CLI::detail::to_lower(value) == CLI::detail::to_lower(name))
+                    value = name;
+            return value.empty() || std::find(names.begin(), names.end(), value) != names.end()
+                       ? std::string()
+                       : named(value) + " not in " + shown;
+        },
+        shown);
 }
 
 // Results pass through this much text at a time on their way out.
@@ -402,7 +471,7 @@ Failure unheld() { return {unwritten, std::string("cannot write the results: ") 
 std::optional<Row> rowFor(const Request& q, std::size_t i, std::optional<double> db, Failure& why)
 {
     std::optional<std::vector<PadResult>> pads =
-        evaluatePads({db, q.power, q.ports, q.series, q.tolerance, q.pairs, q.kinds});
+        evaluatePads({db, q.power, q.ports, q.series, q.tolerance, q.pairs, q.allKinds && db ? kindsFor(q, *db) : q.kinds});
     if (pads && !q.radioAsked)
         return Row{db, q.power, q.ports, q.series, q.tolerance, q.pairs, std::move(*pads)};
     if (pads)
@@ -433,6 +502,7 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
     std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
     if (values.empty())
         values.push_back(std::nullopt);   // the L-pad alone
+    const std::span<const PadKind> columns = q.allKinds ? std::span(q.kinds) : std::span<const PadKind>();
     Held held;
     bool holding = true;
     std::string text;
@@ -456,9 +526,11 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
                 csvResponse(text, row, i == 0, spill);
                 break;
             }
+            // --pad all: the columns of every kind any value has, empty
+            // where this value has none.
             if (i == 0)
-                csvHeader(text, row);
-            csvRow(text, row);
+                csvHeader(text, row, columns);
+            csvRow(text, row, columns);
             break;
         case Format::json:
             text += "  ";
@@ -501,8 +573,9 @@ int delivered(std::ostream& out, std::ostream& err)
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    CLI::App app{"Designs resistive Pi, T, bridged-T and L attenuators, rounds them to preferred\n"
-                 "values and tells what the attenuators built from those values really do.",
+    CLI::App app{"Designs resistive attenuators (Pi, T, bridged-T, L-pads, single series or shunt\n"
+                 "resistors, balanced H-, O- and U-pads) and resistive splitters, rounds them to\n"
+                 "preferred values and tells what the pads built from those values really do.",
                  program};
     Given g;
     // As in most programs, an option given twice takes its last value.
@@ -517,9 +590,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     CLI::Option* zout = app.add_option("--zout", g.zout, "output side's impedance in ohms; default the input side's")
         ->type_name("Z2");
     valued.emplace_back(zout, &g.zout);
-    app.add_option("-s,--series", g.series, "preferred values, E6 to E192; default E12")
+    valued.emplace_back(app.add_option("-s,--series", g.series, "preferred values, E6 to E192; default E12")
         ->type_name("S")
-        ->transform(CLI::IsMember({"E6", "E12", "E24", "E48", "E96", "E192"}, CLI::ignore_case));
+        ->transform(oneOf({"E6", "E12", "E24", "E48", "E96", "E192"})), &g.series);
     CLI::Option* tolerance = app.add_option("-t,--tolerance", g.tolerance,
                                             "parts' tolerance, percent; default the series' own")
         ->type_name("PCT");
@@ -550,16 +623,18 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     valued.emplace_back(app.add_option("--frequency", g.frequency,
                                        "the response at F, or START:STOP:POINTS[:log] (POINTS a count)")
         ->type_name("F"), &g.frequency);
-    valued.emplace_back(app.add_option("--flatness", g.flatness, "dB of flatness for flat_to_hz; default 0.1")
-        ->type_name("DB"), &g.flatness);
-    valued.emplace_back(app.add_option("--min-return-loss", g.minReturnLoss,
-                                       "least return loss for matched_to_hz, dB; default 20")
-        ->type_name("DB"), &g.minReturnLoss);
+    CLI::Option* flatness = app.add_option("--flatness", g.flatness, "dB of flatness for flat_to_hz; default 0.1")
+        ->type_name("DB");
+    valued.emplace_back(flatness, &g.flatness);
+    CLI::Option* minReturnLoss = app.add_option("--min-return-loss", g.minReturnLoss,
+                                                "least return loss for matched_to_hz, dB; default 20")
+        ->type_name("DB");
+    valued.emplace_back(minReturnLoss, &g.minReturnLoss);
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
     app.add_flag("--steps", g.steps, "the DB values are the bits of a step attenuator (at most 8)");
-    app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
+    valued.emplace_back(app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
         ->type_name("FMT")
-        ->transform(CLI::IsMember({"text", "csv", "json", "spice", "touchstone"}, CLI::ignore_case));
+        ->transform(oneOf({"text", "csv", "json", "spice", "touchstone"})), &g.format);
     app.set_version_flag("--version", std::string(program) + " " VELKOR_VERSION);
     app.footer(clihelp);
     app.get_formatter()->column_width(24);
@@ -583,6 +658,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     g.packageGiven = package->count() > 0;
     g.boardGiven = board->count() > 0;
     g.ambientGiven = ambient->count() > 0;
+    g.flatnessGiven = flatness->count() > 0;
+    g.minReturnLossGiven = minReturnLoss->count() > 0;
 
     Request q;
     std::optional<Failure> failure;
@@ -597,7 +674,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!failure)
         failure = evaluate(q, out);
     if (failure) {
-        err << program << ": " << failure->message << '\n';
+        err << program << ": " << failure->message << (args.empty() ? "; try velkor-cli --help" : "") << '\n';
         return failure->status;
     }
     return delivered(out, err);

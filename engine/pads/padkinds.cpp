@@ -191,13 +191,13 @@ const std::vector<PadDescription> kinds = {
     // not their attenuation.
     {.kind = PadKind::seriesResistor, .key = "series_r", .name = "Series resistor", .lineName = "Series resistor",
      .inlineName = "series resistor",
-     .resistors = {{"series", "series", in, out}},
+     .resistors = {{"series", "series", in, out}}, .byInsertionLoss = true,
      .drawing = {{{{0, 0}, {2, 0}}}, {{{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      .unavailable = anyPorts, .leastLoss = mismatch, .design = seriesResistorDesign},
     {.kind = PadKind::shuntResistor, .key = "shunt_r", .name = "Shunt resistor", .lineName = "Shunt resistor",
      .inlineName = "shunt resistor",
      .resistors = {{"shunt", "shunt", in, ground}},
-     .through = true,
+     .byInsertionLoss = true, .through = true,
      .drawing = {{{{1, 0}, {1, 2}}}, {{{0, 0}, {2, 0}}, {{0, 2}, {2, 2}}}, {0, 0}, {2, 0}, {1, 2}},
      .unavailable = anyPorts, .leastLoss = mismatch, .design = shuntResistorDesign},
     {.kind = PadKind::lPadSeriesFirst, .key = "l_pad_series", .name = "L-pad of a given loss, series first",
@@ -367,6 +367,14 @@ Node place(Node n, Ports p)
     if (n == lowSideMinus)
         return lowOutput ? outMinus : inMinus;
     return n;
+}
+
+std::optional<Node> shuntPort(PadKind k, Ports p)
+{
+    for (const Resistor& r : describe(k).resistors)
+        if (r.a == lowSide || r.b == lowSide)
+            return place(lowSide, p);
+    return std::nullopt;
 }
 
 Node outputNode(PadKind k) { return describe(k).through ? in : out; }

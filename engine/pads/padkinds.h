@@ -107,6 +107,10 @@ struct PadDescription {
     std::optional<std::size_t> idle = std::nullopt;
     /// Whether the design takes an attenuation; the L-pad's is its own.
     bool takesDb = true;
+    /// Designed for its insertion loss rather than its attenuation: the
+    /// single resistors, matched at neither port, whose attenuation is not
+    /// the dB they were designed for.
+    bool byInsertionLoss = false;
     /// Matched at both ports by design, so that it can be a bit of a step
     /// attenuator where it also takes an attenuation.
     bool matched = false;
@@ -167,6 +171,11 @@ std::optional<PadKind> kindByKey(std::string_view key);
 
 /// The node `n` stands for between these ports: `lowSide` resolved.
 Node place(Node n, Ports p);
+
+/// Where a kind's shunt arm sits when it follows the lower impedance
+/// (the L-pad's and U-pad's): `in` or `out` between these ports; nothing
+/// for a kind whose arms stay where they are drawn.
+std::optional<Node> shuntPort(PadKind k, Ports p);
 
 /// The node of a kind's output port: `out`, or `in` for a kind that passes
 /// straight through.

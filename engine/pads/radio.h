@@ -16,7 +16,7 @@ struct RadioFrequency {
     Parasitics parts;             ///< each part's, H and F
     double flatness = 0.1;        ///< dB, > 0
     double minReturnLoss = 20;    ///< dB, > 0
-    std::vector<double> hertz;    ///< the frequencies of the response; none for no response
+    std::vector<double> hertz = {};   ///< the frequencies of the response; none for no response
     /// The parts' size, when one is asked: its parasitics on `board` stand
     /// in `parts` but where given apart, and each pad's parts are rated at
     /// `ambient` °C.

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,12 @@ struct TextLines {
 /// their units, the worst case rounded outward.
 std::string textBlock(const Row& r, const std::optional<Captions>& captions, TextLines lines);
 
+/// A response as text lines under `what` ("Pi"): a line a frequency of
+/// insertion loss, input and output return loss, dB; "" without
+/// frequencies.
+std::string responseTable(const std::string& what, const std::vector<double>& hertz,
+                          const std::vector<SParameters>& response);
+
 /// The parts' package and board in words, for the comments of a netlist or
 /// a Touchstone file: "0603 chips on a board 0.2 mm above its ground plane,
 /// permittivity 4.3; a part on ground has 7.9233e-11 H more, its via's".
@@ -58,10 +65,13 @@ std::string ratingLines(const std::string& pad, const PadRating& rating, const C
                         const std::vector<Resistor>& resistors);
 
 /// The CSV header line, column names joining the JSON keys with underscores
-/// and numbering array elements from 1 ("pi_theoretical_ohm_1").
-void csvHeader(std::string& out, const Row& r);
-/// One CSV line per row.
-void csvRow(std::string& out, const Row& r);
+/// and numbering array elements from 1 ("pi_theoretical_ohm_1"). With
+/// `columns`, the columns of a pad of each of those kinds in turn, whichever
+/// the row has.
+void csvHeader(std::string& out, const Row& r, std::span<const PadKind> columns = {});
+/// One CSV line per row; with `columns`, as csvHeader lays them out, empty
+/// cells where the row has no pad of a kind.
+void csvRow(std::string& out, const Row& r, std::span<const PadKind> columns = {});
 
 /// One JSON object on one line, without a line feed.
 void jsonObject(std::string& out, const Row& r);

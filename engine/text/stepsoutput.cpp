@@ -5,6 +5,9 @@
 #include "text/report.h"
 #include "text/writer.h"
 
+#include <array>
+#include <cstring>
+
 namespace velkor {
 
 using namespace writer;
@@ -12,7 +15,9 @@ using namespace writer;
 namespace {
 
 // A step's text columns: what each holds and how wide it is written.
-constexpr int stateWidth = 5, bitsMargin = 2, numberWidth = 12;
+constexpr int stateWidth = 5, bitsMargin = 2, numberWidth = 12, columnGap = 2;
+constexpr const char* flatHeading = "Flat to";
+constexpr const char* matchedHeading = "Matched to";
 
 std::string padded(std::string text, std::size_t width, bool right = true)
 {
@@ -36,12 +41,34 @@ std::string heading(const StepResult& r)
     return out;
 }
 
-// A state's keys and values, as the writers take them.
+// A state's bandwidths, where the parts have parasitics.
 template <class Writer>
-void walkState(Writer& w, const StepState& s, const StepRequest& q)
+void walkBandwidths(Writer& w, const StepState& s, const StepRequest& q)
+{
+    if (q.radio && q.radio->modelled) {
+        w.maybe("flat_to_hz", s.radio.bandwidths.flat);
+        w.maybe("matched_to_hz", s.radio.bandwidths.matched);
+    }
+}
+
+// A state's number and its bits: as one text, or with `eachBit` as a number
+// 0 or 1 a bit, bit1 to bitN, which a spreadsheet cannot take for a number
+// of its own (010 for 10).
+template <class Writer>
+void walkNumber(Writer& w, const StepState& s, bool eachBit)
 {
     w.value("state", s.number);
-    w.text("bits", s.bits);
+    if (!eachBit)
+        w.text("bits", s.bits);
+    for (std::size_t bit = 0; bit < s.bits.size() && eachBit; ++bit)
+        w.value("bit" + std::to_string(bit + 1), s.bits[bit] == '1' ? 1 : 0);
+}
+
+// A state's keys and values, as the writers take them.
+template <class Writer>
+void walkState(Writer& w, const StepState& s, const StepRequest& q, bool eachBit)
+{
+    walkNumber(w, s, eachBit);
     w.value("setting_db", s.setting);
     w.value("insertion_loss_db", s.insertionLoss);
     w.value("error_db", s.error);
@@ -49,10 +76,7 @@ void walkState(Writer& w, const StepState& s, const StepRequest& q)
     w.value("output_return_loss_db", s.outputReturnLoss);
     if (s.insertionLossRange)
         w.values("insertion_loss_range_db", *s.insertionLossRange);
-    if (q.radio && q.radio->modelled) {
-        w.maybe("flat_to_hz", s.radio.bandwidths.flat);
-        w.maybe("matched_to_hz", s.radio.bandwidths.matched);
-    }
+    walkBandwidths(w, s, q);
     if (q.radio && !q.radio->hertz.empty())
         w.response(q.radio->hertz, s.radio.response);
 }
@@ -82,7 +106,7 @@ void walkSteps(JsonWriter& w, const StepResult& r)
     w.openList("states");
     for (const StepState& s : r.states) {
         w.item();
-        walkState(w, s, q);
+        walkState(w, s, q, false);
         w.close();
     }
     w.closeList();
@@ -109,18 +133,36 @@ std::string stepsText(const StepResult& r)
     for (std::size_t bit = 0; bit < r.ratings.size(); ++bit)
         out += ratingLines("Bit " + std::to_string(bit + 1), r.ratings[bit], *q.radio->package,
                            resistorsOf(q.kind, {q.impedance, q.impedance}));
+    // With parasitics, each state's bandwidths in columns as wide as their
+    // widest cell.
+    const bool modelled = q.radio && q.radio->modelled;
+    std::vector<std::array<std::string, 2>> bandwidths;
+    std::array<std::size_t, 2> widths = {std::strlen(flatHeading), std::strlen(matchedHeading)};
+    for (const StepState& s : r.states) {
+        if (!modelled)
+            break;
+        bandwidths.push_back({bandwidthText(s.radio.bandwidths.flat),
+                              matchedText(s.radio.bandwidths.matched, std::min(s.returnLoss, s.outputReturnLoss))});
+        for (std::size_t i = 0; i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], bandwidths.back()[i].size());
+    }
     const std::size_t bitsWidth = std::max<std::size_t>(q.bits.size(), 4) + bitsMargin;
     const auto column = [](const char* name) { return padded(name, numberWidth); };
     out += '\n' + padded("State", stateWidth) + "  " + padded("Bits", bitsWidth, false) + column("Setting dB") +
            column("Loss dB") + column("Error dB") + column("Return dB") + column("Out ret. dB");
+    if (modelled)
+        out += padded(flatHeading, widths[0] + columnGap) + padded(matchedHeading, widths[1] + columnGap);
     if (q.tolerance.given)
         out += "  Loss range at " + shortest(q.tolerance.percent()) + " %, dB";
     out += '\n';
-    for (const StepState& s : r.states) {
+    for (std::size_t i = 0; i < r.states.size(); ++i) {
+        const StepState& s = r.states[i];
         out += padded(std::to_string(s.number), stateWidth) + "  " + padded(s.bits, bitsWidth, false) +
                padded(dbText(s.setting), numberWidth) + padded(dbText(s.insertionLoss), numberWidth) +
                padded(dbText(s.error), numberWidth) + padded(loss(s.returnLoss), numberWidth) +
                padded(loss(s.outputReturnLoss), numberWidth);
+        if (modelled)
+            out += padded(bandwidths[i][0], widths[0] + columnGap) + padded(bandwidths[i][1], widths[1] + columnGap);
         if (s.insertionLossRange)
             out += "  " + dbText((*s.insertionLossRange)[0], Rounding::down) + " to " +
                    dbText((*s.insertionLossRange)[1], Rounding::up);
@@ -132,6 +174,10 @@ std::string stepsText(const StepResult& r)
            worst.bits + ")\n";
     out += "Least return loss: " + loss(std::min(least.returnLoss, least.outputReturnLoss)) + " dB in state " +
            std::to_string(least.number) + " (" + least.bits + ")\n";
+    for (const StepState& s : r.states)
+        if (q.radio && !q.radio->hertz.empty())
+            out.append("\n").append(responseTable("State " + std::to_string(s.number) + " (" + s.bits + ")",
+                                                  q.radio->hertz, s.radio.response));
     return out;
 }
 
@@ -139,14 +185,19 @@ std::string stepsCsv(const StepResult& r)
 {
     const StepRequest& q = r.request;
     std::string out;
+    // A state's number, its bits and its bandwidths, or their names.
+    const auto state = [&q, &out](const StepState& s, bool header) {
+        CsvWriter w(out, header);
+        walkNumber(w, s, true);
+        walkBandwidths(w, s, q);
+    };
     if (q.radio && !q.radio->hertz.empty()) {   // a row a state and frequency
-        out += "state,bits";
+        state(r.states.front(), true);
         responseHeader(out);
         out += '\n';
         for (const StepState& s : r.states)
             for (std::size_t i = 0; i < q.radio->hertz.size(); ++i) {
-                number(out, s.number);
-                (out += ',') += s.bits;
+                state(s, false);
                 responseCells(out, q.radio->hertz[i], s.radio.response[i]);
                 out += '\n';
             }
@@ -156,7 +207,7 @@ std::string stepsCsv(const StepResult& r)
     for (bool header : {true, false})
         for (const StepState& s : r.states) {
             CsvWriter w(out, header);
-            walkState(w, s, q);
+            walkState(w, s, q, true);
             // Each bit's parts against their rating, the same on every row.
             for (std::size_t bit = 0; bit < r.ratings.size(); ++bit) {
                 w.open("bit" + std::to_string(bit + 1));

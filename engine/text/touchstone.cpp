@@ -33,6 +33,10 @@ std::string touchstone(const Row& r)
            " F; each pad to ground: " + shortest(x.padCapacitance) + " F\n";
     if (r.radio->package)
         out += "! " + packageWords(*r.radio) + "\n";
+    if (kind.fansOut) {   // two ports of a pad of more
+        const std::string others = r.ports.outputs == leastOutputs ? "output 2" : "outputs 2 to " + std::to_string(r.ports.outputs);
+        out += "! Port 2 is output 1; " + others + " loaded by " + shortest(r.ports.zout) + " ohms\n";
+    }
     if (unequal)
         out += "[Version] 2.0\n";
     out += "# HZ S RI R " + shortest(r.ports.zin) + "\n";

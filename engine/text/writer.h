@@ -96,47 +96,67 @@ void walkRating(Writer& w, const PadRating& rating, const std::vector<Resistor>&
     w.maybeText("smallest_package", rating.smallest ? std::optional(rating.smallest->name) : std::nullopt);
 }
 
-template <class Writer>
-void walkPads(Writer& w, const Row& r)
+/// Where a pad's shunt arm sits, for a kind whose shunt follows the lower
+/// impedance: "input" or "output".
+inline std::optional<std::string_view> shuntAt(PadKind k, Ports p)
 {
-    const bool modelled = r.radio && r.radio->modelled;
-    for (std::size_t p = 0; p < r.pads.size(); ++p) {
-        const PadResult& pad = r.pads[p];
-        const bool fansOut = describe(pad.kind).fansOut;
-        w.open(describe(pad.kind).key);
-        if (fansOut)
-            w.value("outputs", r.ports.outputs);
-        w.values("theoretical_ohm", pad.theory);
-        w.values("theoretical_power_w", pad.theoryPower);
-        w.values("preferred_ohm", pad.preferred);
-        std::vector<std::string> codes;
-        for (const Part& part : pad.parts)
-            codes.push_back(part.code);
-        w.texts("codes", codes);
-        w.value("attenuation_db", pad.built.atten);
-        w.value("vswr", pad.built.vswr);
-        w.value("return_loss_db", pad.built.returnLoss);
-        w.values("power_w", pad.built.power);
-        w.value("output_return_loss_db", pad.built.outReturnLoss);
-        w.value("insertion_loss_db", pad.built.insertionLoss);
-        if (fansOut)
-            w.value("isolation_db", pad.built.isolation);
-        w.open("worst_case");
-        w.values("attenuation_db", std::array{pad.worst.attenLow, pad.worst.attenHigh});
-        w.value("vswr", pad.worst.vswr);
-        w.value("return_loss_db", pad.worst.returnLoss);
-        w.values("power_w", pad.worst.power);
-        w.close();
-        if (p < r.padRadio.size() && r.padRadio[p].rating)
-            walkRating(w, *r.padRadio[p].rating, resistorsOf(pad.kind, r.ports));
-        if (modelled) {
-            w.maybe("flat_to_hz", r.padRadio[p].bandwidths.flat);
-            w.maybe("matched_to_hz", r.padRadio[p].bandwidths.matched);
-        }
-        if (r.radio && !r.radio->hertz.empty())
-            w.response(r.radio->hertz, r.padRadio[p].response);
-        w.close();
+    const std::optional<Node> port = shuntPort(k, p);
+    if (!port)
+        return std::nullopt;
+    return *port == in ? "input" : "output";
+}
+
+// One pad of a row, with its results at radio frequencies where the row
+// asks for them.
+template <class Writer>
+void walkPad(Writer& w, const Row& r, const PadResult& pad, const PadRadio* radio)
+{
+    const bool fansOut = describe(pad.kind).fansOut;
+    w.open(describe(pad.kind).key);
+    if (fansOut)
+        w.value("outputs", r.ports.outputs);
+    w.values("theoretical_ohm", pad.theory);
+    w.values("theoretical_power_w", pad.theoryPower);
+    w.values("preferred_ohm", pad.preferred);
+    std::vector<std::string> codes;
+    for (const Part& part : pad.parts)
+        codes.push_back(part.code);
+    w.texts("codes", codes);
+    if (const std::optional<std::string_view> at = shuntAt(pad.kind, r.ports))
+        w.text("shunt_at", *at);
+    w.value("attenuation_db", pad.built.atten);
+    w.value("vswr", pad.built.vswr);
+    w.value("return_loss_db", pad.built.returnLoss);
+    w.values("power_w", pad.built.power);
+    w.value("output_return_loss_db", pad.built.outReturnLoss);
+    w.value("insertion_loss_db", pad.built.insertionLoss);
+    if (fansOut)
+        w.value("isolation_db", pad.built.isolation);
+    w.open("worst_case");
+    w.values("attenuation_db", std::array{pad.worst.attenLow, pad.worst.attenHigh});
+    w.value("vswr", pad.worst.vswr);
+    w.value("return_loss_db", pad.worst.returnLoss);
+    w.values("power_w", pad.worst.power);
+    w.close();
+    if (radio && radio->rating)
+        walkRating(w, *radio->rating, resistorsOf(pad.kind, r.ports));
+    if (r.radio && r.radio->modelled) {
+        w.maybe("flat_to_hz", radio->bandwidths.flat);
+        w.maybe("matched_to_hz", radio->bandwidths.matched);
     }
+    if (r.radio && !r.radio->hertz.empty())
+        w.response(r.radio->hertz, radio->response);
+    w.close();
+}
+
+// A row's value, and with `inputs` the inputs after it.
+template <class Writer>
+void walkHead(Writer& w, const Row& r, bool inputs)
+{
+    if (r.db)
+        w.value("attenuation_db", *r.db);
+    if (inputs)
+        walkInputs(w, r);
 }
 
 // Walks the keys and values of one row in output order, telling a writer
@@ -145,11 +165,9 @@ void walkPads(Writer& w, const Row& r)
 template <class Writer>
 void walk(Writer& w, const Row& r, bool inputs = true)
 {
-    if (r.db)
-        w.value("attenuation_db", *r.db);
-    if (inputs)
-        walkInputs(w, r);
-    walkPads(w, r);
+    walkHead(w, r, inputs);
+    for (std::size_t p = 0; p < r.pads.size(); ++p)
+        walkPad(w, r, r.pads[p], p < r.padRadio.size() ? &r.padRadio[p] : nullptr);
 }
 
 
@@ -315,16 +333,20 @@ public:
         prefix_.resize(opened_.back());
         opened_.pop_back();
     }
+    /// While set, a row's cells are left empty: a pad the row has none of,
+    /// under the columns another row's pad gives.
+    void blank(bool empty) { blank_ = empty; }
 
 private:
-    // Starts a cell; in the header writes its name and returns false.
+    // Starts a cell; in the header writes its name, and returns whether
+    // the cell takes a value.
     bool cell(std::string_view key, std::size_t element = 0)
     {
         if (!first_)
             out_ += ',';
         first_ = false;
         if (!header_)
-            return true;
+            return !blank_;
         (out_ += prefix_) += key;
         if (element)
             (out_ += '_') += std::to_string(element);
@@ -332,6 +354,7 @@ private:
     }
     std::string& out_;
     bool header_;
+    bool blank_ = false;
     bool first_ = true;
     std::string prefix_;                // "pi_worst_case_"
     std::vector<std::size_t> opened_;   // the prefix's length before each open

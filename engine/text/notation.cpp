@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdlib>
+#include <cstdint>
 #include <cmath>
 #include <span>
 
@@ -12,7 +14,6 @@ namespace velkor {
 namespace {
 
 using detail::Decimal;
-using detail::decimal15;
 using detail::toDouble;
 using detail::exponentCap;
 using detail::isDigit;
@@ -328,12 +329,59 @@ std::string pointsRefusal(std::size_t limit)
     return "POINTS is a count of frequencies, a whole number from 2 to " + std::to_string(limit);
 }
 
-Sweep sweepBetween(double start, double stop, std::size_t points, bool log)
+std::string sweepRefusal(double start, double stop, bool log)
 {
     if (!(start < stop))
-        return sweepRefused("START must be below STOP");
+        return "START must be below STOP";
     if (log && !(start > 0))
-        return sweepRefused("a log sweep starts above 0 Hz");
+        return "a log sweep starts above 0 Hz";
+    return {};
+}
+
+namespace {
+
+// The double nearest `x` (>= 0) written to 15 significant digits: `x`
+// itself where its shortest decimal has no more. The digits as a whole
+// number M below 10^15 and a power of ten 10^E within 10^22 are both exact
+// doubles, so that M x 10^E (or M / 10^-E) is rounded once, correctly;
+// beyond, the digits are read back in full.
+double fifteenDigits(double x)
+{
+    constexpr int exactPowers = 22;
+    static constexpr auto powersOfTen = [] {
+        std::array<double, exactPowers + 1> p{};
+        double power = 1;
+        for (double& each : p) {
+            each = power;
+            power *= 10;
+        }
+        return p;
+    }();
+    char text[32];   // "d.ddddddddddddddde-308"
+    const char* end = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 14).ptr;
+    const char* e = std::find(static_cast<const char*>(text), end, 'e');
+    std::int64_t whole = 0;
+    for (const char* c = text; c != e; ++c)
+        if (*c != '.')
+            whole = whole * 10 + (*c - '0');
+    int exp10 = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exp10);
+    exp10 -= 14;
+    if (std::abs(exp10) <= exactPowers) {
+        const double power = powersOfTen[static_cast<std::size_t>(std::abs(exp10))];
+        return exp10 >= 0 ? static_cast<double>(whole) * power : static_cast<double>(whole) / power;
+    }
+    double nearest = x;
+    std::from_chars(text, end, nearest);
+    return nearest;
+}
+
+} // namespace
+
+Sweep sweepBetween(double start, double stop, std::size_t points, bool log)
+{
+    if (std::string why = sweepRefusal(start, stop, log); !why.empty())
+        return sweepRefused(std::move(why));
     Sweep out;
     out.hertz.reserve(points);
     for (std::size_t i = 0; i + 1 < points; ++i) {
@@ -342,7 +390,7 @@ Sweep sweepBetween(double start, double stop, std::size_t points, bool log)
         // The nearest decimal of 15 digits, so that 10 kHz of a log sweep
         // is 10000 rather than 9999.999999999998, worked out and written
         // as that in every format.
-        out.hertz.push_back(toDouble(decimal15(hertz)).value_or(hertz));
+        out.hertz.push_back(fifteenDigits(hertz));
     }
     out.hertz.push_back(stop);   // the end itself, not a rounding of it
     return out;

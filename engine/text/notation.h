@@ -75,6 +75,10 @@ std::optional<std::size_t> readPoints(std::string_view text, std::size_t limit);
 /// Why a count of frequencies is refused.
 std::string pointsRefusal(std::size_t limit);
 
+/// Why no sweep runs from `start` to `stop` Hz, evenly or on a log scale:
+/// START not below STOP, or a log sweep from 0 Hz; "" for one that does.
+std::string sweepRefusal(double start, double stop, bool log = false);
+
 /// The `points` (>= 2) frequencies of a sweep from `start` to `stop` Hz,
 /// both included, evenly spaced or on a log scale, each between them the
 /// nearest decimal of 15 significant digits; refused where START is not

@@ -19,6 +19,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -116,9 +117,11 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"Nanowatts", {"-p", "1u", "--pad", "pi", "6"}, "\nPower in Pi R1, theoretical: 332 nW\n"},
     Said{"OneBit", {"--steps", "6"}, "Step attenuator: 1 bit of Pi pads"},
     Said{"TwoBits", {"--steps", "6", "1"}, "Step attenuator: 2 bits of Pi pads"},
-    Said{"StepsBandwidths", {"--steps", "--parasitics", "L=0", "1"},
-         "Out ret. dB       Flat to    Matched to\n    0  0     "},
-    Said{"StepsBandwidthCells", {"--steps", "--parasitics", "L=0", "1"}, "120.0  beyond 1 THz  beyond 1 THz\n    1  1"},
+    // A 1 dB bit of 820R 5R6 820R returns 46.7 dB, never 50.
+    Said{"StepsBandwidths", {"--steps", "--parasitics", "L=0", "--min-return-loss", "50", "1"},
+         "Out ret. dB       Flat to               Matched to\n"},
+    Said{"StepsBandwidthCells", {"--steps", "--parasitics", "L=0", "--min-return-loss", "50", "1"},
+         "46.7  beyond 1 THz  never (46.7 dB at 0 Hz)\n"},
     Said{"StepsResponses", {"--steps", "--frequency", "1G", "1"},
          "\n\nState 1 (1) response: frequency, insertion loss, input return loss, output return loss\n  1.00 GHz, "},
     Said{"SplitterFileSaysTheOthersAreLoaded", {"-f", "touchstone", "--pad", "splitter", "--outputs", "3",
@@ -312,7 +315,12 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"ShuntAt", {"--zin", "50", "--zout", "75"}, "l_pad_shunt_at", {"input"}},
     // 207.4 ohms, the Pi's R1 of 10 dB from 75 to 50 ohms, is nearer 220 than 180.
     Notation{"EmptyWhereAValueHasNoPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "pi_codes_1",
-             {"", "220R"}}),
+             {"", "220R"}},
+    Notation{"FullAfterAnEmptyPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "l_pad_codes_2",
+             {"82R", "82R"}},
+    Notation{"Ambient", {"--package", "0603", "--ambient", "85", "6"}, "ambient_c", {"85"}},
+    // 0.376 and 0.365 W against 0603's 0.1 W (Json.PartsAgainstTheirRating).
+    Notation{"OverRatingInOneCell", {"--package", "0603", "--pad", "pi", "6"}, "pi_over_rating", {"R1;R2"}}),
     rowname);
 
 // Every code the window writes is the general two-digit code of its value,
@@ -439,6 +447,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"AllInCsv", {"--all", "-f", "csv", "6"}, 2, "--all: for --format text only"},
     Refusal{"ParasiticGivenTwice", {"--parasitics", "L=0.5n,L=1n", "6"}, 2, "'L' given twice"},
     Refusal{"EmptyFormat", {"-f", "", "6"}, 2, "--format '': no value"},
+    Refusal{"EmptyAmbient", {"--package", "0603", "--ambient", "", "6"}, 2, "--ambient '': no value"},
+    Refusal{"EmptyMinReturnLoss", {"--min-return-loss", "", "6"}, 2, "--min-return-loss '': no value"},
     Refusal{"Bare", {}, 2, "DB is required: only the L-pads and the splitter need none; try velkor-cli --help"},
     Refusal{"AllBelowEveryLeastLoss", {"--pad", "all", "--zin", "75", "--zout", "50", "0.1"}, 1,
             "DB '0.1': no series resistor for 0.1 dB"}),
@@ -475,6 +485,7 @@ TEST(Json, StepStates)
     EXPECT_EQ(keys, Texts({"pad", "power_w", "impedance_ohm", "series", "tolerance_percent", "pairs", "pads", "states",
                            "worst_error_db", "worst_error_state", "least_return_loss_db", "least_return_loss_state"}));
     EXPECT_EQ(steps.at("pads").at(2).at("attenuation_db"), 4);
+    EXPECT_FALSE(steps.at("pads").at(2).contains("power_w"));   // the inputs once, above
     const auto& state = steps.at("states").at(6);
     EXPECT_EQ(state.at("bits"), "011");
     EXPECT_EQ(state.at("setting_db"), 6);
@@ -588,7 +599,7 @@ class Writes : public testing::TestWithParam<Unwritable> {};
 
 TEST_P(Writes, FailIsStatusThreeWithTheReason)
 {
-    const std::string err = testing::TempDir() + "velkor_cli_write_" + GetParam().name;
+    const std::string err = testing::TempDir() + "velkor_cli_write_" + GetParam().name + std::to_string(getpid());
     const std::string script = "trap '' PIPE; exec 2>" + err + "; " + GetParam().redirected +
                                "; exit \\${PIPESTATUS[0]}";
     const int status = std::system(("bash -c \"" + script + "\"").c_str());

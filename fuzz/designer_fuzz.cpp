@@ -1,8 +1,8 @@
 // The pad designer under any sequence of edits, choices and clicks: the
-// bytes decode into events replayed on a fresh designer (offscreen). After
-// every event the results on display are either greyed with a reason, or
-// current and exactly the engine's lines for the design on display, and no
-// result reads nan or inf.
+// bytes decode into events replayed on a fresh designer (offscreen). Once
+// each event is worked out the results on display are either greyed with a
+// reason, or current and exactly the engine's lines for the design on
+// display, and no result reads nan or inf.
 
 #include "paddesigner.h"
 
@@ -43,6 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
     };
     const auto checked = [&] {
+        while (d.working())   // its results come from a thread of their own
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const QWidget* results = d.findChild<QWidget*>(QStringLiteral("results"));
         CHECK(d.current() == results->isEnabled());
         CHECK(d.current() || !d.findChild<QLabel*>(QStringLiteral("why"))->text().isEmpty());

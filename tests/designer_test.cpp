@@ -37,6 +37,9 @@ bool takesDb(const Typed& t) { return velkor::describe(*velkor::kindByKey(t.key.
 template <class T = QLineEdit>
 T* find(const QWidget& w, const char* name) { return w.findChild<T*>(QString::fromLatin1(name)); }
 
+// Until the designer has worked out the inputs as they stand.
+void settle(const PadDesigner& d) { QVERIFY(QTest::qWaitFor([&d] { return !d.working(); })); }
+
 void type(QLineEdit* box, const QString& text)
 {
     box->setFocus();
@@ -44,6 +47,8 @@ void type(QLineEdit* box, const QString& text)
     QTest::keyClick(box, Qt::Key_Backspace);
     for (QChar c : text)   // a key each, the Unicode minus too
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    if (const auto* d = dynamic_cast<const PadDesigner*>(box->window()))
+        settle(*d);
 }
 
 void enter(PadDesigner& d, const Typed& t)
@@ -69,6 +74,7 @@ void enter(PadDesigner& d, const Typed& t)
     find<QComboBox>(d, "series")->setCurrentText(t.series);
     find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
     find<QComboBox>(d, "package")->setCurrentText(t.package);
+    settle(d);
 }
 
 // The command line for the same inputs.
@@ -190,6 +196,7 @@ private slots:
     void packages();
     void remembered();
     void mainWindow();
+    void neverWaits();
 };
 
 void DesignerTest::results_data()
@@ -291,7 +298,7 @@ void DesignerTest::copies()
     enter(d, typed);
     const auto copied = [&d](const char* button) {
         for (QToolButton* b : d.findChildren<QToolButton*>())
-            if (b->text() == QLatin1String(button))
+            if (b->text() == QString::fromUtf8(button))
                 b->click();
         return QGuiApplication::clipboard()->text();
     };
@@ -306,7 +313,12 @@ void DesignerTest::copies()
     json.back() = "touchstone";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pad.s2p"));
-    QVERIFY(d.saveTouchstone(path));
+    QTimer::singleShot(0, &d, [&path] {   // the dialog the button opens, answered
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    copied("Save Touchstone\u2026");
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(saved.readAll()), cli(json));
@@ -350,9 +362,12 @@ void DesignerTest::refusedInput()
     const QMap<QString, QString> before = labels(d);   // for the last valid text, if any
     type(edit, text);
     const QLabel* error = find<QLabel>(d, (box + "Error").toLatin1().constData());
-    QVERIFY2(error->text().startsWith(message), qPrintable(error->text()));
-    QVERIFY(error->x() >= edit->x() + edit->width());   // beside its box
-    QCOMPARE(edit->accessibleDescription(), error->text());
+    QVERIFY2(edit->accessibleDescription().startsWith(message), qPrintable(edit->accessibleDescription()));
+    QCOMPARE(error->text(), edit->accessibleName() + ": " + edit->accessibleDescription());
+    // Above the greyed results, beside the inputs: nothing between them moves.
+    const QWidget* results = find<QWidget>(d, "results");
+    QVERIFY(error->mapTo(&d, QPoint()).y() < results->mapTo(&d, QPoint()).y());
+    QVERIFY(error->mapTo(&d, QPoint()).x() >= edit->mapTo(&d, QPoint()).x() + edit->width());
     for (const QLabel* other : d.findChildren<QLabel*>(QRegularExpression(QStringLiteral("Error$"))))
         if (other != error)   // the refusal on its own box alone
             QCOMPARE(other->objectName() + ": " + other->text(), other->objectName() + ": ");
@@ -399,6 +414,9 @@ void DesignerTest::keyboard()
     PadDesigner d({});
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
+    // A window of its own to a screen reader, named by its title.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&d)->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&d)->text(QAccessible::Name), QStringLiteral("Velkor pad designer"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("db"));
     QStringList order;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
@@ -514,6 +532,7 @@ void DesignerTest::plot()
     auto* plot = find<velkor::ui::ResponsePlot>(d, "plot");
     QCOMPARE(plot->accessibleName(), QStringLiteral("Frequency response"));
     find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));   // 0.5n, 50f, 80f
+    settle(d);
     // The default Pi of E12 parts: 6.1356 dB at 10 MHz and 6.5118 dB at 6 GHz (velkor-cli's JSON).
     QCOMPARE(plot->accessibleDescription(), QStringLiteral("Flat to 3.13 GHz, matched to 3.97 GHz; insertion loss "
                                                            "6.14 dB at 10.0 MHz, 6.51 dB at 6.00 GHz"));
@@ -576,6 +595,7 @@ void DesignerTest::failedSaves()
 {
     PadDesigner d({});
     d.show();
+    settle(d);
     QVERIFY(!d.saveTouchstone(QStringLiteral("/nonexistent/pad.s2p")));
     auto* refusal = d.findChild<QMessageBox*>(QStringLiteral("refusal"));
     QVERIFY(refusal && refusal->isVisible());
@@ -593,6 +613,7 @@ void DesignerTest::packages()
 {
     PadDesigner d({});
     d.show();
+    settle(d);
     QCOMPARE(find<QComboBox>(d, "package")->currentText(), QStringLiteral("0603"));   // as first opened
     // The 1 W, 6 dB Pi of E12 parts at 10 %: R1 takes 0.37577 W, R3 0.09607 W.
     QCOMPARE(find<QLabel>(d, "R1 worst-case power")->accessibleName(),
@@ -667,6 +688,38 @@ void DesignerTest::mainWindow()
     QVERIFY(d->isVisible());
     w.close();
     QVERIFY(!d->isVisible());
+}
+
+// A 16-way splitter over 100001 frequencies takes a second or more: every
+// key reaches its box while it is worked out, the busy line says what is,
+// and the results shown are the latest inputs'.
+void DesignerTest::neverWaits()
+{
+    PadDesigner d({});
+    d.show();
+    find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Resistive splitter"));
+    type(find(d, "outputs"), QStringLiteral("16"));
+    find(d, "points")->setText(QStringLiteral("100001"));   // pasted
+    QVERIFY(d.working());   // back before the work is done
+    QTest::keyClick(find(d, "power"), Qt::Key_0);   // 1 W to 10 W, while it works
+    QCOMPARE(find(d, "power")->text(), QStringLiteral("10"));
+    QVERIFY(d.working());
+    QGuiApplication::clipboard()->clear();
+    d.actions().at(1)->trigger();   // Copy JSON: it waits for the results
+    const auto* busy = find<QLabel>(d, "busy");
+    QTRY_VERIFY(busy->isVisible() || !d.working());
+    if (d.working()) {
+        QVERIFY(busy->text().startsWith(QLatin1String("Working out the splitter")));
+        QVERIFY(!d.actions().front()->isEnabled());
+        // A label a screen reader reads as it reads the results.
+        QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(busy))->text(QAccessible::Name),
+                 busy->text());
+    }
+    QVERIFY(QTest::qWaitFor([&d] { return !d.working(); }, 30000));
+    QCOMPARE(d.design()->request.power, 10.0);
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QLatin1String("\"power_w\": 10,")));
+    QCOMPARE(d.design()->row->radio->hertz.size(), std::size_t(100001));
+    QVERIFY(busy->isHidden());
 }
 
 QTEST_MAIN(DesignerTest)

@@ -6,6 +6,7 @@
 #include "base/parts.h"
 #include "pads/packages.h"
 #include "pads/pads.h"
+#include "pads/radio.h"
 #include "pads/response.h"
 #include "text/netlist.h"
 
@@ -24,6 +25,7 @@
 #include <random>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -529,7 +531,8 @@ INSTANTIATE_TEST_SUITE_P(Search, Pairs, testing::Values(
 // ngspice's own reading of each netlist agrees with the analysis.
 std::string ngspice(const std::string& netlist)
 {
-    const std::string file = testing::TempDir() + "velkor_pads";
+    // Of this process alone: another run of the tests may be writing its own.
+    const std::string file = testing::TempDir() + "velkor_pads_" + std::to_string(getpid());
     std::ofstream(file + ".cir") << netlist;
     const int status = std::system(("ngspice -b " + file + ".cir >" + file + ".log 2>&1").c_str());
     EXPECT_EQ(WEXITSTATUS(status), 0);   // a script's && goes on
@@ -676,6 +679,22 @@ TEST(Response, AtZeroHertzIsTheAnalysis)
             EXPECT_NEAR(-velkor::decibels(s.s22) / b.outReturnLoss, 1, 1e-9) << name;
         }
     }
+}
+
+// Told to stop at its fourth step, a computation takes no fifth: the
+// worst case of an H-pad's 32 corners, a sweep of 100001 frequencies. (The
+// caller asks once more, to tell a stop from a result.)
+TEST(Cancel, StopsAtTheNextStep)
+{
+    int asked = 0;
+    const velkor::Cancel fourSteps = [&asked] { return ++asked > 3; };
+    const velkor::PadRequest q{6, 1, {50, 50}, Series::E12, 0.1, false, {PadKind::hPad}};
+    EXPECT_FALSE(velkor::evaluatePads(q, fourSteps));
+    EXPECT_LE(asked, 5);
+    const velkor::RadioFrequency sweep{false, {}, 0.1, 20, std::vector<double>(100001, 1e9)};
+    asked = 0;
+    EXPECT_FALSE(velkor::evaluateRadio(*velkor::evaluatePads(q), q.ports, sweep, fourSteps));
+    EXPECT_LE(asked, 5);
 }
 
 // The L-pad from 75 to 50 ohms (47 and 82 ohms) with 1 nH in each part,

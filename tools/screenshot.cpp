@@ -42,7 +42,6 @@ int main(int argc, char* argv[])
         QTemporaryDir settings;
         qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
         velkor::ui::PadDesigner designer{velkor::ui::DesignerStart{}};
-        designer.resize(designer.sizeHint());
         for (int i = 3; i < argc; ++i) {
             const QString setting = QString::fromLocal8Bit(argv[i]);
             const QString name = setting.section(QLatin1Char('='), 0, 0), value = setting.section(QLatin1Char('='), 1);
@@ -51,6 +50,10 @@ int main(int argc, char* argv[])
             else if (auto* list = designer.findChild<QComboBox*>(name))
                 list->setCurrentText(value);
         }
+        designer.show();
+        while (designer.working())   // its results worked out on a thread of their own
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        designer.resize(designer.sizeHint());
         return save(designer, argv[2]);
     }
     if (argc < 2) {

@@ -30,6 +30,7 @@
 #include <array>
 #include <map>
 #include <string_view>
+#include <utility>
 
 namespace velkor::ui {
 namespace {
@@ -38,8 +39,14 @@ constexpr const char* title = "Velkor pad designer";
 constexpr const char* settingsGroup = "designer";
 constexpr const char* helpFile = "Velkor.hlp";
 constexpr const char* helpSection = "designer";
-constexpr int errorWidth = 200;   // logical pixels: a message wraps beyond it
-constexpr int kindWidth = 18;     // characters of a kind's name shown in its box   // logical pixels: a message wraps beyond it
+constexpr int kindWidth = 18;     // characters of a kind's name shown in its box
+// A design worked out quicker than this (ms) shows no busy line: the old
+// results stay as they are until the new ones replace them, without a flicker.
+constexpr int busyAfterMs = 100;
+// The window opens with its results laid out when its sweep has at most
+// this many frequencies, a few milliseconds' work; a longer one comes as any
+// other, after the busy line.
+constexpr std::size_t openedAtOnce = 2001;
 constexpr int resistorColumns = 4;   // theoretical, preferred, power, worst-case power
 constexpr int figureColumns = 2;     // pairs of "what" and value
 
@@ -98,35 +105,44 @@ const std::array<InputRow, 22> inputRows = {{
     {Control::box, "Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true},
 }};
 
-// A text box of the inputs: its row, and where its refusal is shown.
+// A text box of the inputs: its row, and where its refusal is shown, above
+// the results.
 struct PadDesigner::Box {
     const InputRow* row;
     QLineEdit* edit;
     QLabel* error;
 };
 
-PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QWidget(parent, Qt::Window)
+PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QString::fromLatin1(title));
     setWindowIcon(attenuatoricon());
+    // The inputs, then beside them the results; the spare width goes to the
+    // results' tables and the plot.
+    auto* results = buildResults();
     auto* inputs = new QGridLayout;
     buildInputs(inputs, start);
     auto* left = new QVBoxLayout;
     left->addLayout(inputs);
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(buildResults());
+    right->addWidget(results);
     plot_ = new ResponsePlot(this);
     plot_->setObjectName(QStringLiteral("plot"));
     right->addWidget(plot_, 1);
-    auto* all = new QHBoxLayout(this);
+    auto* central = new QWidget(this);
+    auto* all = new QHBoxLayout(central);
     all->addLayout(left);
     all->addLayout(right, 1);
     right->addLayout(buildActions());
+    setCentralWidget(central);
+    boxes_.front().edit->setFocus();   // once in its place: a widget moved loses its focus
+    busyAfter_.setSingleShot(true);
+    busyAfter_.setInterval(busyAfterMs);
+    connect(&busyAfter_, &QTimer::timeout, this, &PadDesigner::showBusy);
     restoreSettings();
     ready_ = true;
     refresh();
-    setMinimumSize(minimumSizeHint());
 }
 
 PadDesigner::~PadDesigner() { saveSettings(); }
@@ -152,9 +168,9 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
                 auto* error = new QLabel(this);
                 error->setObjectName(QString::fromLatin1(r.name) + QStringLiteral("Error"));
                 error->setWordWrap(true);
-                error->setMaximumWidth(errorWidth);
                 error->setStyleSheet(QStringLiteral("color: #d02020"));
-                grid->addWidget(error, row, 2);
+                error->hide();
+                refusals_->addWidget(error);
                 boxes_.push_back({&r, edit, error});
                 connect(edit, &QLineEdit::textChanged, this, &PadDesigner::refresh);
                 w = edit;
@@ -186,8 +202,6 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     connect(series_, &QComboBox::currentIndexChanged, this, &PadDesigner::refresh);
     connect(pairs_, &QCheckBox::toggled, this, &PadDesigner::refresh);
     connect(package_, &QComboBox::currentIndexChanged, this, &PadDesigner::packageChanged);
-    grid->setColumnMinimumWidth(2, errorWidth);   // room for a refusal, so that nothing moves when one shows
-    boxes_.front().edit->setFocus();
 }
 
 QWidget* PadDesigner::buildResults()
@@ -204,6 +218,16 @@ QWidget* PadDesigner::buildResults()
     why_->setWordWrap(true);
     why_->hide();
     column->addWidget(why_);
+    // Each refused box's message under the line that says so.
+    refusals_ = new QVBoxLayout;
+    column->addLayout(refusals_);
+    // What is being worked out, while it takes long enough to say; a
+    // screen reader hears each change of it.
+    busy_ = new QLabel(panel);
+    busy_->setObjectName(QStringLiteral("busy"));
+    busy_->setWordWrap(true);
+    busy_->hide();
+    column->addWidget(busy_);
     results_ = new QWidget(panel);
     results_->setObjectName(QStringLiteral("results"));
     auto* grids = new QVBoxLayout(results_);
@@ -236,7 +260,8 @@ QLayout* PadDesigner::buildActions()
     for (const Output& o : outputs) {
         auto* a = new QAction(QString::fromUtf8(o.caption), this);
         a->setShortcut(o.keys);
-        connect(a, &QAction::triggered, this, o.run);
+        // A copy or save asked while the inputs are worked out waits for them.
+        connect(a, &QAction::triggered, this, [this, run = o.run] { whenCurrent(run); });
         addAction(a);
         outputs_.push_back(a);
         auto* b = new QToolButton(this);
@@ -327,7 +352,8 @@ void PadDesigner::refresh()
     std::optional<PadDesign> d = readDesign(inputs_);
     for (const Box& b : boxes_) {
         const QString why = b.row->field ? text((inputs_.*b.row->field).error) : QString();
-        b.error->setText(why);
+        b.error->setText(why.isEmpty() ? QString() : b.edit->accessibleName() + QStringLiteral(": ") + why);
+        b.error->setVisible(!why.isEmpty());
         b.edit->setAccessibleDescription(why);
         b.edit->setStyleSheet(why.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d02020; }"));
     }
@@ -342,14 +368,74 @@ void PadDesigner::refresh()
         greyResults(QStringLiteral("Some inputs are not valid: the results are for the last valid ones."));
         return;
     }
-    if (!d->row) {
+    if (!d->why.empty()) {
         schematic_->setPad(inputs_.kind, d->request.ports, {});
         greyResults(QStringLiteral("No %1 for these inputs: %2.")
                         .arg(text(describe(inputs_.kind).name), text(d->why)));
         return;
     }
-    shown_ = std::move(d);
+    // Worked out on the worker's thread; the results on display stay until
+    // the new ones come, greyed once it takes long enough to notice.
+    current_ = false;
+    why_->hide();
+    if (!shown_ && d->sweep.points <= openedAtOnce) {
+        worker_.stop();
+        asked_ = 0;
+        workOut(*d);
+        display(std::move(*d));
+        return;
+    }
+    asked_ = worker_.ask(std::move(*d));
+    if (!busy_->isHidden())
+        showBusy();   // saying so already: now what it works out now
+    else if (!busyAfter_.isActive())
+        busyAfter_.start();
+}
+
+void PadDesigner::workedOut(std::uint64_t number, PadDesign design)
+{
+    if (number != asked_)
+        return;   // for inputs that no longer stand
+    asked_ = 0;
+    busyAfter_.stop();
+    busy_->hide();
+    display(std::move(design));
+}
+
+void PadDesigner::display(PadDesign design)
+{
+    if (!design.row) {
+        greyResults(QStringLiteral("No %1 for these inputs: %2.")
+                        .arg(text(describe(design.request.kinds.front()).name), text(design.why)));
+        return;
+    }
+    const bool first = !shown_;
+    shown_ = std::move(design);
     showDesign();
+    if (first)   // the window as small as its results, laid out, allow
+        setMinimumSize(minimumSizeHint());
+    if (auto run = std::exchange(waitingToRun_, nullptr))
+        (this->*run)();
+}
+
+void PadDesigner::showBusy()
+{
+    if (!asked_)
+        return;
+    why_->hide();
+    enableResults(false);
+    busy_->setText(QStringLiteral("Working out the %1: its worst case, its bandwidths and its response at %2 "
+                                  "frequencies\u2026")
+                       .arg(text(describe(inputs_.kind).inlineName), text(inputs_.points.text)));
+    busy_->show();
+}
+
+void PadDesigner::whenCurrent(void (PadDesigner::*run)())
+{
+    if (current_)
+        (this->*run)();
+    else if (asked_)
+        waitingToRun_ = run;   // run once the inputs as they stand are worked out
 }
 
 void PadDesigner::showParts()
@@ -374,13 +460,24 @@ void PadDesigner::showParts()
 
 void PadDesigner::greyResults(const QString& why)
 {
+    // Nothing to work out for these inputs.
+    worker_.stop();
+    asked_ = 0;
+    waitingToRun_ = nullptr;
+    busyAfter_.stop();
+    busy_->hide();
     current_ = false;
     why_->setText(why);
     why_->show();
-    results_->setEnabled(false);
-    plot_->setEnabled(false);
+    enableResults(false);
+}
+
+void PadDesigner::enableResults(bool on)
+{
+    results_->setEnabled(on);
+    plot_->setEnabled(on);
     for (QAction* a : outputs_)
-        a->setEnabled(false);
+        a->setEnabled(on);
 }
 
 void PadDesigner::showDesign()
@@ -403,10 +500,7 @@ void PadDesigner::showDesign()
                        {pad.built.insertionLoss, d.row->radio->flatness, d.row->radio->minReturnLoss, b.flat, b.matched});
     current_ = true;
     why_->hide();
-    results_->setEnabled(true);
-    plot_->setEnabled(true);
-    for (QAction* a : outputs_)
-        a->setEnabled(true);
+    enableResults(true);
 }
 
 void PadDesigner::showResults(const DesignResults& results)
@@ -467,6 +561,11 @@ void PadDesigner::copySpice() { QGuiApplication::clipboard()->setText(text(spice
 
 bool PadDesigner::saveTouchstone(const QString& path)
 {
+    if (!current_) {
+        refuse(QStringLiteral("The Touchstone file was not saved."),
+               QStringLiteral("The results are not worked out for the inputs as they stand."));
+        return false;
+    }
     const std::string file = touchstoneText(*shown_);
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(file.data(), qint64(file.size())) != qint64(file.size()) ||

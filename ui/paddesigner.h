@@ -3,11 +3,14 @@
 // any series, with its worst case and its response with real parts. A
 // window of the system's own look; every number comes from the engine.
 
+#include "designworker.h"
 #include "helpviewer.h"
 #include "text/designer.h"
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QTimer>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -35,7 +38,10 @@ struct DesignerStart {
     Series series = Series::E12;
 };
 
-class PadDesigner : public QWidget {
+/// A window of its own on the desktop and to a screen reader, as the main
+/// window is. What the inputs ask is worked out off the window's thread:
+/// typing never waits, and a result shows only while its inputs stand.
+class PadDesigner : public QMainWindow {
 public:
     explicit PadDesigner(const DesignerStart& start, QWidget* parent = nullptr);
     ~PadDesigner() override;
@@ -45,9 +51,11 @@ public:
     const PadDesign* design() const { return shown_ ? &*shown_ : nullptr; }
     /// Whether the results on display are for the inputs as they stand.
     bool current() const { return current_; }
+    /// Whether the inputs as they stand are being worked out.
+    bool working() const { return asked_ != 0; }
 
     /// Writes the Touchstone file of the design on display; false, with a
-    /// message box saying why, when it cannot.
+    /// message box saying why, when it cannot or the results are not current.
     bool saveTouchstone(const QString& path);
     /// Writes the plot as a PNG at the screen's scale; likewise.
     bool savePlotImage(const QString& path);
@@ -64,9 +72,14 @@ private:
     void saveSettings() const;
 
     void refresh();
+    void workedOut(std::uint64_t number, PadDesign design);
+    void display(PadDesign design);
+    void showBusy();
+    void whenCurrent(void (PadDesigner::*run)());
     void showDesign();
     void showResults(const DesignResults& results);
     void greyResults(const QString& why);
+    void enableResults(bool on);
     void packageChanged();
     void showParts();
     void refuse(const QString& what, const QString& why);
@@ -81,6 +94,9 @@ private:
     DesignInputs inputs_;
     std::optional<PadDesign> shown_;
     bool current_ = false;
+    std::uint64_t asked_ = 0;   ///< the number of the design being worked out for the inputs; 0 for none
+    QTimer busyAfter_;          ///< the busy line waits this long, so that typing does not flicker
+    void (PadDesigner::*waitingToRun_)() = nullptr;   ///< a copy or save asked while the inputs were worked out
     bool ready_ = false;   ///< built: the inputs' changes are worked out
     std::vector<Box> boxes_;
     QStringList customParts_;   ///< the L, C and CPAD typed under Custom, kept aside under another package
@@ -94,11 +110,14 @@ private:
     QWidget* results_ = nullptr;
     QGridLayout* resistorGrid_ = nullptr;   ///< a row per resistor
     QGridLayout* figureGrid_ = nullptr;     ///< the pad's figures
+    QLayout* refusals_ = nullptr;           ///< each refused box's message
     QLabel* why_ = nullptr;
+    QLabel* busy_ = nullptr;
     std::vector<ValueLabel*> values_;
     std::vector<QWidget*> resultWidgets_;
     std::vector<QAction*> outputs_;   ///< the copies and saves, idle while the results are not current
     HelpViewer help_{this};
+    DesignWorker worker_{this, [this](std::uint64_t number, PadDesign d) { workedOut(number, std::move(d)); }};
 };
 
 } // namespace velkor::ui

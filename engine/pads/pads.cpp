@@ -205,7 +205,8 @@ double peakWithin(double atLow, double atHigh, double ohms, double tolerance)
 // rather than 2^(N-1), which keeps a 16-way splitter as quick as a Pi.
 // `c` is the circuit the corners are worked out in: the stand-in, or a
 // balanced pad as it is.
-WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, double power, double tolerance)
+WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, double power, double tolerance,
+                    const Cancel& cancel = {})
 {
     const std::size_t own = describe(k).resistors.size();
     const bool fanned = describe(k).fansOut && r.size() > own &&
@@ -226,6 +227,8 @@ WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, doubl
     values.resize(r.size());
     for (unsigned mask = 0; mask < masks; ++mask)
         for (std::size_t high = 0; high <= alike; ++high) {
+            if (cancelled(cancel))
+                return w;   // unfinished: the caller drops it
             for (std::size_t i = 0; i < r.size(); ++i) {
                 const bool up = i < distinct ? (mask >> i & 1) != 0 : i - distinct < high;
                 values[i] = r[i] * (up ? 1 + tolerance : 1 - tolerance);
@@ -291,7 +294,7 @@ WorstCase worstCase(PadKind k, const Values& r, Ports p, double power, double to
     return worstCase(cornersCircuit(k, p), k, r, p, power, tolerance);
 }
 
-std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
+std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q, const Cancel& cancel)
 {
     const std::vector<PadKind> kinds = q.kinds.empty() ? defaultKinds(q.db.has_value(), q.ports) : q.kinds;
     std::vector<PadResult> out;
@@ -317,8 +320,9 @@ std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q)
         if (!allPositive(p.preferred))
             return std::nullopt;
         p.built = analyse(c, p.preferred, q.ports, q.power);
-        p.worst = worstCase(cornersCircuit(k, q.ports), k, p.preferred, q.ports, q.power, q.tolerance.fraction);
-        if (!finite(p))
+        p.worst = worstCase(cornersCircuit(k, q.ports), k, p.preferred, q.ports, q.power, q.tolerance.fraction,
+                            cancel);
+        if (cancelled(cancel) || !finite(p))
             return std::nullopt;
         out.push_back(std::move(p));
     }

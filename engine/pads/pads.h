@@ -6,6 +6,7 @@
 
 #include "base/parts.h"
 #include "base/series.h"
+#include "pads/cancel.h"
 #include "pads/padkinds.h"
 
 #include <optional>
@@ -73,7 +74,8 @@ struct PadRequest {
 
 /// Every pad the request calls for, in the order of `kinds` (the default
 /// kinds when empty). Nothing when a pad has no design or a result is not
-/// finite.
-std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q);
+/// finite, or when `cancel` stops it (asked at each corner of the worst
+/// case).
+std::optional<std::vector<PadResult>> evaluatePads(const PadRequest& q, const Cancel& cancel = {});
 
 } // namespace velkor

@@ -5,14 +5,16 @@
 namespace velkor {
 
 std::optional<std::vector<PadRadio>> evaluateRadio(const std::vector<PadResult>& pads, Ports p,
-                                                   const RadioFrequency& radio)
+                                                   const RadioFrequency& radio, const Cancel& cancel)
 {
     std::vector<PadRadio> out;
     for (const PadResult& pad : pads) {
         PadRadio r;
         if (radio.modelled)
-            r.bandwidths = bandwidths(pad, p, radio.parts, radio.flatness, radio.minReturnLoss);
-        r.response = response(pad, p, radio.parts, radio.hertz);
+            r.bandwidths = bandwidths(pad, p, radio.parts, radio.flatness, radio.minReturnLoss, cancel);
+        r.response = response(pad, p, radio.parts, radio.hertz, cancel);
+        if (cancelled(cancel))
+            return std::nullopt;
         if (radio.package)
             r.rating = ratePad(pad, *radio.package, radio.ambient);
         for (const SParameters& s : r.response)

@@ -34,8 +34,9 @@ struct PadRadio {
 
 /// Each pad's results at radio frequencies between the ports, as `radio`
 /// asks; nothing when a number is not finite (parts of extreme values at a
-/// high frequency can leave the range of a double).
+/// high frequency can leave the range of a double), or when `cancel` stops
+/// it (asked at each frequency).
 std::optional<std::vector<PadRadio>> evaluateRadio(const std::vector<PadResult>& pads, Ports p,
-                                                   const RadioFrequency& radio);
+                                                   const RadioFrequency& radio, const Cancel& cancel = {});
 
 } // namespace velkor

@@ -135,13 +135,16 @@ SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, doub
 }
 
 std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitics& x,
-                                  const std::vector<double>& hertz)
+                                  const std::vector<double>& hertz, const Cancel& cancel)
 {
     const PadAtRadio radio(pad, p, x);
     std::vector<SParameters> out;
     out.reserve(hertz.size());
-    for (double f : hertz)
+    for (double f : hertz) {
+        if (cancelled(cancel))
+            break;
         out.push_back(radio.at(f));
+    }
     return out;
 }
 
@@ -156,13 +159,14 @@ double transmissionDecibels(Complex s) { return 20 * std::log10(std::abs(s)); }
 double degrees(Complex s) { return std::arg(s) * 180 / std::numbers::pi; }
 
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
-                      double minReturnLoss)
+                      double minReturnLoss, const Cancel& cancel)
 {
     const PadAtRadio radio(pad, p, x);
-    return bandwidths([&](double f) { return radio.at(f); }, flatness, minReturnLoss);
+    return bandwidths([&](double f) { return radio.at(f); }, flatness, minReturnLoss, cancel);
 }
 
-Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss)
+Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss,
+                      const Cancel& cancel)
 {
     // The two searches step along the same grid: each frequency is worked
     // out once for both.
@@ -174,8 +178,13 @@ Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatn
         return it->second;
     };
     const double dc = transmissionDecibels(once(0).s21);
-    const auto flat = [&](double f) { return std::fabs(transmissionDecibels(once(f).s21) - dc) <= flatness; };
+    // Stopped, every frequency fails: the searches end without another solve.
+    const auto flat = [&](double f) {
+        return !cancelled(cancel) && std::fabs(transmissionDecibels(once(f).s21) - dc) <= flatness;
+    };
     const auto matched = [&](double f) {
+        if (cancelled(cancel))
+            return false;
         const SParameters& s = once(f);
         return -decibels(s.s11) >= minReturnLoss && -decibels(s.s22) >= minReturnLoss;
     };

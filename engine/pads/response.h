@@ -52,9 +52,10 @@ private:
 /// The pad as built from its parts at `hertz` (>= 0).
 SParameters sParameters(const PadResult& pad, Ports p, const Parasitics& x, double hertz);
 
-/// The same at each frequency.
+/// The same at each frequency; cut short where `cancel` stops it (asked at
+/// each frequency).
 std::vector<SParameters> response(const PadResult& pad, Ports p, const Parasitics& x,
-                                  const std::vector<double>& hertz);
+                                  const std::vector<double>& hertz, const Cancel& cancel = {});
 
 /// Where a pad stops meeting its limits. Each is the highest f such that
 /// the condition holds at every frequency from 0 to f, found to 0.01 %
@@ -69,11 +70,14 @@ struct Bandwidths {
 constexpr double bandwidthCeiling = 1e12;
 
 /// The bandwidths of a pad for a flatness and a least return loss, dB (> 0).
+/// Once `cancel` stops the search (asked at each frequency it tries), what
+/// it gives means nothing.
 Bandwidths bandwidths(const PadResult& pad, Ports p, const Parasitics& x, double flatness,
-                      double minReturnLoss);
+                      double minReturnLoss, const Cancel& cancel = {});
 /// The same for any two-port whose scattering parameters at f Hz (>= 0)
 /// `at` gives.
-Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss);
+Bandwidths bandwidths(const std::function<SParameters(double)>& at, double flatness, double minReturnLoss,
+                      const Cancel& cancel = {});
 
 /// 20 log10 |s| of a reflection, with a magnitude below 1e-6 written as
 /// -120 dB.

@@ -21,18 +21,18 @@ std::optional<double> take(BoxText& f, Read read)
     return r.error.empty() ? std::optional(r.value) : std::nullopt;
 }
 
-// The sweep from its ends and its count: an order that runs backwards is
-// the upper end's fault.
-std::vector<double> takeSweep(DesignInputs& in)
+// The sweep's ends and its count, checked; its frequencies are worked out
+// with the pad. An order that runs backwards is the upper end's fault.
+bool takeSweep(DesignInputs& in, PadDesign& d)
 {
     const std::optional<double> from = take(in.from, readFrequencyText), to = take(in.to, readFrequencyText);
     const std::optional<double> points =
         take(in.points, [](std::string_view text) { return readPointsText(text, mostSweepPoints); });
     if (!from || !to || !points)
-        return {};
-    Sweep s = sweepBetween(*from, *to, static_cast<std::size_t>(*points));
-    in.to.error = s.error;
-    return std::move(s.hertz);
+        return false;
+    in.to.error = sweepRefusal(*from, *to);
+    d.sweep = {*from, *to, static_cast<std::size_t>(*points)};
+    return in.to.error.empty();
 }
 
 // A parasitic of each part, of `key` in `unit`, refused in the words of
@@ -106,40 +106,44 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
         permittivity = take(in.permittivity, readPermittivityText);
         ambient = take(in.ambient, readAmbientText);
     }
-    std::vector<double> hertz = takeSweep(in);
+    const bool swept = takeSweep(in, d);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
     if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || !height ||
-        !permittivity || !ambient || hertz.empty() || !flatness || !minReturnLoss)
+        !permittivity || !ambient || !swept || !flatness || !minReturnLoss)
         return std::nullopt;
 
     const Ports ports{*zin, *zout, static_cast<int>(*outputs)};
     d.request = {db, *watts, ports, in.series, {*tolerance, toleranceGiven}, in.pairs, {in.kind}};
-    if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty()) {
-        d.why = why;
-        return d;
-    }
-    if (db) {
-        d.why = attenuationRefusal(*db, ports, in.kind);
-        if (!d.why.empty())
-            return d;
-    }
-    RadioFrequency radio{true, {*l, *c, *cpad}, *flatness, *minReturnLoss, std::move(hertz)};
+    d.radio = {true, {*l, *c, *cpad}, *flatness, *minReturnLoss};
     if (in.partsFrom == PartsFrom::package) {
-        radio.package = in.package;
-        radio.board = {*height, *permittivity};
-        radio.ambient = *ambient;
-        radio.parts = packageParasitics(*in.package, radio.board);
+        d.radio.package = in.package;
+        d.radio.board = {*height, *permittivity};
+        d.radio.ambient = *ambient;
+        d.radio.parts = packageParasitics(*in.package, d.radio.board);
     }
-    if (const std::optional<std::vector<PadResult>> pads = evaluatePads(d.request)) {
-        if (std::optional<std::vector<PadRadio>> padRadio = evaluateRadio(*pads, ports, radio)) {
-            d.row = Row{db, *watts, ports, in.series, d.request.tolerance, in.pairs, *pads, std::move(radio),
+    if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty())
+        d.why = why;
+    else if (db)
+        d.why = attenuationRefusal(*db, ports, in.kind);
+    return d;
+}
+
+bool workOut(PadDesign& d, const Cancel& cancel)
+{
+    d.radio.hertz = sweepBetween(d.sweep.from, d.sweep.to, d.sweep.points).hertz;
+    const PadRequest& q = d.request;
+    if (std::optional<std::vector<PadResult>> pads = evaluatePads(q, cancel)) {
+        if (std::optional<std::vector<PadRadio>> padRadio = evaluateRadio(*pads, q.ports, d.radio, cancel)) {
+            d.row = Row{q.db, q.power, q.ports, q.series, q.tolerance, q.pairs, std::move(*pads), d.radio,
                         std::move(*padRadio)};
-            return d;
+            return true;
         }
     }
+    if (cancelled(cancel))
+        return false;
     d.why = "the pad's values leave the range of a double";
-    return d;
+    return true;
 }
 
 DesignResults designResults(const PadDesign& d)

@@ -44,9 +44,15 @@ struct DesignInputs {
     BoxText flatness{"0.1"}, minReturnLoss{"20"};   ///< dB
 };
 
-/// The inputs read: the pad worked out, or why it has no design.
+/// The inputs read, and once worked out the pad; or why it has no design.
 struct PadDesign {
     PadRequest request;
+    RadioFrequency radio;     ///< the parts and the limits asked; the sweep's frequencies once worked out
+    /// The sweep asked: its ends, Hz, and its count of frequencies.
+    struct {
+        double from = 0, to = 0;
+        std::size_t points = 0;
+    } sweep = {};
     std::optional<Row> row;   ///< the pad and its response, the sweep's and the parts'; none when it has no design
     std::string why;          ///< when there is no row: why, in words
 };
@@ -56,8 +62,15 @@ struct PadDesign {
 std::optional<Parasitics> sizedParts(const DesignInputs& in);
 
 /// Reads every box of `in`, setting each box's error and clearing those of
-/// the boxes read; nothing when any box is refused.
+/// the boxes read; nothing when any box is refused. The pad is not worked
+/// out yet: `why` says already where it has no design.
 std::optional<PadDesign> readDesign(DesignInputs& in);
+
+/// Works out the pad of a design read and its results at radio
+/// frequencies, the long part, the sweep's frequencies among them: sets
+/// `row`, or `why` where a value leaves the range of a double. False, with
+/// neither set, when `cancel` stopped it.
+bool workOut(PadDesign& d, const Cancel& cancel = {});
 
 /// One result as the designer shows it: what it is ("Input VSWR") and its
 /// value with its unit ("1.01").

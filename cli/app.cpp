@@ -55,11 +55,11 @@ struct Given {
     std::vector<std::string> db;
     std::string power = "1", zin = "50", zout, series = "E12", tolerance, format = "text";
     std::string pad, parasitics, frequency, flatness = "0.1", minReturnLoss = "20", outputs;
-    std::string package, board = "0.2mm,4.3", ambient = "25";
+    std::string package, board = "0.2mm,4.3", ambient = "25", state;
     bool pairs = false, all = false, steps = false;
     bool zoutGiven = false, toleranceGiven = false, padGiven = false, parasiticsGiven = false, outputsGiven = false;
     bool packageGiven = false, boardGiven = false, ambientGiven = false;
-    bool flatnessGiven = false, minReturnLossGiven = false;
+    bool flatnessGiven = false, minReturnLossGiven = false, stateGiven = false;
 };
 
 // Everything the arguments ask for, read and checked, or why not.
@@ -79,6 +79,7 @@ struct Request {
     RadioFrequency radio;
     bool radioAsked = false;      // parasitics or frequencies given
     bool steps = false;           // the values are the bits of a step attenuator
+    std::optional<std::size_t> state;   // with steps: that state alone
 };
 
 // The most frequencies of one sweep, and of all values' sweeps together.
@@ -263,8 +264,18 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
                 kinds.append(kinds.empty() ? "" : ", ").append(d.key);
         return Failure{usage, "--steps: --pad " + named(g.pad) + ": each bit is a pad matched at both ports: " + kinds};
     }
-    if (q.format == Format::spice || q.format == Format::touchstone)
-        return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json"};
+    if (g.stateGiven) {
+        const std::size_t states = std::size_t(1) << q.db.size();
+        const Reading n = readStateText(g.state, states);
+        if (!n.error.empty())
+            return Failure{usage, "--state " + named(g.state) + ": " + n.error};
+        q.state = static_cast<std::size_t>(n.value);
+    }
+    const bool oneState = q.format == Format::spice || q.format == Format::touchstone;
+    if (oneState && !q.state)
+        return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json, or one state with --state N"};
+    if (q.format == Format::touchstone && q.radio.hertz.empty())
+        return Failure{usage, "--format touchstone needs --frequency: one frequency or a sweep"};
     const std::size_t parts = partsOfAllBits(q.kinds.front(), q.db.size());
     if (q.tolerance.given && parts > mostCornerParts)
         return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
@@ -318,6 +329,8 @@ std::optional<Failure> read(Request& q, const Given& g)
         q.db.insert(q.db.end(), v.values.begin(), v.values.end());
         q.dbarg.insert(q.dbarg.end(), v.values.size(), arg);
     }
+    if (g.stateGiven && !q.steps)
+        return Failure{usage, "--state " + named(g.state) + ": for --steps only"};
     if (q.steps)
         if (std::optional<Failure> f = readSteps(q, g))
             return f;
@@ -328,7 +341,7 @@ std::optional<Failure> read(Request& q, const Given& g)
     if (q.db.empty() && (kinds.empty() || takesDb))
         return Failure{usage, "DB is required: only the L-pads and the splitter need none"};
     const bool onevalue = q.format == Format::spice || q.format == Format::touchstone;
-    if (onevalue && q.db.size() > 1)
+    if (onevalue && q.db.size() > 1 && !q.steps)   // a step attenuator's state is one circuit
         return Failure{usage, "--format " + g.format + " takes one DB value, not " + std::to_string(q.db.size())};
     if (q.format == Format::touchstone && kinds.size() != 1)
         return Failure{usage, "--format touchstone takes one pad: name it with --pad (pi, t ...)"};
@@ -496,7 +509,13 @@ std::optional<Failure> evaluate(const Request& q, std::ostream& out)
                            q.radioAsked ? std::optional(q.radio) : std::nullopt});
         if (!r)
             return Failure{nodesign, "--steps: a bit's design or the cascade leaves the range of a double"};
-        out << (q.format == Format::json ? stepsJson(*r) : q.format == Format::csv ? stepsCsv(*r) : stepsText(*r));
+        switch (q.format) {
+        case Format::text: out << stepsText(*r, q.state); break;
+        case Format::csv: out << stepsCsv(*r, q.state); break;
+        case Format::json: out << stepsJson(*r, q.state); break;
+        case Format::spice: out << stateNetlist(*r, *q.state); break;
+        case Format::touchstone: out << stateTouchstone(*r, *q.state); break;
+        }
         return std::nullopt;
     }
     std::vector<std::optional<double>> values(q.db.begin(), q.db.end());
@@ -632,6 +651,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     valued.emplace_back(minReturnLoss, &g.minReturnLoss);
     app.add_flag("--all", g.all, "text: every result of every pad, worst case included");
     app.add_flag("--steps", g.steps, "the DB values are the bits of a step attenuator (at most 8)");
+    CLI::Option* state = app.add_option("--state", g.state, "with --steps: that state alone, 0 to 2^bits - 1")
+        ->type_name("N");
+    valued.emplace_back(state, &g.state);
     valued.emplace_back(app.add_option("-f,--format", g.format, "text (default), csv, json, spice or touchstone")
         ->type_name("FMT")
         ->transform(oneOf({"text", "csv", "json", "spice", "touchstone"})), &g.format);
@@ -660,6 +682,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     g.ambientGiven = ambient->count() > 0;
     g.flatnessGiven = flatness->count() > 0;
     g.minReturnLossGiven = minReturnLoss->count() > 0;
+    g.stateGiven = state->count() > 0;
 
     Request q;
     std::optional<Failure> failure;

@@ -7,6 +7,7 @@
 #include "pads/packages.h"
 #include "pads/pads.h"
 #include "pads/radio.h"
+#include "pads/steps.h"
 #include "pads/response.h"
 #include "text/netlist.h"
 
@@ -546,6 +547,24 @@ double printed(const std::string& out, const std::string& name)
     const std::string line = "\n" + name + " = ";
     const std::size_t at = out.find(line);
     return at == std::string::npos ? NAN : std::stod(out.substr(at + line.size()));
+}
+
+// A state of a step attenuator in ngspice, the bits in cascaded and a wire
+// for each out, balanced bits too: its S21 at 1 kHz is its insertion loss.
+TEST(Spice, StateOfAStepAttenuator)
+{
+    for (PadKind kind : {PadKind::pi, PadKind::hPad}) {
+        velkor::StepRequest q{{1, 2, 4, 8, 16, 32}, kind, 1, 50, Series::E24, 0.05, false};
+        q.radio = velkor::RadioFrequency{false, {}, 0.1, 20, {1000}};
+        const velkor::StepResult r = velkor::evaluateSteps(q).value();
+        for (std::size_t state : {0, 25, 63}) {
+            const std::string out = ngspice(velkor::stateNetlist(r, state));
+            const std::string line = "state" + std::to_string(state) + "_s21_db 1000 ";
+            ASSERT_NE(out.find(line), std::string::npos) << out;
+            EXPECT_NEAR(-std::stod(out.substr(out.find(line) + line.size())), r.states[state].insertionLoss, 0.001)
+                << velkor::describe(kind).key << " state " << state;
+        }
+    }
 }
 
 TEST(Spice, NgspiceAgreesWithTheAnalysis)

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""velkor-cli's Touchstone files against its own JSON: version 1.1 files read
-by scikit-rf, version 2.0 files (which scikit-rf does not read) by the
-plain reading below. S21 in dB must agree to 1e-9. Usage: touchstone.py CLI"""
+"""velkor-cli's Touchstone files, of pads and of a step attenuator's state,
+against its own JSON: version 1.1 files read by scikit-rf, version 2.0 files
+(which scikit-rf does not read) by the plain reading below. S21 in dB must
+agree to 1e-9. Usage: touchstone.py CLI"""
 import json
 import math
 import subprocess
@@ -12,7 +13,8 @@ import skrf
 CLI = sys.argv[1]
 COMMON = ["--parasitics", "L=0.5n,C=50f,CPAD=80f", "--frequency", "0:6G:61"]
 CASES = [["--pad", "pi", "6"], ["--pad", "t", "--pairs", "-s", "E24", "20"],
-         ["--pad", "l_pad", "--zin", "75", "--zout", "50"], ["--pad", "t", "--zout", "75", "12"]]
+         ["--pad", "l_pad", "--zin", "75", "--zout", "50"], ["--pad", "t", "--zout", "75", "12"],
+         ["--steps", "--state", "25", "1", "2", "4", "8", "16", "32"]]
 
 
 def run(args):
@@ -32,8 +34,9 @@ def version2(text):
 
 failed = 0
 for case in CASES:
-    pad = case[1]
-    want = json.loads(run(["-f", "json"] + case))[0][pad]["response"]["s21_db"]
+    row = json.loads(run(["-f", "json"] + case))[0]
+    # a step attenuator's state: its row alone among the states
+    want = (row["steps"]["states"][0] if "--steps" in case else row[case[1]])["response"]["s21_db"]
     text = run(["-f", "touchstone"] + case)
     if "--zout" in case:
         got = version2(text)

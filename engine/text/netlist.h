@@ -3,6 +3,7 @@
 
 #include "pads/pads.h"
 #include "pads/radio.h"
+#include "pads/steps.h"
 
 #include <optional>
 #include <string>
@@ -22,5 +23,13 @@ namespace velkor {
 /// each pad, S21 in dB with ports of zin and zout.
 std::string netlist(const PadRequest& q, const std::vector<PadResult>& pads,
                     const std::optional<RadioFrequency>& radio = std::nullopt);
+
+/// One state (0 to 2^bits - 1) of a step attenuator as built: each bit
+/// switched in a subcircuit ("bit1", "bit2" ...), in one test bench named
+/// "state<N>" with the bits in between the source and the load in their
+/// order, a wire for each bit out; `ngspice -b` prints
+/// "state<N>_attenuation_db" and "state<N>_input_ohm", and with the
+/// request's frequencies a line "state<N>_s21_db HZ DB" at each.
+std::string stateNetlist(const StepResult& r, std::size_t state);
 
 } // namespace velkor

@@ -137,6 +137,17 @@ Reading readOutputsText(std::string_view text)
     return {double(n), {}};
 }
 
+Reading readStateText(std::string_view text, std::size_t states)
+{
+    std::size_t n = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, ec] = std::from_chars(text.data(), end, n);
+    if (ec != std::errc() || last != end || n >= states)
+        return unreadable(text, "a state is a whole number from 0 to " + std::to_string(states - 1) + " of " +
+                                    std::to_string(states) + " states");
+    return {double(n), {}};
+}
+
 std::string attenuationRefusal(double db, Ports p, PadKind k)
 {
     const PadDescription& kind = describe(k);

@@ -62,6 +62,10 @@ const ChipSize* readPackageText(std::string_view text, std::string& error);
 /// A splitter's outputs: a whole number from leastOutputs to mostOutputs.
 Reading readOutputsText(std::string_view text);
 
+/// A state of a step attenuator of `states` states: a whole number from 0
+/// to states - 1.
+Reading readStateText(std::string_view text, std::size_t states);
+
 /// Why no pad of kind `k` and `db` decibels joins the ports (the loss is at
 /// or below the kind's least), or "". The Pi and T share their minimum and
 /// are named together.

@@ -83,7 +83,7 @@ void walkState(Writer& w, const StepState& s, const StepRequest& q, bool eachBit
 
 // A step attenuator's keys and values: its inputs, each bit's pad, each
 // state, and the summary.
-void walkSteps(JsonWriter& w, const StepResult& r)
+void walkSteps(JsonWriter& w, const StepResult& r, std::optional<std::size_t> only)
 {
     const StepRequest& q = r.request;
     w.text("pad", describe(q.kind).key);
@@ -105,6 +105,8 @@ void walkSteps(JsonWriter& w, const StepResult& r)
     w.closeList();
     w.openList("states");
     for (const StepState& s : r.states) {
+        if (only && s.number != *only)
+            continue;
         w.item();
         walkState(w, s, q, false);
         w.close();
@@ -120,8 +122,9 @@ void walkSteps(JsonWriter& w, const StepResult& r)
 
 } // namespace
 
-std::string stepsText(const StepResult& r)
+std::string stepsText(const StepResult& r, std::optional<std::size_t> only)
 {
+    const auto shown = [only](const StepState& s) { return !only || s.number == *only; };
     const StepRequest& q = r.request;
     std::string out = heading(r);
     for (std::size_t bit = 0; bit < r.pads.size(); ++bit) {
@@ -157,6 +160,8 @@ std::string stepsText(const StepResult& r)
     out += '\n';
     for (std::size_t i = 0; i < r.states.size(); ++i) {
         const StepState& s = r.states[i];
+        if (!shown(s))
+            continue;
         out += padded(std::to_string(s.number), stateWidth) + "  " + padded(s.bits, bitsWidth, false) +
                padded(dbText(s.setting), numberWidth) + padded(dbText(s.insertionLoss), numberWidth) +
                padded(dbText(s.error), numberWidth) + padded(loss(s.returnLoss), numberWidth) +
@@ -175,13 +180,13 @@ std::string stepsText(const StepResult& r)
     out += "Least return loss: " + loss(std::min(least.returnLoss, least.outputReturnLoss)) + " dB in state " +
            std::to_string(least.number) + " (" + least.bits + ")\n";
     for (const StepState& s : r.states)
-        if (q.radio && !q.radio->hertz.empty())
+        if (q.radio && !q.radio->hertz.empty() && shown(s))
             out.append("\n").append(responseTable("State " + std::to_string(s.number) + " (" + s.bits + ")",
                                                   q.radio->hertz, s.radio.response));
     return out;
 }
 
-std::string stepsCsv(const StepResult& r)
+std::string stepsCsv(const StepResult& r, std::optional<std::size_t> only)
 {
     const StepRequest& q = r.request;
     std::string out;
@@ -196,7 +201,7 @@ std::string stepsCsv(const StepResult& r)
         responseHeader(out);
         out += '\n';
         for (const StepState& s : r.states)
-            for (std::size_t i = 0; i < q.radio->hertz.size(); ++i) {
+            for (std::size_t i = 0; i < q.radio->hertz.size() && (!only || s.number == *only); ++i) {
                 state(s, false);
                 responseCells(out, q.radio->hertz[i], s.radio.response[i]);
                 out += '\n';
@@ -206,6 +211,8 @@ std::string stepsCsv(const StepResult& r)
     const auto& resistors = resistorsOf(q.kind, {q.impedance, q.impedance});
     for (bool header : {true, false})
         for (const StepState& s : r.states) {
+            if (!header && only && s.number != *only)
+                continue;
             CsvWriter w(out, header);
             walkState(w, s, q, true);
             // Each bit's parts against their rating, the same on every row.
@@ -221,12 +228,12 @@ std::string stepsCsv(const StepResult& r)
     return out;
 }
 
-std::string stepsJson(const StepResult& r)
+std::string stepsJson(const StepResult& r, std::optional<std::size_t> only)
 {
     std::string out = "[\n  {";
     JsonWriter w(out);
     w.open("steps");
-    walkSteps(w, r);
+    walkSteps(w, r, only);
     w.close();
     return out += "}\n]\n";
 }

@@ -5,12 +5,15 @@
 
 #include "pads/steps.h"
 
+#include <optional>
 #include <string>
 
 namespace velkor {
 
-std::string stepsText(const StepResult& r);
-std::string stepsCsv(const StepResult& r);
-std::string stepsJson(const StepResult& r);
+/// Each output of every state, or with `only` of that state alone (0 to
+/// 2^bits - 1); the summary is always the whole attenuator's.
+std::string stepsText(const StepResult& r, std::optional<std::size_t> only = std::nullopt);
+std::string stepsCsv(const StepResult& r, std::optional<std::size_t> only = std::nullopt);
+std::string stepsJson(const StepResult& r, std::optional<std::size_t> only = std::nullopt);
 
 } // namespace velkor

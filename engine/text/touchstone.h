@@ -2,6 +2,7 @@
 // Touchstone files of a pad's response, for circuit simulators and network
 // analysis tools.
 
+#include "pads/steps.h"
 #include "text/report.h"
 
 #include <string>
@@ -13,5 +14,8 @@ namespace velkor {
 /// impedances 1.1 cannot give).
 std::string touchstone(const Row& r);
 
+/// A Touchstone file (version 1.1) of one state (0 to 2^bits - 1) of a step
+/// attenuator over the request's frequencies: the cascade of its bits in.
+std::string stateTouchstone(const StepResult& r, std::size_t state);
 
 } // namespace velkor

@@ -323,6 +323,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"FullAfterAnEmptyPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "l_pad_codes_2",
              {"82R", "82R"}},
     Notation{"Ambient", {"--package", "0603", "--ambient", "85", "6"}, "ambient_c", {"85"}},
+    // L= is each part's whole L: the package's via is in it.
+    Notation{"ViaInTheGivenL", {"--package", "0603", "--parasitics", "L=1n", "6"}, "parasitics_via_l_h", {"0"}},
     // 0.376 and 0.365 W against 0603's 0.1 W (Json.PartsAgainstTheirRating).
     Notation{"OverRatingInOneCell", {"--package", "0603", "--pad", "pi", "6"}, "pi_over_rating", {"R1;R2"}}),
     rowname);

@@ -89,8 +89,8 @@ double lossOf(double total) { return decibelsPerNeper * std::log(std::fabs(total
 // losses are taken at the end.
 class CornerWalk {
 public:
-    CornerWalk(const std::vector<std::vector<Chain<double>>>& corners, double z)
-        : corners_(corners), z_(z), low_(std::size_t(1) << corners.size(), INFINITY),
+    CornerWalk(const std::vector<std::vector<Chain<double>>>& corners, double z, const Cancel& cancel)
+        : corners_(corners), z_(z), cancel_(cancel), low_(std::size_t(1) << corners.size(), INFINITY),
           high_(low_.size(), 0.0)
     {
         walk(0, through<double>, 0);
@@ -99,8 +99,14 @@ public:
     std::array<double, 2> range(std::size_t state) const { return {lossOf(low_[state]), lossOf(high_[state])}; }
 
 private:
+    // Asked in the walk's first two levels: at most some 10^5 chains apart
+    // for eight bits of nine choices each.
+    static constexpr std::size_t askedLevels = 2;
+
     void walk(std::size_t bit, const Chain<double>& before, std::size_t state)
     {
+        if (bit < askedLevels && cancelled(cancel_))
+            return;   // unfinished: the caller drops it
         if (bit == corners_.size()) {
             const double total = std::fabs(sum(before, z_));
             low_[state] = std::min(low_[state], total);
@@ -114,6 +120,7 @@ private:
 
     const std::vector<std::vector<Chain<double>>>& corners_;
     double z_;
+    const Cancel& cancel_;
     std::vector<double> low_, high_;   // each state's least and greatest |sum|
 };
 
@@ -131,21 +138,86 @@ std::vector<Chain<double>> cornersOf(const PadResult& pad, double tolerance)
     return out;
 }
 
+// The states' cascades at radio frequencies: each bit's pad built once, and
+// its chain at each frequency of the sweep worked out once for every state
+// that has it in.
+class Cascades {
+public:
+    explicit Cascades(const StepResult& r) : z_(r.request.impedance), sweeps_(r.pads.size())
+    {
+        for (const PadResult& pad : r.pads)
+            pads_.emplace_back(pad, Ports{z_, z_}, r.request.radio->parts);
+    }
+
+    // The state's scattering parameters at f Hz: the cascade of its bits in.
+    SParameters at(std::size_t state, double f) const
+    {
+        Chain<Complex> chain = through<Complex>;
+        for (std::size_t bit = 0; bit < pads_.size(); ++bit)
+            if (state >> bit & 1)
+                chain = chain * chainOf(pads_[bit].at(f), z_);
+        return scattering(chain, z_);
+    }
+
+    // The same at each of `hertz`, which must be the same list at every call.
+    std::vector<SParameters> over(std::size_t state, const std::vector<double>& hertz)
+    {
+        std::vector<SParameters> out;
+        out.reserve(hertz.size());
+        for (std::size_t i = 0; i < hertz.size(); ++i) {
+            Chain<Complex> chain = through<Complex>;
+            for (std::size_t bit = 0; bit < pads_.size(); ++bit)
+                if (state >> bit & 1)
+                    chain = chain * sweepOf(bit, hertz)[i];
+            out.push_back(scattering(chain, z_));
+        }
+        return out;
+    }
+
+private:
+    const std::vector<Chain<Complex>>& sweepOf(std::size_t bit, const std::vector<double>& hertz)
+    {
+        std::vector<Chain<Complex>>& sweep = sweeps_[bit];
+        if (sweep.empty())
+            for (double f : hertz)
+                sweep.push_back(chainOf(pads_[bit].at(f), z_));
+        return sweep;
+    }
+
+    double z_;
+    std::vector<PadAtRadio> pads_;
+    std::vector<std::vector<Chain<Complex>>> sweeps_;   // each bit's chain at each swept frequency
+};
+
 } // namespace
+
+std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const std::vector<double>& hertz,
+                                       const Cancel& cancel)
+{
+    const Cascades cascades(r);
+    std::vector<SParameters> out;
+    out.reserve(hertz.size());
+    for (double f : hertz) {
+        if (cancelled(cancel))
+            break;
+        out.push_back(cascades.at(state, f));
+    }
+    return out;
+}
 
 std::size_t partsOfAllBits(PadKind kind, std::size_t bits)
 {
     return bits * describe(kind).resistors.size();
 }
 
-std::optional<StepResult> evaluateSteps(const StepRequest& q)
+std::optional<StepResult> evaluateSteps(const StepRequest& q, const Cancel& cancel)
 {
     StepResult r{q, {}, {}, {}, 0, 0};
     const Ports ports{q.impedance, q.impedance};
     std::vector<Chain<double>> chains;
     for (double db : q.bits) {
         const std::optional<std::vector<PadResult>> pad =
-            evaluatePads({db, q.power, ports, q.series, q.tolerance, q.pairs, {q.kind}});
+            evaluatePads({db, q.power, ports, q.series, q.tolerance, q.pairs, {q.kind}}, cancel);
         if (!pad)
             return std::nullopt;
         r.pads.push_back(pad->front());
@@ -158,10 +230,15 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q)
         std::vector<std::vector<Chain<double>>> each;
         for (const PadResult& pad : r.pads)
             each.push_back(cornersOf(pad, q.tolerance.fraction));
-        corners.emplace(each, q.impedance);
+        corners.emplace(each, q.impedance, cancel);
     }
+    std::optional<Cascades> cascades;
+    if (q.radio)
+        cascades.emplace(r);
     const std::size_t count = std::size_t(1) << q.bits.size();
     for (std::size_t number = 0; number < count; ++number) {
+        if (cancelled(cancel))
+            return std::nullopt;
         StepState s{static_cast<unsigned>(number), std::string(q.bits.size(), '0'), 0, 0, 0, 0, 0, {}, {}};
         Chain<double> m = through<double>;
         for (std::size_t bit = 0; bit < q.bits.size(); ++bit)
@@ -177,19 +254,12 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q)
         s.outputReturnLoss = -decibels(dc.s22);
         if (corners)
             s.insertionLossRange = corners->range(number);
-        if (q.radio) {
+        if (cascades) {
             // The state at f Hz: the cascade of its pads with their parts' parasitics.
-            const auto at = [&](double f) {
-                Chain<Complex> chain = through<Complex>;
-                for (std::size_t bit = 0; bit < q.bits.size(); ++bit)
-                    if (number >> bit & 1)
-                        chain = chain * chainOf(sParameters(r.pads[bit], ports, q.radio->parts, f), q.impedance);
-                return scattering(chain, q.impedance);
-            };
-            for (double f : q.radio->hertz)
-                s.radio.response.push_back(at(f));
+            const auto at = [&](double f) { return cascades->at(number, f); };
+            s.radio.response = cascades->over(number, q.radio->hertz);
             if (q.radio->modelled)
-                s.radio.bandwidths = bandwidths(at, q.radio->flatness, q.radio->minReturnLoss);
+                s.radio.bandwidths = bandwidths(at, q.radio->flatness, q.radio->minReturnLoss, cancel);
         }
         const double numbers[] = {s.insertionLoss, s.returnLoss, s.outputReturnLoss};
         if (!allFinite(numbers))

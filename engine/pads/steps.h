@@ -66,9 +66,17 @@ struct StepResult {
 std::size_t partsOfAllBits(PadKind kind, std::size_t bits);
 
 /// Works out every state; nothing when a bit has no design or a result
-/// leaves the range of a double. `q` must hold 1 to mostBits bits of a
+/// leaves the range of a double, or when `cancel` stops it (asked at each
+/// state, each corner of a bit's worst case, and near the top of the walk
+/// over every state's corners). `q` must hold 1 to mostBits bits of a
 /// steppable kind and, when its range is asked, at most mostCornerParts
 /// parts in all.
-std::optional<StepResult> evaluateSteps(const StepRequest& q);
+std::optional<StepResult> evaluateSteps(const StepRequest& q, const Cancel& cancel = {});
+
+/// One state's (0 to 2^bits - 1) response over `hertz` with the request's
+/// parasitics (`r.request.radio` set): the cascade of its bits in; cut
+/// short where `cancel` stops it (asked at each frequency).
+std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const std::vector<double>& hertz,
+                                       const Cancel& cancel = {});
 
 } // namespace velkor

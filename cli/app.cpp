@@ -276,11 +276,8 @@ std::optional<Failure> readSteps(Request& q, const Given& g)
         return Failure{usage, "--steps: --format " + g.format + ": write text, csv or json, or one state with --state N"};
     if (q.format == Format::touchstone && q.radio.hertz.empty())
         return Failure{usage, "--format touchstone needs --frequency: one frequency or a sweep"};
-    const std::size_t parts = partsOfAllBits(q.kinds.front(), q.db.size());
-    if (q.tolerance.given && parts > mostCornerParts)
-        return Failure{usage, "--steps: --tolerance: the state of every bit has " + std::to_string(parts) +
-                                  " parts, 2^" + std::to_string(parts) + " corners: at most 2^" +
-                                  std::to_string(mostCornerParts) + " (8 bits of Pi or T, 6 of bridged-T or O-pads, 4 of H-pads)"};
+    if (const std::string why = cornersRefusal(q.kinds.front(), q.db.size()); q.tolerance.given && !why.empty())
+        return Failure{usage, "--steps: --tolerance: " + why};
     return std::nullopt;
 }
 

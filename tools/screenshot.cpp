@@ -5,6 +5,7 @@
 //                                               the pad designer, as it opens
 //                                               on its own; each named box
 //                                               (db, zout, kind, package ...)
+//                                               or the tabs ("mode=Step attenuator")
 //                                               set first
 
 #include "form1.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -49,6 +51,10 @@ int main(int argc, char* argv[])
                 box->setText(value);
             else if (auto* list = designer.findChild<QComboBox*>(name))
                 list->setCurrentText(value);
+            else if (auto* tabs = designer.findChild<QTabBar*>(name))
+                for (int tab = 0; tab < tabs->count(); ++tab)
+                    if (tabs->tabText(tab) == value)
+                        tabs->setCurrentIndex(tab);
         }
         designer.show();
         while (designer.working())   // its results worked out on a thread of their own

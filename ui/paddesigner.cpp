@@ -4,6 +4,8 @@
 #include "drawing.h"
 #include "responseplot.h"
 #include "schematic.h"
+#include "steppanel.h"
+#include "stepplot.h"
 #include "text/quantities.h"
 #include "valuelabel.h"
 
@@ -24,6 +26,7 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -62,6 +65,12 @@ constexpr const char* firstPackage = "0603";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// What a design is of, in a refusal: "Pi pad", "step attenuator".
+QString designName(const PadDesign& d)
+{
+    return d.steps ? QStringLiteral("step attenuator") : text(describe(d.request.kinds.front()).name);
+}
+
 } // namespace
 
 // The inputs, in their tab order: a text box, a list or the check box,
@@ -80,9 +89,10 @@ struct InputRow {
     PartBox part = PartBox::no;
     const char* placeholder = "";
 };
-const std::array<InputRow, 22> inputRows = {{
+const std::array<InputRow, 23> inputRows = {{
     {Control::list, "Pad &kind", "kind"},
     {Control::box, "&Attenuation (dB)", "db", &DesignInputs::db},
+    {Control::box, "&Attenuation bits (dB)", "bits", &DesignInputs::bits, true},
     {Control::box, "Splitt&er outputs", "outputs", &DesignInputs::outputs},
     {Control::box, "Input power (&W or dBm)", "power", &DesignInputs::power},
     {Control::box, "&Input impedance (\u03a9)", "zin", &DesignInputs::zin},
@@ -105,13 +115,21 @@ const std::array<InputRow, 22> inputRows = {{
     {Control::box, "Least ret&urn loss (dB)", "minReturnLoss", &DesignInputs::minReturnLoss, true},
 }};
 
-// A text box of the inputs: its row, and where its refusal is shown, above
-// the results.
+// A text box of the inputs: its row, its caption, and where its refusal is
+// shown, above the results.
 struct PadDesigner::Box {
     const InputRow* row;
     QLineEdit* edit;
     QLabel* error;
+    QLabel* label;
 };
+
+// The choice at the top: a pad, or a step attenuator; its settings value.
+constexpr std::array<const char*, 2> modes = {"Pad", "Step attenuator"};
+constexpr const char* modeKey = "mode";
+// The boxes of each mode alone: shown in it, hidden in the other.
+bool onlyForPads(const InputRow& r) { return r.field == &DesignInputs::db || r.field == &DesignInputs::outputs; }
+bool onlyForSteps(const InputRow& r) { return r.field == &DesignInputs::bits; }
 
 PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QMainWindow(parent)
 {
@@ -127,6 +145,10 @@ PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QMainWin
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(results);
+    stepPlot_ = new StepPlot(this);
+    stepPlot_->setObjectName(QStringLiteral("stepPlot"));
+    stepPlot_->hide();
+    right->addWidget(stepPlot_, 1);
     plot_ = new ResponsePlot(this);
     plot_->setObjectName(QStringLiteral("plot"));
     right->addWidget(plot_, 1);
@@ -155,12 +177,24 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
     inputs_.db.text = start.db.toStdString();
     inputs_.power.text = start.power.toStdString();
     inputs_.zin.text = start.impedance.toStdString();
+    // What to design, first: a pad, or a step attenuator.
+    mode_ = new QTabBar(this);
+    mode_->setObjectName(QStringLiteral("mode"));
+    mode_->setAccessibleName(QStringLiteral("What to design"));
+    for (const char* m : modes)
+        mode_->addTab(QString::fromLatin1(m));
+    auto* modeLabel = new QLabel(QStringLiteral("W&hat to design"), this);
+    modeLabel->setBuddy(mode_);
+    grid->addWidget(modeLabel, 0, 0);
+    grid->addWidget(mode_, 0, 1);
     for (int row = 0; row < int(inputRows.size()); ++row) {
         const InputRow& r = inputRows[std::size_t(row)];
+        const int line = row + 1;
         QWidget* w = nullptr;
+        QLabel* label = nullptr;
         if (r.control == Control::check) {
             w = pairs_ = new QCheckBox(QString::fromUtf8(r.caption), this);
-            grid->addWidget(w, row, 1);
+            grid->addWidget(w, line, 1);
         } else {
             if (r.control == Control::box) {
                 auto* edit = new QLineEdit(r.field ? text((inputs_.*r.field).text) : QString(), this);
@@ -171,22 +205,25 @@ void PadDesigner::buildInputs(QGridLayout* grid, const DesignerStart& start)
                 error->setStyleSheet(QStringLiteral("color: #d02020"));
                 error->hide();
                 refusals_->addWidget(error);
-                boxes_.push_back({&r, edit, error});
+                label = new QLabel(QString::fromUtf8(r.caption), this);
+                boxes_.push_back({&r, edit, error, label});
                 connect(edit, &QLineEdit::textChanged, this, &PadDesigner::refresh);
                 w = edit;
             } else {
                 w = this->*lists.at(r.name) = new QComboBox(this);
             }
-            auto* label = new QLabel(QString::fromUtf8(r.caption), this);
+            if (!label)
+                label = new QLabel(QString::fromUtf8(r.caption), this);
             label->setBuddy(w);
-            grid->addWidget(label, row, 0);
-            grid->addWidget(w, row, 1);
+            grid->addWidget(label, line, 0);
+            grid->addWidget(w, line, 1);
         }
         w->setObjectName(QString::fromLatin1(r.name));
         w->setAccessibleName(QString::fromUtf8(r.caption).remove(QLatin1Char('&')));
     }
     for (const PadDescription& d : padKinds())
         kind_->addItem(text(d.name), int(&d - padKinds().data()));
+    connect(mode_, &QTabBar::currentChanged, this, &PadDesigner::modeChanged);
     // The box as wide as the other inputs; a longer name shows in full when the list opens.
     kind_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     kind_->setMinimumContentsLength(kindWidth);
@@ -237,6 +274,10 @@ QWidget* PadDesigner::buildResults()
     grids->addLayout(resistorGrid_);
     grids->addLayout(figureGrid_);
     column->addWidget(results_);
+    steps_ = new StepPanel(panel, [this](std::size_t state) { chooseState(state); });
+    steps_->setObjectName(QStringLiteral("steps"));
+    steps_->hide();
+    column->addWidget(steps_, 1);
     column->addStretch();
     layout->addLayout(column, 1);
     return panel;
@@ -287,8 +328,11 @@ void PadDesigner::restoreSettings()
         if (b.row->remembered)
             b.edit->setText(s.value(QString::fromLatin1(b.row->name), b.edit->text()).toString());
     package_->setCurrentText(s.value(QStringLiteral("package"), package_->currentText()).toString());
+    const QString mode = s.value(QString::fromLatin1(modeKey)).toString();
+    mode_->setCurrentIndex(mode == QLatin1String(modes[1]) ? 1 : 0);
     restoreGeometry(s.value(QStringLiteral("geometry")).toByteArray());
     packageChanged();
+    modeChanged();
 }
 
 void PadDesigner::saveSettings() const
@@ -304,6 +348,7 @@ void PadDesigner::saveSettings() const
                                                              ? customParts_.value(aside++)
                                                              : b.edit->text());
     s.setValue(QStringLiteral("package"), package_->currentText());
+    s.setValue(QString::fromLatin1(modeKey), QString::fromLatin1(modes[std::size_t(mode_->currentIndex())]));
     s.setValue(QStringLiteral("geometry"), saveGeometry());
 }
 
@@ -333,6 +378,37 @@ void PadDesigner::packageChanged()
     refresh();
 }
 
+void PadDesigner::setStepMode(bool steps) { mode_->setCurrentIndex(steps ? 1 : 0); }
+
+void PadDesigner::modeChanged()
+{
+    const bool steps = mode_->currentIndex() == 1;
+    if (steps != inputs_.steps) {
+        // Each mode keeps its kind; a step attenuator offers only the kinds
+        // a bit can be.
+        const QSignalBlocker quiet(kind_);
+        const int was = kind_->currentData().toInt();
+        kind_->clear();
+        for (const PadDescription& d : padKinds())
+            if (!steps || steppable(d.kind))
+                kind_->addItem(text(d.name), int(&d - padKinds().data()));
+        kind_->setCurrentIndex(std::max(kind_->findData(std::exchange(otherModeKind_, was)), 0));
+        inputs_.steps = steps;
+        shown_.reset();   // the other mode's results are not this one's
+        chosenState_.reset();
+    }
+    for (Box& b : boxes_) {
+        const bool shown = steps ? !onlyForPads(*b.row) : !onlyForSteps(*b.row);
+        b.edit->setVisible(shown);
+        b.label->setVisible(shown);
+    }
+    schematic_->setVisible(!steps);
+    results_->setVisible(!steps);
+    steps_->setVisible(steps);
+    stepPlot_->setVisible(steps);
+    refresh();
+}
+
 void PadDesigner::refresh()
 {
     if (!ready_)
@@ -340,6 +416,7 @@ void PadDesigner::refresh()
     inputs_.kind = padKinds()[std::size_t(kind_->currentData().toInt())].kind;
     inputs_.series = allSeries[std::size_t(series_->currentIndex())];
     inputs_.pairs = pairs_->isChecked();
+    inputs_.state = chosenState_;
     const QString chosen = package_->currentText();
     inputs_.package = chipSizeByName(chosen.toStdString());
     inputs_.partsFrom = inputs_.package                          ? PartsFrom::package
@@ -363,33 +440,67 @@ void PadDesigner::refresh()
             b.edit->setEnabled(describe(inputs_.kind).takesDb);
         if (b.row->field == &DesignInputs::outputs)
             b.edit->setEnabled(describe(inputs_.kind).fansOut);
+        if (b.row->field == &DesignInputs::zout)   // a step attenuator's ports are equal
+            b.edit->setEnabled(!inputs_.steps);
     }
     if (!d) {
         greyResults(QStringLiteral("Some inputs are not valid: the results are for the last valid ones."));
         return;
     }
     if (!d->why.empty()) {
-        schematic_->setPad(inputs_.kind, d->request.ports, {});
-        greyResults(QStringLiteral("No %1 for these inputs: %2.")
-                        .arg(text(describe(inputs_.kind).name), text(d->why)));
+        if (!inputs_.steps)
+            schematic_->setPad(inputs_.kind, d->request.ports, {});
+        greyResults(QStringLiteral("No %1 for these inputs: %2.").arg(designName(*d), text(d->why)));
         return;
     }
     // Worked out on the worker's thread; the results on display stay until
     // the new ones come, greyed once it takes long enough to notice.
     current_ = false;
     why_->hide();
-    if (!shown_ && d->sweep.points <= openedAtOnce) {
+    // A step attenuator's loss ranges walk up to 2^24 corners: never at once.
+    const bool quick = !d->steps || !d->steps->request.tolerance.given;
+    if (!shown_ && d->sweep.points <= openedAtOnce && quick) {
         worker_.stop();
         asked_ = 0;
         workOut(*d);
         display(std::move(*d));
         return;
     }
-    asked_ = worker_.ask(std::move(*d));
+    const QString busy = d->steps ? QStringLiteral("Working out the step attenuator: its %1 states%2 and a state's "
+                                                   "response at %3 frequencies\u2026")
+                                        .arg(qsizetype(1) << d->steps->request.bits.size())
+                                        .arg(d->steps->request.tolerance.given ? QStringLiteral(", their loss ranges")
+                                                                               : QString())
+                                        .arg(d->sweep.points)
+                                  : QStringLiteral("Working out the %1: its worst case, its bandwidths and its "
+                                                   "response at %2 frequencies\u2026")
+                                        .arg(text(describe(inputs_.kind).inlineName))
+                                        .arg(d->sweep.points);
+    ask(std::move(*d), busy);
+}
+
+void PadDesigner::ask(PadDesign d, QString busy)
+{
+    current_ = false;
+    busyText_ = std::move(busy);
+    asked_ = worker_.ask(std::move(d));
     if (!busy_->isHidden())
         showBusy();   // saying so already: now what it works out now
     else if (!busyAfter_.isActive())
         busyAfter_.start();
+}
+
+void PadDesigner::chooseState(std::size_t state)
+{
+    chosenState_ = state;
+    if (!shown_ || !shown_->steps || !current_ || shown_->steps->state == state)
+        return;
+    // The states stand; only the chosen one's response is worked out.
+    PadDesign d = *shown_;
+    d.steps->state = state;
+    ask(std::move(d), QStringLiteral("Working out state %1's response at %2 frequencies\u2026")
+                          .arg(state)
+                          .arg(shown_->radio.hertz.size()));
 }
 
 void PadDesigner::workedOut(std::uint64_t number, PadDesign design)
@@ -404,9 +515,8 @@ void PadDesigner::workedOut(std::uint64_t number, PadDesign design)
 
 void PadDesigner::display(PadDesign design)
 {
-    if (!design.row) {
-        greyResults(QStringLiteral("No %1 for these inputs: %2.")
-                        .arg(text(describe(design.request.kinds.front()).name), text(design.why)));
+    if (!designed(design)) {
+        greyResults(QStringLiteral("No %1 for these inputs: %2.").arg(designName(design), text(design.why)));
         return;
     }
     const bool first = !shown_;
@@ -424,9 +534,7 @@ void PadDesigner::showBusy()
         return;
     why_->hide();
     enableResults(false);
-    busy_->setText(QStringLiteral("Working out the %1: its worst case, its bandwidths and its response at %2 "
-                                  "frequencies\u2026")
-                       .arg(text(describe(inputs_.kind).inlineName), text(inputs_.points.text)));
+    busy_->setText(busyText_);
     busy_->show();
 }
 
@@ -475,14 +583,44 @@ void PadDesigner::greyResults(const QString& why)
 void PadDesigner::enableResults(bool on)
 {
     results_->setEnabled(on);
+    steps_->setEnabled(on);
+    stepPlot_->setEnabled(on);
     plot_->setEnabled(on);
     for (QAction* a : outputs_)
         a->setEnabled(on);
 }
 
+void PadDesigner::showSteps()
+{
+    const PadDesign& d = *shown_;
+    const StepSheet sheet = stepSheet(d);
+    const StepResult& r = *d.steps->result;
+    const StepState& state = r.states[sheet.shownState];
+    chosenState_ = sheet.shownState;
+    steps_->setSheet(sheet);
+    stepPlot_->setStates(sheet.points, sheet.worstErrorState, sheet.shownState);
+    stepPlot_->setAccessibleDescription(text(sheet.worstError.what + ": " + sheet.worstError.value));
+    const bool modelled = r.request.radio && r.request.radio->modelled;
+    const Curves& c = sheet.curves;
+    plot_->setAccessibleDescription(QStringLiteral("State %1: insertion loss %2 at %3, %4 at %5")
+                                        .arg(sheet.shownState)
+                                        .arg(text(decibelText(c.insertionLoss.front())), text(hertzText(c.hertz.front())),
+                                             text(decibelText(c.insertionLoss.back())), text(hertzText(c.hertz.back()))));
+    plot_->setResponse(sheet.curves, {state.insertionLoss, d.radio.flatness, d.radio.minReturnLoss,
+                                      modelled ? state.radio.bandwidths.flat : std::nullopt,
+                                      modelled ? state.radio.bandwidths.matched : std::nullopt});
+}
+
 void PadDesigner::showDesign()
 {
     const PadDesign& d = *shown_;
+    if (d.steps) {
+        showSteps();
+        current_ = true;
+        why_->hide();
+        enableResults(true);
+        return;
+    }
     const PadResult& pad = d.row->pads.front();
     QStringList codes;
     for (const Part& p : pad.parts)

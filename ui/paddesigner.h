@@ -22,12 +22,15 @@ class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QTabBar;
 
 namespace velkor::ui {
 
 struct InputRow;
 class ResponsePlot;
 class Schematic;
+class StepPanel;
+class StepPlot;
 class ValueLabel;
 
 /// The pad the designer opens with: the main window's, or the defaults.
@@ -57,6 +60,13 @@ public:
     /// Writes the Touchstone file of the design on display; false, with a
     /// message box saying why, when it cannot or the results are not current.
     bool saveTouchstone(const QString& path);
+    /// Whether it designs a step attenuator rather than a pad.
+    bool stepMode() const { return inputs_.steps; }
+    /// Designs a step attenuator, or a pad, as the choice at the top does.
+    void setStepMode(bool steps);
+    /// The step attenuator's tables: its bits, and its states.
+    StepPanel* stepPanel() const { return steps_; }
+
     /// Writes the plot as a PNG at the screen's scale; likewise.
     bool savePlotImage(const QString& path);
 
@@ -81,6 +91,10 @@ private:
     void greyResults(const QString& why);
     void enableResults(bool on);
     void packageChanged();
+    void modeChanged();
+    void showSteps();
+    void chooseState(std::size_t state);
+    void ask(PadDesign d, QString busy);
     void showParts();
     void refuse(const QString& what, const QString& why);
 
@@ -101,12 +115,18 @@ private:
     std::vector<Box> boxes_;
     QStringList customParts_;   ///< the L, C and CPAD typed under Custom, kept aside under another package
 
+    QTabBar* mode_ = nullptr;
+    std::optional<std::size_t> chosenState_;   ///< the state chosen in the table, shown while the design has it
+    QString busyText_;
+    int otherModeKind_ = 0;   ///< the kind, by its index among all kinds, the other mode had                         ///< what the busy line says is being worked out
     QComboBox* kind_ = nullptr;
     QComboBox* series_ = nullptr;
     QComboBox* package_ = nullptr;
     QCheckBox* pairs_ = nullptr;
     Schematic* schematic_ = nullptr;
     ResponsePlot* plot_ = nullptr;
+    StepPanel* steps_ = nullptr;
+    StepPlot* stepPlot_ = nullptr;
     QWidget* results_ = nullptr;
     QGridLayout* resistorGrid_ = nullptr;   ///< a row per resistor
     QGridLayout* figureGrid_ = nullptr;     ///< the pad's figures

@@ -143,10 +143,10 @@ std::vector<Chain<double>> cornersOf(const PadResult& pad, double tolerance)
 // that has it in.
 class Cascades {
 public:
-    explicit Cascades(const StepResult& r) : z_(r.request.impedance), sweeps_(r.pads.size())
+    Cascades(const StepResult& r, const Parasitics& parts) : z_(r.request.impedance), sweeps_(r.pads.size())
     {
         for (const PadResult& pad : r.pads)
-            pads_.emplace_back(pad, Ports{z_, z_}, r.request.radio->parts);
+            pads_.emplace_back(pad, Ports{z_, z_}, parts);
     }
 
     // The state's scattering parameters at f Hz: the cascade of its bits in.
@@ -191,10 +191,10 @@ private:
 
 } // namespace
 
-std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const std::vector<double>& hertz,
-                                       const Cancel& cancel)
+std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const Parasitics& parts,
+                                       const std::vector<double>& hertz, const Cancel& cancel)
 {
-    const Cascades cascades(r);
+    const Cascades cascades(r, parts);
     std::vector<SParameters> out;
     out.reserve(hertz.size());
     for (double f : hertz) {
@@ -234,7 +234,7 @@ std::optional<StepResult> evaluateSteps(const StepRequest& q, const Cancel& canc
     }
     std::optional<Cascades> cascades;
     if (q.radio)
-        cascades.emplace(r);
+        cascades.emplace(r, q.radio->parts);
     const std::size_t count = std::size_t(1) << q.bits.size();
     for (std::size_t number = 0; number < count; ++number) {
         if (cancelled(cancel))

@@ -73,10 +73,10 @@ std::size_t partsOfAllBits(PadKind kind, std::size_t bits);
 /// parts in all.
 std::optional<StepResult> evaluateSteps(const StepRequest& q, const Cancel& cancel = {});
 
-/// One state's (0 to 2^bits - 1) response over `hertz` with the request's
-/// parasitics (`r.request.radio` set): the cascade of its bits in; cut
-/// short where `cancel` stops it (asked at each frequency).
-std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const std::vector<double>& hertz,
-                                       const Cancel& cancel = {});
+/// One state's (0 to 2^bits - 1) response over `hertz` with `parts`'
+/// parasitics: the cascade of its bits in; cut short where `cancel` stops
+/// it (asked at each frequency).
+std::vector<SParameters> stateResponse(const StepResult& r, std::size_t state, const Parasitics& parts,
+                                       const std::vector<double>& hertz, const Cancel& cancel = {});
 
 } // namespace velkor

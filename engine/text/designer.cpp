@@ -4,6 +4,7 @@
 #include "text/notation.h"
 #include "text/quantities.h"
 #include "text/readings.h"
+#include "text/stepsoutput.h"
 #include "text/touchstone.h"
 
 #include <algorithm>
@@ -53,6 +54,65 @@ std::optional<double> takeAttenuation(BoxText& f)
     return f.error.empty() ? std::optional(v.values.front()) : std::nullopt;
 }
 
+// A step attenuator's bits: one to mostBits values, blanks or commas
+// between, each read as a DB of one value; a refusal names the bit.
+std::optional<std::vector<double>> takeBits(BoxText& f)
+{
+    std::vector<double> bits;
+    std::string_view rest = f.text;
+    constexpr std::string_view between = " \t,";
+    for (std::size_t start = rest.find_first_not_of(between); start != std::string_view::npos;
+         start = rest.find_first_not_of(between)) {
+        rest.remove_prefix(start);
+        BoxText bit{std::string(rest.substr(0, rest.find_first_of(between)))};
+        rest.remove_prefix(bit.text.size());
+        if (bits.size() == mostBits) {
+            f.error = "at most " + std::to_string(mostBits) + " bits";
+            return std::nullopt;
+        }
+        const std::optional<double> db = takeAttenuation(bit);
+        if (!db) {
+            f.error = "bit " + std::to_string(bits.size() + 1) + ": " + bit.error;
+            return std::nullopt;
+        }
+        bits.push_back(*db);
+    }
+    f.error = bits.empty() ? "no value: one to " + std::to_string(mostBits) + " bits, blanks or commas between" : "";
+    return f.error.empty() ? std::optional(bits) : std::nullopt;
+}
+
+// A step attenuator of the inputs read: its bits, or why it has none.
+StepDesign stepsOf(const std::vector<double>& bits, const PadDesign& d, const DesignInputs& in, std::string& why)
+{
+    const PadRequest& q = d.request;
+    StepDesign s{{bits, in.kind, q.power, q.ports.zin, q.series, q.tolerance, q.pairs}, {}, in.state, {}};
+    // Under ideal parts as at the command line without parasitics: no
+    // bandwidths, no package.
+    if (in.partsFrom != PartsFrom::ideal)
+        s.request.radio = d.radio;
+    for (std::size_t bit = 0; bit < bits.size() && why.empty(); ++bit)
+        if (const std::string refusal = attenuationRefusal(bits[bit], q.ports, in.kind); !refusal.empty())
+            why = "bit " + std::to_string(bit + 1) + ": " + refusal;
+    return s;
+}
+
+// The states of a step attenuator, unless worked out before, and the
+// response of the state asked (of the worst error when none was) with the
+// parts' parasitics. False when `cancel` stopped it.
+bool workOutSteps(StepDesign& s, const RadioFrequency& radio, std::string& why, const Cancel& cancel)
+{
+    if (!s.result)
+        s.result = evaluateSteps(s.request, cancel);
+    if (!s.result) {
+        why = "a bit's design or the cascade leaves the range of a double";
+        return !cancelled(cancel);
+    }
+    if (!s.state || *s.state >= s.result->states.size())
+        s.state = s.result->worstErrorState;
+    s.response = stateResponse(*s.result, *s.state, radio.parts, radio.hertz, cancel);
+    return !cancelled(cancel);
+}
+
 // R1 ... Rn, in the order of the kind's resistors.
 std::string designator(std::size_t i) { return std::string("R").append(std::to_string(i + 1)); }
 
@@ -74,25 +134,32 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
     PadDesign d;
     const bool takesDb = describe(in.kind).takesDb;
     std::optional<double> db;
-    if (takesDb)
+    if (takesDb && !in.steps)
         db = takeAttenuation(in.db);
     else
         in.db.error.clear();
+    std::optional<std::vector<double>> bits;
+    if (in.steps)
+        bits = takeBits(in.bits);
+    else
+        in.bits.error.clear();
     std::optional<double> outputs = leastOutputs;
-    if (describe(in.kind).fansOut)
+    if (describe(in.kind).fansOut && !in.steps)
         outputs = take(in.outputs, readOutputsText);
     else
         in.outputs.error.clear();
     const std::optional<double> watts = take(in.power, readPowerText);
     const std::optional<double> zin = take(in.zin, readImpedanceText);
-    const std::optional<double> zout = in.zout.text.empty() ? (in.zout.error.clear(), zin)
-                                                            : take(in.zout, readImpedanceText);
+    const std::optional<double> zout = in.zout.text.empty() || in.steps ? (in.zout.error.clear(), zin)
+                                                                         : take(in.zout, readImpedanceText);
     const bool toleranceGiven = !in.tolerance.text.empty();
     std::optional<double> tolerance = seriesTolerance(in.series);
     if (toleranceGiven)
         tolerance = take(in.tolerance, readToleranceText);
     else
         in.tolerance.error.clear();
+    if (in.steps && toleranceGiven && tolerance && bits)
+        in.tolerance.error = cornersRefusal(in.kind, bits->size());
     std::optional<double> l = 0, c = 0, cpad = 0, height = 0, permittivity = 0, ambient = 0;
     for (BoxText* f : {&in.inductance, &in.capacitance, &in.padCapacitance, &in.boardHeight, &in.permittivity,
                        &in.ambient})
@@ -109,7 +176,7 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
     const bool swept = takeSweep(in, d);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
-    if ((takesDb && !db) || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || !height ||
+    if ((takesDb && !in.steps && !db) || (in.steps && !bits) || !in.tolerance.error.empty() || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || !height ||
         !permittivity || !ambient || !swept || !flatness || !minReturnLoss)
         return std::nullopt;
 
@@ -122,16 +189,22 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
         d.radio.ambient = *ambient;
         d.radio.parts = packageParasitics(*in.package, d.radio.board);
     }
-    if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty())
+    if (in.steps)
+        d.steps = stepsOf(*bits, d, in, d.why);
+    else if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty())
         d.why = why;
     else if (db)
         d.why = attenuationRefusal(*db, ports, in.kind);
     return d;
 }
 
+bool designed(const PadDesign& d) { return d.steps ? d.steps->result.has_value() : d.row.has_value(); }
+
 bool workOut(PadDesign& d, const Cancel& cancel)
 {
     d.radio.hertz = sweepBetween(d.sweep.from, d.sweep.to, d.sweep.points).hertz;
+    if (d.steps)
+        return workOutSteps(*d.steps, d.radio, d.why, cancel);
     const PadRequest& q = d.request;
     if (std::optional<std::vector<PadResult>> pads = evaluatePads(q, cancel)) {
         if (std::optional<std::vector<PadRadio>> padRadio = evaluateRadio(*pads, q.ports, d.radio, cancel)) {
@@ -176,11 +249,8 @@ DesignResults designResults(const PadDesign& d)
     const Bandwidths& b = r.padRadio.front().bandwidths;
     out.flatTo = {"Flat to", bandwidthText(b.flat)};
     out.matchedTo = {"Matched to", matchedText(b.matched, std::min(pad.built.returnLoss, pad.built.outReturnLoss))};
-    if (rating) {
-        const std::string sizes = std::string(chipSizes().front().name) + " to " + std::string(chipSizes().back().name);
-        out.smallestPackage = {"Smallest package", rating->smallest ? std::string(rating->smallest->name)
-                                                                    : "none of " + sizes};
-    }
+    if (rating)
+        out.smallestPackage = {"Smallest package", smallestWords(*rating)};
     Curves& c = out.curves;
     c.hertz = r.radio->hertz;
     for (const SParameters& s : r.padRadio.front().response) {
@@ -210,6 +280,8 @@ std::vector<ResultLine> DesignResults::lines() const
 
 std::string resultsText(const PadDesign& d)
 {
+    if (d.steps)
+        return stepsText(*d.steps->result);
     Row row = *d.row;
     row.radio->hertz.clear();
     for (PadRadio& p : row.padRadio)
@@ -219,13 +291,30 @@ std::string resultsText(const PadDesign& d)
 
 std::string resultsJson(const PadDesign& d)
 {
+    if (d.steps)
+        return stepsJson(*d.steps->result);
     std::string out = "[\n  ";
     jsonObject(out, *d.row);
     return out += "\n]\n";
 }
 
-std::string spiceText(const PadDesign& d) { return netlist(d.request, d.row->pads, d.row->radio); }
+std::string spiceText(const PadDesign& d)
+{
+    if (d.steps)
+        return stateNetlist(*d.steps->result, *d.steps->state);
+    return netlist(d.request, d.row->pads, d.row->radio);
+}
 
-std::string touchstoneText(const PadDesign& d) { return touchstone(*d.row); }
+std::string touchstoneText(const PadDesign& d)
+{
+    if (!d.steps)
+        return touchstone(*d.row);
+    // The state shown over the sweep, as the command line's --state writes it.
+    StepResult r = *d.steps->result;
+    r.request.radio = r.request.radio.value_or(RadioFrequency{});
+    r.request.radio->hertz = d.radio.hertz;
+    r.states.at(*d.steps->state).radio.response = d.steps->response;
+    return stateTouchstone(r, *d.steps->state);
+}
 
 } // namespace velkor

@@ -4,6 +4,7 @@
 // same engine calls the command line makes, so that the two always agree.
 
 #include "pads/packages.h"
+#include "pads/steps.h"
 #include "text/report.h"
 
 #include <cstddef>
@@ -42,6 +43,21 @@ struct DesignInputs {
     BoxText inductance{"0.5n"}, capacitance{"50f"}, padCapacitance{"80f"};   ///< H, F, F
     BoxText from{"10M"}, to{"6G"}, points{"600"};   ///< the sweep: Hz, Hz and a count
     BoxText flatness{"0.1"}, minReturnLoss{"20"};   ///< dB
+    /// A step attenuator rather than a pad: `bits` in place of `db` and
+    /// `outputs`, between equal impedances (`zout` not read).
+    bool steps = false;
+    BoxText bits{"1 2 4 8 16 32"};   ///< dB, 1 to mostBits values, blanks or commas between
+    /// The state whose response is worked out; none for the worst error's.
+    std::optional<std::size_t> state;
+};
+
+/// A step attenuator of the designer: its request, and once worked out its
+/// states and one state's response over the sweep.
+struct StepDesign {
+    StepRequest request;   ///< its radio set where the parts have parasitics
+    std::optional<StepResult> result;
+    std::optional<std::size_t> state;   ///< as asked; the state shown once worked out
+    std::vector<SParameters> response;  ///< the state's, at the sweep's frequencies
 };
 
 /// The inputs read, and once worked out the pad; or why it has no design.
@@ -55,6 +71,7 @@ struct PadDesign {
     } sweep = {};
     std::optional<Row> row;   ///< the pad and its response, the sweep's and the parts'; none when it has no design
     std::string why;          ///< when there is no row: why, in words
+    std::optional<StepDesign> steps;   ///< in place of the pad's row, for a step attenuator
 };
 
 /// The parts' parasitics under the size chosen, on the board as typed;
@@ -65,6 +82,9 @@ std::optional<Parasitics> sizedParts(const DesignInputs& in);
 /// the boxes read; nothing when any box is refused. The pad is not worked
 /// out yet: `why` says already where it has no design.
 std::optional<PadDesign> readDesign(DesignInputs& in);
+
+/// Whether `d` has its results: a row, or the states of its steps.
+bool designed(const PadDesign& d);
 
 /// Works out the pad of a design read and its results at radio
 /// frequencies, the long part, the sweep's frequencies among them: sets
@@ -116,7 +136,9 @@ DesignResults designResults(const PadDesign& d);
 
 /// What the designer copies and saves, each as velkor-cli writes it for the
 /// same inputs: the text of --all (without the response table), the JSON,
-/// the SPICE netlist and the Touchstone file of the sweep.
+/// the SPICE netlist and the Touchstone file of the sweep. Of a step
+/// attenuator: the text and JSON of --steps without --frequency, and the
+/// netlist and Touchstone file of the state shown.
 std::string resultsText(const PadDesign& d);
 std::string resultsJson(const PadDesign& d);
 std::string spiceText(const PadDesign& d);

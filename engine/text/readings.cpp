@@ -1,6 +1,7 @@
 #include "text/readings.h"
 
 #include "base/numtext.h"
+#include "pads/steps.h"
 #include "text/notation.h"
 
 #include <charconv>
@@ -163,6 +164,16 @@ std::string attenuationRefusal(double db, Ports p, PadKind k)
     why.append(" dB between ").append(shortest(p.zin)).append(" and ").append(shortest(p.zout));
     why.append(" ohms: ").append(kind.leastLoss.rule).append(" ");
     return why.append(fourDecimals).append(" dB");
+}
+
+std::string cornersRefusal(PadKind k, std::size_t bits)
+{
+    const std::size_t parts = partsOfAllBits(k, bits);
+    if (parts <= mostCornerParts)
+        return "";
+    return "the state of every bit has " + std::to_string(parts) + " parts, 2^" + std::to_string(parts) +
+           " corners: at most 2^" + std::to_string(mostCornerParts) +
+           " (8 bits of Pi or T, 6 of bridged-T or O-pads, 4 of H-pads)";
 }
 
 } // namespace velkor

@@ -71,4 +71,8 @@ Reading readStateText(std::string_view text, std::size_t states);
 /// are named together.
 std::string attenuationRefusal(double db, Ports p, PadKind k);
 
+/// Why the states of `bits` bits of kind `k` cannot be taken to the
+/// corners of their tolerance (more than mostCornerParts parts), or "".
+std::string cornersRefusal(PadKind k, std::size_t bits);
+
 } // namespace velkor

@@ -115,8 +115,7 @@ std::string packageWords(const RadioFrequency& radio)
            "; a part on ground has " + shortest(radio.parts.viaInductance) + " H more, its via's";
 }
 
-std::string ratingLines(const std::string& pad, const PadRating& rating, const ChipSize& size,
-                        const std::vector<Resistor>& resistors)
+std::string ratingWords(const PadRating& rating, const std::vector<Resistor>& resistors)
 {
     // The worst case rounded outward, as everywhere.
     std::string over;
@@ -125,12 +124,21 @@ std::string ratingLines(const std::string& pad, const PadRating& rating, const C
                                  wattsText(rating.partPower[i], Rounding::up);
         over += over.empty() ? part + " over the " + wattsText(rating.rating) + " rating" : ", " + part + " over it";
     }
-    std::string out = summaryline(pad + " parts " + std::string(size.name),
-                                  over.empty() ? "every part within its " + wattsText(rating.rating) + " rating" : over);
-    const std::string smallest = rating.smallest ? std::string(rating.smallest->name)
-                                                 : "none of " + std::string(chipSizes().front().name) + " to " +
-                                                       std::string(chipSizes().back().name);
-    return out + summaryline(pad + " smallest package that carries every part", smallest);
+    return over.empty() ? "every part within its " + wattsText(rating.rating) + " rating" : over;
+}
+
+std::string smallestWords(const PadRating& rating)
+{
+    return rating.smallest ? std::string(rating.smallest->name)
+                           : "none of " + std::string(chipSizes().front().name) + " to " +
+                                 std::string(chipSizes().back().name);
+}
+
+std::string ratingLines(const std::string& pad, const PadRating& rating, const ChipSize& size,
+                        const std::vector<Resistor>& resistors)
+{
+    return summaryline(pad + " parts " + std::string(size.name), ratingWords(rating, resistors)) +
+           summaryline(pad + " smallest package that carries every part", smallestWords(rating));
 }
 
 std::string textBlock(const Row& r, const std::optional<Captions>& captions, TextLines lines)

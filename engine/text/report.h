@@ -58,6 +58,12 @@ std::string responseTable(const std::string& what, const std::vector<double>& he
 /// permittivity 4.3; a part on ground has 7.9233e-11 H more, its via's".
 std::string packageWords(const RadioFrequency& radio);
 
+/// A pad's parts against their rating: "every part within its 0.100 W
+/// rating", or each part over it with its worst-case power rounded up.
+std::string ratingWords(const PadRating& rating, const std::vector<Resistor>& resistors);
+/// The smallest size that carries every part, or "none of 0201 to 1206".
+std::string smallestWords(const PadRating& rating);
+
 /// A pad's parts against their package's rating, as text lines named after
 /// the pad ("Pi"): which take more than the rating, and the smallest
 /// package that carries every part.

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "paddesigner.h"
 #include "responseplot.h"
+#include "steppanel.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -113,6 +114,58 @@ QString cli(std::vector<std::string> args)
     return QString::fromStdString(out.str() + err.str());
 }
 
+// A step attenuator as typed in step mode, at 1 W between 50 ohms; under a
+// size on the board as first opened, with the sweep as first opened.
+struct TypedSteps {
+    QString kind, key, bits, series, tolerance;
+    bool pairs;
+    QString package;
+};
+
+void enter(PadDesigner& d, const TypedSteps& t)
+{
+    d.setStepMode(true);
+    find<QComboBox>(d, "kind")->setCurrentText(t.kind);
+    type(find(d, "bits"), t.bits);
+    type(find(d, "tolerance"), t.tolerance);
+    find<QComboBox>(d, "series")->setCurrentText(t.series);
+    find<QCheckBox>(d, "pairs")->setChecked(t.pairs);
+    find<QComboBox>(d, "package")->setCurrentText(t.package);
+    settle(d);
+}
+
+std::vector<std::string> arguments(const TypedSteps& t)
+{
+    std::vector<std::string> a = {"--steps", "--pad", t.key.toStdString(), "-s", t.series.toStdString()};
+    if (!t.tolerance.isEmpty())
+        a.insert(a.end(), {"-t", t.tolerance.toStdString()});
+    if (t.pairs)
+        a.emplace_back("--pairs");
+    if (t.package != QLatin1String("Ideal"))
+        a.insert(a.end(), {"--package", t.package.toStdString(), "--board", "0.2,4.3"});
+    for (const QString& bit : t.bits.split(QRegularExpression(QStringLiteral("[ ,]+")), Qt::SkipEmptyParts))
+        a.push_back(bit.toStdString());
+    return a;
+}
+
+// What the button captioned `caption` leaves on the clipboard.
+QString copied(PadDesigner& d, const char* caption)
+{
+    for (QToolButton* b : d.findChildren<QToolButton*>())
+        if (b->text() == QString::fromUtf8(caption))
+            b->click();
+    return QGuiApplication::clipboard()->text();
+}
+
+// A cell as a screen reader reads it, "heading: value[, what marks it]":
+// its value, or what it reads when the heading is not its column's.
+QString cell(const QTableWidget* t, int row, int column)
+{
+    const QString heading = t->horizontalHeaderItem(column)->text() + QStringLiteral(": ");
+    const QString read = t->item(row, column)->data(Qt::AccessibleTextRole).toString();
+    return read.startsWith(heading) ? read.mid(heading.size()).section(QStringLiteral(", "), 0, 0) : read;
+}
+
 // How a shown figure must relate to its exact value.
 enum class Rounded { nearest, down, up };
 
@@ -197,6 +250,13 @@ private slots:
     void remembered();
     void mainWindow();
     void neverWaits();
+    void steps_data();
+    void steps();
+    void chosenState();
+    void stepRefusals_data();
+    void stepRefusals();
+    void stepMode();
+    void stepsNeverWait();
 };
 
 void DesignerTest::results_data()
@@ -296,20 +356,14 @@ void DesignerTest::copies()
     PadDesigner d({});
     d.show();
     enter(d, typed);
-    const auto copied = [&d](const char* button) {
-        for (QToolButton* b : d.findChildren<QToolButton*>())
-            if (b->text() == QString::fromUtf8(button))
-                b->click();
-        return QGuiApplication::clipboard()->text();
-    };
     std::vector<std::string> text = arguments(typed, false);
     text.emplace_back("--all");
-    QCOMPARE(copied("Copy results"), cli(text));
+    QCOMPARE(copied(d, "Copy results"), cli(text));
     std::vector<std::string> json = arguments(typed, true);
     json.insert(json.end(), {"-f", "json"});
-    QCOMPARE(copied("Copy JSON"), cli(json));
+    QCOMPARE(copied(d, "Copy JSON"), cli(json));
     json.back() = "spice";
-    QCOMPARE(copied("Copy SPICE netlist"), cli(json));
+    QCOMPARE(copied(d, "Copy SPICE netlist"), cli(json));
     json.back() = "touchstone";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pad.s2p"));
@@ -318,7 +372,7 @@ void DesignerTest::copies()
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();
     });
-    copied("Save Touchstone\u2026");
+    copied(d, "Save Touchstone\u2026");
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(saved.readAll()), cli(json));
@@ -720,6 +774,200 @@ void DesignerTest::neverWaits()
     QVERIFY(QGuiApplication::clipboard()->text().contains(QLatin1String("\"power_w\": 10,")));
     QCOMPARE(d.design()->row->radio->hertz.size(), std::size_t(100001));
     QVERIFY(busy->isHidden());
+}
+
+void DesignerTest::steps_data()
+{
+    QTest::addColumn<TypedSteps>("typed");
+    QTest::newRow("6-bit E24 Pi at 1 %") << TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E24", "1", false, "Ideal"};
+    QTest::newRow("H-pad pairs") << TypedSteps{"H-pad (balanced T)", "h_pad", "0.5, 1,3", "E12", "", true, "Ideal"};
+    QTest::newRow("0402 swept") << TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E12", "", false, "0402"};
+}
+
+// Every figure of step mode against velkor-cli's JSON for the same inputs.
+void DesignerTest::steps()
+{
+    QFETCH(TypedSteps, typed);
+    PadDesigner d({});
+    d.show();
+    enter(d, typed);
+    QVERIFY(d.current());
+    std::vector<std::string> args = arguments(typed);
+    QCOMPARE(copied(d, "Copy results"), cli(args));
+    args.insert(args.end(), {"-f", "json"});
+    const QString json = cli(args);
+    QCOMPARE(copied(d, "Copy JSON"), json);
+    const Json steps = Json::parse(json.toStdString()).at(0).at("steps");
+    const auto num = [](const Json& j) { return j.get<double>(); };
+    const QTableWidget* bits = d.stepPanel()->bits();
+    QCOMPARE(bits->rowCount(), int(steps["pads"].size()));
+    for (int bit = 0; bit < bits->rowCount(); ++bit) {
+        const Json& pad = steps["pads"][std::size_t(bit)][typed.key.toStdString()];
+        QStringList codes;
+        for (const Json& code : pad["codes"])
+            codes << QString::fromStdString(code.get<std::string>());
+        QCOMPARE(cell(bits, bit, 2), codes.join(QLatin1Char(' ')));
+        QCOMPARE(mismatch("bit loss", cell(bits, bit, 3), num(pad["insertion_loss_db"]), Rounded::nearest), QString());
+        QCOMPARE(mismatch("bit return", cell(bits, bit, 4), num(pad["return_loss_db"]), Rounded::nearest), QString());
+    }
+    const QTableWidget* states = d.stepPanel()->states();
+    QCOMPARE(states->rowCount(), int(steps["states"].size()));
+    const std::size_t worst = steps["worst_error_state"], least = steps["least_return_loss_state"];
+    for (int row = 0; row < states->rowCount(); ++row) {
+        const Json& s = steps["states"][std::size_t(row)];
+        QCOMPARE(cell(states, row, 0), QString::number(s["state"].get<int>()));
+        QCOMPARE(cell(states, row, 1), QString::fromStdString(s["bits"].get<std::string>()));
+        const char* keys[] = {"setting_db", "insertion_loss_db", "error_db", "return_loss_db", "output_return_loss_db"};
+        for (int column = 2; column < 7; ++column)
+            QCOMPARE(mismatch(keys[column - 2], cell(states, row, column), num(s[keys[column - 2]]), Rounded::nearest),
+                     QString());
+        int column = 7;
+        for (const char* key : {"flat_to_hz", "matched_to_hz"}) {
+            if (!s.contains(key))
+                break;
+            const QString shown = cell(states, row, column++);
+            if (s[key].is_null())
+                QCOMPARE(shown, QStringLiteral("beyond 1 THz"));
+            else if (num(s[key]) == 0)
+                QVERIFY2(shown.startsWith(QLatin1String("never (")), qPrintable(shown));
+            else
+                QCOMPARE(figures(key, shown, num(s[key]), Rounded::down), QString());
+        }
+        if (s.contains("insertion_loss_range_db")) {
+            const QStringList range = cell(states, row, column).split(QStringLiteral(" to "));
+            QCOMPARE(mismatch("low", range.value(0), num(s["insertion_loss_range_db"][0]), Rounded::down), QString());
+            QCOMPARE(mismatch("high", range.value(1), num(s["insertion_loss_range_db"][1]), Rounded::up), QString());
+        }
+        // The worst rows marked by a sign, and read so.
+        const bool marked = std::size_t(row) == worst || std::size_t(row) == least;
+        QCOMPARE(states->item(row, 0)->text().endsWith(QStringLiteral("\u26a0")), marked);
+    }
+    const QString worstRead = states->item(int(worst), 0)->data(Qt::AccessibleTextRole).toString();
+    QVERIFY2(worstRead.contains(QLatin1String(", worst error")), qPrintable(worstRead));
+    const QString summary = find<QLabel>(d, "Worst error")->accessibleName();
+    QCOMPARE(mismatch("worst", summary.section(QLatin1Char(' '), 2), num(steps["worst_error_db"]), Rounded::nearest),
+             QString());
+    QVERIFY2(summary.contains(QStringLiteral("in state %1 (").arg(worst)), qPrintable(summary));
+}
+
+// Choosing a state by keyboard shows its response: its Touchstone file and
+// netlist are velkor-cli's --state for it.
+void DesignerTest::chosenState()
+{
+    PadDesigner d({});
+    d.show();
+    enter(d, TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E12", "", false, "0603"});
+    QTableWidget* states = d.stepPanel()->states();
+    states->setFocus();
+    states->setCurrentCell(24, 0);
+    QTest::keyClick(states, Qt::Key_Down);
+    settle(d);
+    QVERIFY(d.current());
+    const auto* plot = find<velkor::ui::ResponsePlot>(d, "plot");
+    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 25:")), qPrintable(plot->accessibleDescription()));
+    std::vector<std::string> args = arguments(TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E12", "", false, "0603"});
+    args.insert(args.end(), {"--state", "25", "-f", "spice"});
+    QCOMPARE(copied(d, "Copy SPICE netlist"), cli(args));
+    args.back() = "touchstone";
+    args.insert(args.end(), {"--frequency", "10M:6G:600"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.s2p"));
+    QVERIFY(d.saveTouchstone(path));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()), cli(args));
+}
+
+void DesignerTest::stepRefusals_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<QString>("tolerance");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("junk") << "Pi" << "1 2 x" << "" << "bits" << "bit 3: not a number of dB:";
+    QTest::newRow("range") << "T" << "1:3:1" << "" << "bits" << "bit 1: one value, not a range";
+    QTest::newRow("nine") << "Pi" << "1 2 3 4 5 6 7 8 9" << "" << "bits" << "at most 8 bits";
+    QTest::newRow("commas alone") << "Pi" << " , " << "" << "bits" << "no value: one to 8 bits";
+    // 5 bits of 5 parts: 2^25 corners
+    QTest::newRow("corners") << "H-pad (balanced T)" << "1 2 4 8 16" << "1" << "tolerance"
+                             << "the state of every bit has 25 parts, 2^25 corners: at most 2^24";
+}
+
+void DesignerTest::stepRefusals()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, bits);
+    QFETCH(QString, tolerance);
+    QFETCH(QString, box);
+    QFETCH(QString, message);
+    PadDesigner d({});
+    d.show();
+    enter(d, TypedSteps{kind, {}, bits, "E12", tolerance, false, "Ideal"});
+    const QLineEdit* edit = find(d, box.toLatin1().constData());
+    QVERIFY2(edit->accessibleDescription().startsWith(message), qPrintable(edit->accessibleDescription()));
+    QVERIFY(!edit->styleSheet().isEmpty());   // the red frame
+    QCOMPARE(find<QLabel>(d, (box + "Error").toLatin1().constData())->text(),
+             edit->accessibleName() + ": " + edit->accessibleDescription());
+    QVERIFY(!d.current());
+}
+
+// The choice at the top: by its access key, with only the kinds a bit can
+// be, one impedance, and remembered with each mode's kind.
+void DesignerTest::stepMode()
+{
+    {
+        PadDesigner d({});
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("T"));
+        QTest::keyClick(&d, Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("What to design"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(d.stepMode());
+        QStringList kinds;
+        for (int i = 0; i < find<QComboBox>(d, "kind")->count(); ++i)
+            kinds << find<QComboBox>(d, "kind")->itemText(i);
+        QCOMPARE(kinds, QStringList({"Pi", "T", "Bridged-T", "H-pad (balanced T)", "O-pad (balanced Pi)"}));
+        QVERIFY(!find(d, "zout")->isEnabled());
+        QVERIFY(find(d, "db")->isHidden());
+        QTest::keyClick(&d, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("bits"));
+        find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("O-pad (balanced Pi)"));
+        settle(d);
+        QVERIFY(d.current());
+        d.setStepMode(false);
+        QCOMPARE(find<QComboBox>(d, "kind")->currentText(), QStringLiteral("T"));
+        d.setStepMode(true);
+        QCOMPARE(find<QComboBox>(d, "kind")->currentText(), QStringLiteral("O-pad (balanced Pi)"));
+    }
+    PadDesigner again({});
+    QVERIFY(again.stepMode());
+    QCOMPARE(find<QComboBox>(again, "kind")->currentText(), QStringLiteral("Pi"));   // a mode's kind starts afresh
+    again.setStepMode(false);
+    QVERIFY(find(again, "bits")->isHidden());
+    QCOMPARE(find<QComboBox>(again, "kind")->count(), int(velkor::padKinds().size()));
+}
+
+// Eight bits at their tolerance with parasitics, and a state over 100001
+// frequencies: worked out on the worker, a key landing meanwhile.
+void DesignerTest::stepsNeverWait()
+{
+    PadDesigner d({});
+    d.show();
+    enter(d, TypedSteps{"Pi", "pi", "1 2 4 8 16 32 64 128", "E12", "1", false, "0603"});
+    find(d, "points")->setText(QStringLiteral("100001"));   // pasted
+    QVERIFY(d.working());
+    QTest::keyClick(find(d, "power"), Qt::Key_0);
+    QCOMPARE(find(d, "power")->text(), QStringLiteral("10"));
+    const auto* busy = find<QLabel>(d, "busy");
+    QTRY_VERIFY(busy->isVisible() || !d.working());
+    if (d.working())
+        QVERIFY2(busy->text().startsWith(QLatin1String("Working out the step attenuator: its 256 states, their loss "
+                                                       "ranges")), qPrintable(busy->text()));
+    QVERIFY(QTest::qWaitFor([&d] { return !d.working(); }, 30000));
+    QCOMPARE(d.design()->steps->request.power, 10.0);
+    QCOMPARE(d.design()->steps->response.size(), std::size_t(100001));
 }
 
 QTEST_MAIN(DesignerTest)

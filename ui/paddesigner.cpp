@@ -476,6 +476,7 @@ void PadDesigner::refresh()
                                                    "response at %2 frequencies\u2026")
                                         .arg(text(describe(inputs_.kind).inlineName))
                                         .arg(d->sweep.points);
+    askingState_ = false;
     ask(std::move(*d), busy);
 }
 
@@ -493,11 +494,14 @@ void PadDesigner::ask(PadDesign d, QString busy)
 void PadDesigner::chooseState(std::size_t state)
 {
     chosenState_ = state;
-    if (!shown_ || !shown_->steps || !current_ || shown_->steps->state == state)
+    // While the inputs are worked out, the design to come shows it.
+    if (!shown_ || !shown_->steps || (asked_ && !askingState_) || (current_ && shown_->steps->state == state))
         return;
-    // The states stand; only the chosen one's response is worked out.
+    // The states stand; only the chosen one's response is worked out, in
+    // place of another state's asked before.
     PadDesign d = *shown_;
     d.steps->state = state;
+    askingState_ = true;
     ask(std::move(d), QStringLiteral("Working out state %1's response at %2 frequencies\u2026")
                           .arg(state)
                           .arg(shown_->radio.hertz.size()));
@@ -522,6 +526,10 @@ void PadDesigner::display(PadDesign design)
     const bool first = !shown_;
     shown_ = std::move(design);
     showDesign();
+    // A state chosen while its design was worked out: its response next.
+    if (shown_->steps && chosenState_ && *chosenState_ != *shown_->steps->state &&
+        *chosenState_ < shown_->steps->result->states.size())
+        chooseState(*chosenState_);
     if (first)   // the window as small as its results, laid out, allow
         setMinimumSize(minimumSizeHint());
     if (auto run = std::exchange(waitingToRun_, nullptr))
@@ -596,8 +604,9 @@ void PadDesigner::showSteps()
     const StepSheet sheet = stepSheet(d);
     const StepResult& r = *d.steps->result;
     const StepState& state = r.states[sheet.shownState];
-    chosenState_ = sheet.shownState;
-    steps_->setSheet(sheet);
+    if (!chosenState_ || *chosenState_ >= r.states.size())
+        chosenState_ = sheet.shownState;
+    steps_->setSheet(sheet, *chosenState_);
     stepPlot_->setStates(sheet.points, sheet.worstErrorState, sheet.shownState);
     stepPlot_->setAccessibleDescription(text(sheet.worstError.what + ": " + sheet.worstError.value));
     const bool modelled = r.request.radio && r.request.radio->modelled;

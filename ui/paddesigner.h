@@ -118,6 +118,7 @@ private:
     QTabBar* mode_ = nullptr;
     std::optional<std::size_t> chosenState_;   ///< the state chosen in the table, shown while the design has it
     QString busyText_;
+    bool askingState_ = false;   ///< what is being worked out is a state's response alone
     int otherModeKind_ = 0;   ///< the kind, by its index among all kinds, the other mode had                         ///< what the busy line says is being worked out
     QComboBox* kind_ = nullptr;
     QComboBox* series_ = nullptr;

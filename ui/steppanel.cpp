@@ -160,7 +160,7 @@ StepPanel::StepPanel(QWidget* parent, std::function<void(std::size_t)> chosen)
     });
 }
 
-void StepPanel::setSheet(const StepSheet& sheet)
+void StepPanel::setSheet(const StepSheet& sheet, std::size_t chosen)
 {
     setting_ = true;
     chain_->setChain(sheet.chain);
@@ -178,7 +178,7 @@ void StepPanel::setSheet(const StepSheet& sheet)
     fill(states_, sheet.states, notes);
     const int rowHeight = states_->verticalHeader()->defaultSectionSize();
     states_->setMinimumHeight(states_->horizontalHeader()->height() + rowHeight * std::min(statesShown, states_->rowCount()));
-    states_->setCurrentCell(int(sheet.shownState), states_->currentColumn() < 0 ? 0 : states_->currentColumn());
+    states_->setCurrentCell(int(chosen), states_->currentColumn() < 0 ? 0 : states_->currentColumn());
     states_->scrollToItem(states_->currentItem(), QAbstractItemView::PositionAtCenter);
     worstError_->setValue(text(sheet.worstError.value));
     leastReturnLoss_->setValue(text(sheet.leastReturnLoss.value));

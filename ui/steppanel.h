@@ -37,8 +37,8 @@ public:
     /// `chosen` runs with the state chosen in the table.
     StepPanel(QWidget* parent, std::function<void(std::size_t)> chosen);
 
-    /// Shows `sheet`, its shown state chosen in the table.
-    void setSheet(const StepSheet& sheet);
+    /// Shows `sheet`, the state `chosen` (0 to 2^bits - 1) chosen in the table.
+    void setSheet(const StepSheet& sheet, std::size_t chosen);
 
     QTableWidget* bits() const { return bits_; }
     QTableWidget* states() const { return states_; }

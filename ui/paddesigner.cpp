@@ -604,9 +604,8 @@ void PadDesigner::showSteps()
     const StepSheet sheet = stepSheet(d);
     const StepResult& r = *d.steps->result;
     const StepState& state = r.states[sheet.shownState];
-    if (!chosenState_ || *chosenState_ >= r.states.size())
-        chosenState_ = sheet.shownState;
-    steps_->setSheet(sheet, *chosenState_);
+    // The state chosen in the table, while the design has it; else the one shown.
+    steps_->setSheet(sheet, chosenState_ && *chosenState_ < r.states.size() ? *chosenState_ : sheet.shownState);
     stepPlot_->setStates(sheet.points, sheet.worstErrorState, sheet.shownState);
     stepPlot_->setAccessibleDescription(text(sheet.worstError.what + ": " + sheet.worstError.value));
     const bool modelled = r.request.radio && r.request.radio->modelled;

@@ -20,7 +20,7 @@ constexpr double blockWidth = 92, blockHeight = 58, switchRoom = 22, portRoom = 
 constexpr double throughDrop = 18;   // the through path, below the blocks
 constexpr double terminalRadius = 4;
 // Rows of the states table shown before it scrolls.
-constexpr int statesShown = 10;
+constexpr int statesShown = 8;
 constexpr int rowPadding = 6;   // pixels above and below a row's text
 // What a marked row adds, after its value and to a screen reader.
 constexpr const char* worstMark = "worst error";

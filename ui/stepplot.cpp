@@ -15,9 +15,11 @@ namespace {
 constexpr double leftRoom = 64, rightRoom = 32, topRoom = 28, bottomRoom = 34;
 constexpr int ticksWanted = 6;
 constexpr double dot = 3, ring = 7, barEnd = 3;
+constexpr double labelWidth = 160, labelHeight = 16;
 // The error axis spans at least this much either side of zero, dB: an
 // attenuator of exact parts still shows its zero line in the middle.
 constexpr double leastErrorSpan = 0.05;
+constexpr double headroom = 0.05;   // of the errors' span, above and below them
 
 QString tickText(double t) { return QString::fromStdString(shortest(std::round(t * 1e6) / 1e6)); }
 
@@ -53,6 +55,9 @@ StepPlot::Scene StepPlot::scene() const
         high = std::max({high, p.error, b});
         most = std::max(most, p.setting);
     }
+    const double room = (high - low) * headroom;
+    low -= room;
+    high += room;
     s.errors = roundTicks(low, high, ticksWanted / 2 + 1);
     s.top = std::max(high, s.errors.back());
     s.bottom = std::min(low, s.errors.front());
@@ -119,8 +124,10 @@ void StepPlot::paintEvent(QPaintEvent*)
     const QPointF worst = s.points[worst_];
     p.drawEllipse(worst, ring + 2, ring + 2);
     const QString name = QStringLiteral("worst: state %1").arg(worst_);
-    const bool left = worst.x() > area.center().x();
-    const QRectF label(left ? worst.x() - ring - 4 - 160 : worst.x() + ring + 4, worst.y() - 20, 160, 16);
+    // Beside the ring, on the side away from the zero line and the middle.
+    const bool left = worst.x() > area.center().x(), below = points_[worst_].error < 0;
+    const QRectF label(left ? worst.x() - ring - 4 - labelWidth : worst.x() + ring + 4,
+                       below ? worst.y() + ring : worst.y() - ring - labelHeight, labelWidth, labelHeight);
     p.drawText(label, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
     p.drawRect(area);
 }

@@ -2,7 +2,8 @@
 // caption updated, and building and showing the whole window; the same for
 // the pad designer, its keystroke up to every result and the plot redrawn
 // at 600 points, worked out on its thread and shown; and its keystroke up to
-// the character in the box while a long computation runs (budget 2 ms).
+// the character in the box while a long computation runs (budget 2 ms);
+// and the same of its step mode, with opening it.
 
 #include "form1.h"
 #include "paddesigner.h"
@@ -10,12 +11,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// The designer's remembered inputs dropped: each benchmark starts from the
+// defaults, not from the sweep of 100001 points the one before it left.
+void forget() { QSettings().clear(); }
 
 // Until the designer has worked out and shown what its inputs ask.
 void settle(const velkor::ui::PadDesigner& d)
@@ -55,6 +61,7 @@ BENCHMARK(constructandshow)->Unit(benchmark::kMillisecond);
 
 void designerKeystroke(benchmark::State& state)
 {
+    forget();
     velkor::ui::PadDesigner d({});
     d.show();
     QApplication::processEvents();
@@ -74,6 +81,7 @@ BENCHMARK(designerKeystroke)->Unit(benchmark::kMillisecond);
 // paints it: the box, the results and the plot.
 void designerKeystrokePainted(benchmark::State& state)
 {
+    forget();
     velkor::ui::PadDesigner d({});
     d.show();
     QApplication::processEvents();
@@ -94,6 +102,7 @@ BENCHMARK(designerKeystrokePainted)->Unit(benchmark::kMillisecond);
 // computation and asks the next.
 void designerKeystrokeWhileWorking(benchmark::State& state)
 {
+    forget();
     velkor::ui::PadDesigner d({});
     d.show();
     d.findChild<QComboBox*>(QStringLiteral("kind"))->setCurrentText(QStringLiteral("Resistive splitter"));
@@ -114,12 +123,82 @@ BENCHMARK(designerKeystrokeWhileWorking)->Unit(benchmark::kMillisecond);
 void designerOpen(benchmark::State& state)
 {
     for (auto _ : state) {
-        velkor::ui::PadDesigner d({});
+        forget();
+    velkor::ui::PadDesigner d({});
         d.show();
         QApplication::processEvents();
     }
 }
 BENCHMARK(designerOpen)->Unit(benchmark::kMillisecond);
+
+// Step mode: a keystroke in the bits box up to the tables, the plots and
+// the chosen state's response shown, for six bits of ideal parts without a
+// tolerance (budget 16 ms).
+void stepKeystroke(benchmark::State& state)
+{
+    forget();
+    velkor::ui::PadDesigner d({});
+    d.setStepMode(true);
+    d.findChild<QComboBox*>(QStringLiteral("package"))->setCurrentText(QStringLiteral("Ideal"));
+    d.show();
+    QApplication::processEvents();
+    auto* box = d.findChild<QLineEdit*>(QStringLiteral("bits"));
+    box->setFocus();
+    box->end(false);
+    bool add = true;
+    for (auto _ : state) {
+        QTest::keyClick(box, add ? Qt::Key_4 : Qt::Key_Backspace);   // 32 -> 324 -> 32 ...
+        settle(d);
+        d.repaint();
+        add = !add;
+    }
+}
+BENCHMARK(stepKeystroke)->Unit(benchmark::kMillisecond);
+
+// A keystroke up to its character in the box while eight bits are taken to
+// every corner of 1 % parts with the parasitics of 0603 chips and a state's
+// response over 100001 frequencies (budget 2 ms).
+void stepKeystrokeWhileWorking(benchmark::State& state)
+{
+    forget();
+    velkor::ui::PadDesigner d({});
+    d.setStepMode(true);
+    d.findChild<QLineEdit*>(QStringLiteral("bits"))->setText(QStringLiteral("1 2 4 8 16 32 64 128"));
+    d.findChild<QLineEdit*>(QStringLiteral("tolerance"))->setText(QStringLiteral("1"));
+    d.findChild<QLineEdit*>(QStringLiteral("points"))->setText(QStringLiteral("100001"));
+    d.show();
+    QApplication::processEvents();
+    auto* box = d.findChild<QLineEdit*>(QStringLiteral("power"));
+    box->setFocus();
+    bool add = true;
+    for (auto _ : state) {
+        QTest::keyClick(box, add ? Qt::Key_0 : Qt::Key_Backspace);   // 1 -> 10 -> 1 ...
+        add = !add;
+    }
+    state.counters["working"] = d.working();
+}
+BENCHMARK(stepKeystrokeWhileWorking)->Unit(benchmark::kMillisecond);
+
+// From a pad to step mode shown: the default six bits of 0603 parts, their
+// bandwidths and the worst state's response (budget 150 ms).
+void stepModeOpen(benchmark::State& state)
+{
+    forget();
+    velkor::ui::PadDesigner d({});
+    d.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        d.setStepMode(true);
+        settle(d);
+        d.repaint();
+        state.PauseTiming();
+        d.setStepMode(false);
+        settle(d);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(stepModeOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

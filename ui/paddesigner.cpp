@@ -494,8 +494,10 @@ void PadDesigner::ask(PadDesign d, QString busy)
 void PadDesigner::chooseState(std::size_t state)
 {
     chosenState_ = state;
-    // While the inputs are worked out, the design to come shows it.
-    if (!shown_ || !shown_->steps || (asked_ && !askingState_) || (current_ && shown_->steps->state == state))
+    // While the inputs are worked out, the design to come shows it; the
+    // results of inputs no longer valid stay as they are.
+    const bool stale = asked_ ? !askingState_ : !current_;
+    if (!shown_ || !shown_->steps || stale || (current_ && shown_->steps->state == state))
         return;
     // The states stand; only the chosen one's response is worked out, in
     // place of another state's asked before.

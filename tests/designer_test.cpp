@@ -876,6 +876,13 @@ void DesignerTest::chosenState()
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(saved.readAll()), cli(args));
+    // State 4 chosen, then two bits of four states: the worst error's instead.
+    states->setCurrentCell(4, 0);
+    settle(d);
+    type(find(d, "bits"), QStringLiteral("1 2"));
+    const std::size_t worst = d.design()->steps->result->worstErrorState;
+    QVERIFY2(plot->accessibleDescription().startsWith(QStringLiteral("State %1:").arg(worst)),
+             qPrintable(plot->accessibleDescription()));
 }
 
 void DesignerTest::stepRefusals_data()

@@ -137,7 +137,6 @@ StepPanel::StepPanel(QWidget* parent, std::function<void(std::size_t)> chosen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     chain_ = new StepChain(this);
-    chain_->setObjectName(QStringLiteral("chain"));
     layout->addWidget(chain_);
     bits_ = newTable(this, QStringLiteral("Bits"));
     bits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

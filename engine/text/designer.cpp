@@ -81,8 +81,10 @@ std::optional<std::vector<double>> takeBits(BoxText& f)
     return f.error.empty() ? std::optional(bits) : std::nullopt;
 }
 
-// A step attenuator of the inputs read: its bits, or why it has none.
-StepDesign stepsOf(const std::vector<double>& bits, const PadDesign& d, const DesignInputs& in, std::string& why)
+// A step attenuator of the inputs read. Every loss a bit's box takes has a
+// design of every kind a bit can be, its ports being equal; one whose values
+// leave the range of a double is found when it is worked out.
+StepDesign stepsOf(const std::vector<double>& bits, const PadDesign& d, const DesignInputs& in)
 {
     const PadRequest& q = d.request;
     StepDesign s{{bits, in.kind, q.power, q.ports.zin, q.series, q.tolerance, q.pairs}, {}, in.state, {}};
@@ -90,9 +92,6 @@ StepDesign stepsOf(const std::vector<double>& bits, const PadDesign& d, const De
     // bandwidths, no package.
     if (in.partsFrom != PartsFrom::ideal)
         s.request.radio = d.radio;
-    for (std::size_t bit = 0; bit < bits.size() && why.empty(); ++bit)
-        if (const std::string refusal = attenuationRefusal(bits[bit], q.ports, in.kind); !refusal.empty())
-            why = "bit " + std::to_string(bit + 1) + ": " + refusal;
     return s;
 }
 
@@ -190,7 +189,7 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
         d.radio.parts = packageParasitics(*in.package, d.radio.board);
     }
     if (in.steps)
-        d.steps = stepsOf(*bits, d, in, d.why);
+        d.steps = stepsOf(*bits, d, in);
     else if (const std::string_view why = describe(in.kind).unavailable(ports); !why.empty())
         d.why = why;
     else if (db)

@@ -128,6 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"TheStateAskedAlone", {"--steps", "--state", "5", "1", "2", "4"}, "\n    6  011 ", false},
     Said{"TheStateAskedInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n5,1,0,1,"},
     Said{"TheStateAskedAloneInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n6,", false},
+    Said{"EachBitsParts", {"--steps", "1", "2"}, "\nBit 2, 2 dB: 470R 12R 470R\n"},
     Said{"TheStateFileNamesEachBitIn", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2", "4"},
          "\n! bit 3, 4 dB: 220R 22R 220R\n"},
     Said{"TheStateFileLeavesTheBitsOut", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2",

@@ -885,6 +885,12 @@ void DesignerTest::chosenState()
     states->setCurrentCell(0, 0);   // the first row, every bit through
     settle(d);
     QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 0:")), qPrintable(plot->accessibleDescription()));
+    // A state chosen while new bits are worked out: the new bits' design shows it.
+    find(d, "bits")->setText(QStringLiteral("1 2 4 8"));   // pasted
+    states->setCurrentCell(2, 0);
+    settle(d);
+    QCOMPARE(d.design()->steps->request.bits.size(), std::size_t(4));
+    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 2:")), qPrintable(plot->accessibleDescription()));
 }
 
 void DesignerTest::stepRefusals_data()

@@ -799,6 +799,7 @@ void DesignerTest::steps()
     const Json steps = Json::parse(json.toStdString()).at(0).at("steps");
     const auto num = [](const Json& j) { return j.get<double>(); };
     const QTableWidget* bits = d.stepPanel()->bits();
+    const auto* chain = d.stepPanel()->findChild<velkor::ui::StepChain*>();
     QCOMPARE(bits->rowCount(), int(steps["pads"].size()));
     for (int bit = 0; bit < bits->rowCount(); ++bit) {
         const Json& pad = steps["pads"][std::size_t(bit)][typed.key.toStdString()];
@@ -806,6 +807,9 @@ void DesignerTest::steps()
         for (const Json& code : pad["codes"])
             codes << QString::fromStdString(code.get<std::string>());
         QCOMPARE(cell(bits, bit, 2), codes.join(QLatin1Char(' ')));
+        // The chain as a screen reader hears it: each bit's dB and parts.
+        const QString link = QStringLiteral("bit %1, %2 dB: ").arg(bit + 1).arg(cell(bits, bit, 1)) + cell(bits, bit, 2);
+        QVERIFY2(chain->accessibleDescription().contains(link), qPrintable(chain->accessibleDescription()));
         QCOMPARE(mismatch("bit loss", cell(bits, bit, 3), num(pad["insertion_loss_db"]), Rounded::nearest), QString());
         QCOMPARE(mismatch("bit return", cell(bits, bit, 4), num(pad["return_loss_db"]), Rounded::nearest), QString());
     }

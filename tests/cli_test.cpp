@@ -559,6 +559,8 @@ TEST(Csv, StepStates)
               "");
     EXPECT_EQ(csv({"--steps", "-f", "csv", "--parasitics", "L=0", "1"}).at(1, "flat_to_hz"), "");
     EXPECT_NE(csv({"--steps", "-f", "csv", "-t", "1", "1"}).at(1, "insertion_loss_range_db_1"), "");
+    // Every bit's parts against their rating, the last bit's too.
+    EXPECT_NE(csv({"--steps", "-f", "csv", "--package", "0603", "1", "2"}).at(1, "bit2_smallest_package"), "");
 }
 
 // --pad all: every kind with a design, in the engine's order.

@@ -129,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"TheStateAskedInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n5,1,0,1,"},
     Said{"TheStateAskedAloneInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n6,", false},
     Said{"EachBitsParts", {"--steps", "1", "2"}, "\nBit 2, 2 dB: 470R 12R 470R\n"},
+    Said{"WhatTheBenchesAre", {"-f", "spice", "6"},
+         "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n"},
     Said{"TheStateFileNamesEachBitIn", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2", "4"},
          "\n! bit 3, 4 dB: 220R 22R 220R\n"},
     Said{"TheStateFileLeavesTheBitsOut", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2",

@@ -178,7 +178,9 @@ void StepPanel::setSheet(const StepSheet& sheet, std::size_t chosen)
     const int rowHeight = states_->verticalHeader()->defaultSectionSize();
     states_->setMinimumHeight(states_->horizontalHeader()->height() + rowHeight * std::min(statesShown, states_->rowCount()));
     states_->setCurrentCell(int(chosen), states_->currentColumn() < 0 ? 0 : states_->currentColumn());
-    states_->scrollToItem(states_->currentItem(), QAbstractItemView::PositionAtCenter);
+    // At the top, the states after it below: where it lands does not hang
+    // on how tall the table is laid out at that moment.
+    states_->scrollToItem(states_->currentItem(), QAbstractItemView::PositionAtTop);
     worstError_->setValue(text(sheet.worstError.value));
     leastReturnLoss_->setValue(text(sheet.leastReturnLoss.value));
     setting_ = false;

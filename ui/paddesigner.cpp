@@ -71,6 +71,22 @@ QString designName(const PadDesign& d)
     return d.steps ? QStringLiteral("step attenuator") : text(describe(d.request.kinds.front()).name);
 }
 
+// What the busy line says of a design being worked out.
+QString busyLine(const PadDesign& d)
+{
+    if (!d.steps)
+        return QStringLiteral("Working out the %1: its worst case, its bandwidths and its response at %2 "
+                              "frequencies\u2026")
+            .arg(text(describe(d.request.kinds.front()).inlineName))
+            .arg(d.sweep.points);
+    const StepRequest& q = d.steps->request;
+    return QStringLiteral("Working out the step attenuator: its %1 states%2 and a state's response at %3 "
+                          "frequencies\u2026")
+        .arg(qsizetype(1) << q.bits.size())
+        .arg(q.tolerance.given ? QStringLiteral(", their loss ranges") : QString())
+        .arg(d.sweep.points);
+}
+
 } // namespace
 
 // The inputs, in their tab order: a text box, a list or the check box,
@@ -466,17 +482,8 @@ void PadDesigner::refresh()
         display(std::move(*d));
         return;
     }
-    const QString busy = d->steps ? QStringLiteral("Working out the step attenuator: its %1 states%2 and a state's "
-                                                   "response at %3 frequencies\u2026")
-                                        .arg(qsizetype(1) << d->steps->request.bits.size())
-                                        .arg(d->steps->request.tolerance.given ? QStringLiteral(", their loss ranges")
-                                                                               : QString())
-                                        .arg(d->sweep.points)
-                                  : QStringLiteral("Working out the %1: its worst case, its bandwidths and its "
-                                                   "response at %2 frequencies\u2026")
-                                        .arg(text(describe(inputs_.kind).inlineName))
-                                        .arg(d->sweep.points);
     askingState_ = false;
+    const QString busy = busyLine(*d);
     ask(std::move(*d), busy);
 }
 

@@ -621,8 +621,10 @@ void PadDesigner::showSteps()
     const Curves& c = sheet.curves;
     plot_->setAccessibleDescription(QStringLiteral("State %1: insertion loss %2 at %3, %4 at %5")
                                         .arg(sheet.shownState)
-                                        .arg(text(decibelText(c.insertionLoss.front())), text(hertzText(c.hertz.front())),
-                                             text(decibelText(c.insertionLoss.back())), text(hertzText(c.hertz.back()))));
+                                        .arg(text(decibelText(c.insertionLoss.front())),
+                                             text(hertzText(c.hertz.front())),
+                                             text(decibelText(c.insertionLoss.back())),
+                                             text(hertzText(c.hertz.back()))));
     plot_->setResponse(sheet.curves, {state.insertionLoss, d.radio.flatness, d.radio.minReturnLoss,
                                       modelled ? state.radio.bandwidths.flat : std::nullopt,
                                       modelled ? state.radio.bandwidths.matched : std::nullopt});

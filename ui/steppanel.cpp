@@ -57,7 +57,8 @@ void fill(QTableWidget* t, const TextTable& table, const std::vector<QString>& n
     for (std::size_t r = 0; r < table.rows.size(); ++r)
         for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
             const QString note = c == 0 && r < notes.size() ? notes[r] : QString();
-            auto* item = new QTableWidgetItem(text(table.rows[r][c]) + (note.isEmpty() ? QString() : QString::fromUtf8(sign)));
+            const QString marked = note.isEmpty() ? QString() : QString::fromUtf8(sign);
+            auto* item = new QTableWidgetItem(text(table.rows[r][c]) + marked);
             item->setData(Qt::AccessibleTextRole, headings[int(c)] + QStringLiteral(": ") + text(table.rows[r][c]) +
                                                       (note.isEmpty() ? QString() : QStringLiteral(", ") + note));
             if (c > 0 || note.isEmpty())
@@ -79,7 +80,9 @@ void StepChain::setChain(std::vector<std::pair<std::string, std::vector<std::str
         QStringList codes;
         for (const std::string& c : bits_[i].second)
             codes << text(c);
-        described << QStringLiteral("bit %1, %2 dB: %3").arg(i + 1).arg(text(bits_[i].first), codes.join(QLatin1Char(' ')));
+        described << QStringLiteral("bit %1, %2 dB: %3")
+                         .arg(i + 1)
+                         .arg(text(bits_[i].first), codes.join(QLatin1Char(' ')));
     }
     setAccessibleDescription(described.join(QStringLiteral("; ")));
     updateGeometry();
@@ -176,7 +179,8 @@ void StepPanel::setSheet(const StepSheet& sheet, std::size_t chosen)
     other = other.isEmpty() ? least : other + QStringLiteral(", ") + least;
     fill(states_, sheet.states, notes);
     const int rowHeight = states_->verticalHeader()->defaultSectionSize();
-    states_->setMinimumHeight(states_->horizontalHeader()->height() + rowHeight * std::min(statesShown, states_->rowCount()));
+    const int rowsShown = std::min(statesShown, states_->rowCount());
+    states_->setMinimumHeight(states_->horizontalHeader()->height() + rowHeight * rowsShown);
     states_->setCurrentCell(int(chosen), states_->currentColumn() < 0 ? 0 : states_->currentColumn());
     // At the top, the states after it below: where it lands does not hang
     // on how tall the table is laid out at that moment.

@@ -83,7 +83,9 @@ void StepPlot::paintEvent(QPaintEvent*)
     const Scene s = scene();
     const QRectF& area = s.area;
     const QColor ink = palette().color(QPalette::Text), faint = palette().color(QPalette::Mid);
-    const QColor mark = isEnabled() ? palette().color(QPalette::Link) : palette().color(QPalette::Disabled, QPalette::Text);
+    // Greyed with the results while they are not for the inputs as typed.
+    const QColor mark = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                        isEnabled() ? QPalette::Link : QPalette::Text);
     p.setPen(ink);
     p.drawText(QRectF(area.left(), 0, area.width(), topRoom - 10), Qt::AlignLeft | Qt::AlignBottom,
                QStringLiteral("Error against setting, dB"));

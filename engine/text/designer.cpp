@@ -175,8 +175,9 @@ std::optional<PadDesign> readDesign(DesignInputs& in)
     const bool swept = takeSweep(in, d);
     const std::optional<double> flatness = take(in.flatness, readLimitText);
     const std::optional<double> minReturnLoss = take(in.minReturnLoss, readLimitText);
-    if ((takesDb && !in.steps && !db) || (in.steps && !bits) || !in.tolerance.error.empty() || !outputs || !watts || !zin || !zout || !tolerance || !l || !c || !cpad || !height ||
-        !permittivity || !ambient || !swept || !flatness || !minReturnLoss)
+    const bool attenuation = in.steps ? bits.has_value() : !takesDb || db.has_value();
+    if (!attenuation || !in.tolerance.error.empty() || !outputs || !watts || !zin || !zout || !tolerance || !l || !c ||
+        !cpad || !height || !permittivity || !ambient || !swept || !flatness || !minReturnLoss)
         return std::nullopt;
 
     const Ports ports{*zin, *zout, static_cast<int>(*outputs)};

@@ -60,8 +60,9 @@ StepSheet stepSheet(const PadDesign& d)
                                         hundredths(s.insertionLoss), hundredths(s.error), tenths(s.returnLoss),
                                         tenths(s.outputReturnLoss)};
         if (modelled)
-            row.insert(row.end(), {bandwidthText(s.radio.bandwidths.flat),
-                                   matchedText(s.radio.bandwidths.matched, std::min(s.returnLoss, s.outputReturnLoss))});
+            row.insert(row.end(),
+                       {bandwidthText(s.radio.bandwidths.flat),
+                        matchedText(s.radio.bandwidths.matched, std::min(s.returnLoss, s.outputReturnLoss))});
         StepPoint point{s.setting, s.error, std::nullopt};
         if (s.insertionLossRange) {
             const auto [low, high] = *s.insertionLossRange;
@@ -74,7 +75,9 @@ StepSheet stepSheet(const PadDesign& d)
 
     const StepState& worst = r.states[r.worstErrorState];
     const StepState& least = r.states[r.leastReturnLossState];
-    const auto inState = [](const StepState& s) { return " in state " + std::to_string(s.number) + " (" + s.bits + ")"; };
+    const auto inState = [](const StepState& s) {
+        return " in state " + std::to_string(s.number) + " (" + s.bits + ")";
+    };
     out.worstError = {"Worst error", hundredths(worst.error) + " dB" + inState(worst)};
     out.leastReturnLoss = {"Least return loss",
                            tenths(std::min(least.returnLoss, least.outputReturnLoss)) + " dB" + inState(least)};

@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
          "46.7  beyond 1 THz  never (46.7 dB at 0 Hz)\n"},
     Said{"StepsResponses", {"--steps", "--frequency", "1G", "1"},
          "\n\nState 1 (1) response: frequency, insertion loss, input return loss, output return loss\n  1.00 GHz, "},
-    Said{"TheStateAsked", {"--steps", "--state", "5", "1", "2", "4"}, "\n    5  101 "},
+    Said{"TheStateAsked", {"--steps", "--state", "5", "1", "2", "4"}, "\n    5  101           5.00        4.87"},
     Said{"TheStateAskedAlone", {"--steps", "--state", "5", "1", "2", "4"}, "\n    6  011 ", false},
     Said{"TheStateAskedInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n5,1,0,1,"},
     Said{"TheStateAskedAloneInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n6,", false},
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"TheStateNetlistNamesEachBitIn", {"--steps", "--state", "5", "-f", "spice", "1", "2", "4"},
          "\n* bit3, as built: 220R 22R 220R\n.subckt bit3 in out gnd\n"},
     Said{"TheStateFileNamesEachBitIn", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2", "4"},
-         "\n! bit 3, 4 dB: 220R 22R 220R\n"},
+         "\n! bit 1, 1 dB: 820R 5R6 820R\n! bit 3, 4 dB: 220R 22R 220R\n"},
     Said{"TheStateFileLeavesTheBitsOut", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2",
                                           "4"}, "! bit 2,", false},
     Said{"SplitterFileSaysTheOthersAreLoaded", {"-f", "touchstone", "--pad", "splitter", "--outputs", "3",
@@ -564,7 +564,9 @@ TEST(Csv, StepStates)
     EXPECT_EQ(csv({"--steps", "-f", "csv", "--parasitics", "L=0", "1"}).at(1, "flat_to_hz"), "");
     EXPECT_NE(csv({"--steps", "-f", "csv", "-t", "1", "1"}).at(1, "insertion_loss_range_db_1"), "");
     // Every bit's parts against their rating, the last bit's too.
-    EXPECT_NE(csv({"--steps", "-f", "csv", "--package", "0603", "1", "2"}).at(1, "bit2_smallest_package"), "");
+    const Table rated = csv({"--steps", "-f", "csv", "--package", "0603", "1", "2"});
+    EXPECT_NE(rated.at(1, "bit1_smallest_package"), "");
+    EXPECT_NE(rated.at(1, "bit2_smallest_package"), "");
 }
 
 // --pad all: every kind with a design, in the engine's order.

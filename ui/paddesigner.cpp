@@ -162,7 +162,6 @@ PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QMainWin
     auto* right = new QVBoxLayout;
     right->addWidget(results);
     stepPlot_ = new StepPlot(this);
-    stepPlot_->setObjectName(QStringLiteral("stepPlot"));
     stepPlot_->hide();
     right->addWidget(stepPlot_, 1);
     plot_ = new ResponsePlot(this);

@@ -93,20 +93,30 @@ public:
         : corners_(corners), z_(z), cancel_(cancel), low_(std::size_t(1) << corners.size(), INFINITY),
           high_(low_.size(), 0.0)
     {
-        walk(0, through<double>, 0);
+        askedWalk(0, through<double>, 0);
     }
 
     std::array<double, 2> range(std::size_t state) const { return {lossOf(low_[state]), lossOf(high_[state])}; }
 
 private:
-    // Asked in the walk's first two levels: at most some 10^5 chains apart
-    // for eight bits of nine choices each.
+    // The walk's first two levels ask whether to go on, between at most
+    // some 10^5 chains for eight bits of nine choices each; the levels below
+    // them, where the time goes, do not.
     static constexpr std::size_t askedLevels = 2;
+
+    void askedWalk(std::size_t bit, const Chain<double>& before, std::size_t state)
+    {
+        if (bit == askedLevels || bit == corners_.size())
+            return walk(bit, before, state);
+        if (cancelled(cancel_))
+            return;   // unfinished: the caller drops it
+        askedWalk(bit + 1, before, state);
+        for (const Chain<double>& corner : corners_[bit])
+            askedWalk(bit + 1, before * corner, state | std::size_t(1) << bit);
+    }
 
     void walk(std::size_t bit, const Chain<double>& before, std::size_t state)
     {
-        if (bit < askedLevels && cancelled(cancel_))
-            return;   // unfinished: the caller drops it
         if (bit == corners_.size()) {
             const double total = std::fabs(sum(before, z_));
             low_[state] = std::min(low_[state], total);

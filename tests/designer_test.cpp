@@ -9,6 +9,7 @@
 #include "paddesigner.h"
 #include "responseplot.h"
 #include "steppanel.h"
+#include "stepplot.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -803,7 +804,7 @@ void DesignerTest::steps()
     const Json steps = Json::parse(json.toStdString()).at(0).at("steps");
     const auto num = [](const Json& j) { return j.get<double>(); };
     const QTableWidget* bits = d.stepPanel()->bits();
-    const auto* chain = d.stepPanel()->findChild<velkor::ui::StepChain*>();
+    const auto* chain = find<velkor::ui::StepChain>(d, "chain");
     QCOMPARE(bits->rowCount(), int(steps["pads"].size()));
     for (int bit = 0; bit < bits->rowCount(); ++bit) {
         const Json& pad = steps["pads"][std::size_t(bit)][typed.key.toStdString()];
@@ -883,6 +884,13 @@ void DesignerTest::chosenState()
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(saved.readAll()), cli(args));
+    // The plot image as shown: the errors above the response.
+    const QString image = dir.filePath(QStringLiteral("plot.png"));
+    QVERIFY(d.savePlotImage(image));
+    auto* errors = find<velkor::ui::StepPlot>(d, "stepPlot");
+    const QImage top = QImage(image).copy(0, 0, errors->width(), errors->height());
+    QCOMPARE(top.convertToFormat(QImage::Format_RGB32), errors->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(QImage(image).height(), errors->height() + plot->height());
     // State 4 chosen, then two bits of four states: the worst error's instead.
     states->setCurrentCell(4, 0);
     settle(d);

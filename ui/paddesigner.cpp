@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QSettings>
@@ -162,6 +163,7 @@ PadDesigner::PadDesigner(const DesignerStart& start, QWidget* parent) : QMainWin
     auto* right = new QVBoxLayout;
     right->addWidget(results);
     stepPlot_ = new StepPlot(this);
+    stepPlot_->setObjectName(QStringLiteral("stepPlot"));
     stepPlot_->hide();
     right->addWidget(stepPlot_, 1);
     plot_ = new ResponsePlot(this);
@@ -538,8 +540,14 @@ void PadDesigner::display(PadDesign design)
     if (shown_->steps && chosenState_ && *chosenState_ != *shown_->steps->state &&
         *chosenState_ < shown_->steps->result->states.size())
         chooseState(*chosenState_);
-    if (first)   // the window as small as its results, laid out, allow
+    if (first) {   // the window as small as its results, laid out, allow
+        // The heights the results' tables took just now, from them up.
+        for (QWidget* w = steps_; w != this; w = w->parentWidget()) {
+            w->layout()->activate();
+            w->updateGeometry();
+        }
         setMinimumSize(minimumSizeHint());
+    }
     if (auto run = std::exchange(waitingToRun_, nullptr))
         (this->*run)();
 }
@@ -734,10 +742,24 @@ bool PadDesigner::saveTouchstone(const QString& path)
 
 bool PadDesigner::savePlotImage(const QString& path)
 {
+    // As shown: in step mode the errors above the response.
+    std::vector<QWidget*> plots = {plot_};
+    if (inputs_.steps)
+        plots.insert(plots.begin(), stepPlot_);
+    QSize size(plot_->width(), 0);
+    for (const QWidget* w : plots)
+        size.rheight() += w->height();
     const qreal scale = devicePixelRatioF();
-    QPixmap picture(plot_->size() * scale);
+    QPixmap picture(size * scale);
     picture.setDevicePixelRatio(scale);
-    plot_->render(&picture);
+    {
+        QPainter painter(&picture);
+        QPoint at;
+        for (QWidget* w : plots) {
+            w->render(&painter, at);
+            at.ry() += w->height();
+        }
+    }
     QImageWriter writer(path, "png");
     if (!writer.write(picture.toImage())) {
         refuse(QStringLiteral("The plot image was not saved."), writer.errorString());

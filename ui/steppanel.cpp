@@ -140,6 +140,7 @@ StepPanel::StepPanel(QWidget* parent, std::function<void(std::size_t)> chosen)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     chain_ = new StepChain(this);
+    chain_->setObjectName(QStringLiteral("chain"));
     layout->addWidget(chain_);
     bits_ = newTable(this, QStringLiteral("Bits"));
     bits_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -180,7 +181,8 @@ void StepPanel::setSheet(const StepSheet& sheet, std::size_t chosen)
     fill(states_, sheet.states, notes);
     const int rowHeight = states_->verticalHeader()->defaultSectionSize();
     const int rowsShown = std::min(statesShown, states_->rowCount());
-    states_->setMinimumHeight(states_->horizontalHeader()->height() + rowHeight * rowsShown);
+    states_->setMinimumHeight(states_->horizontalHeader()->sizeHint().height() + rowHeight * rowsShown +
+                              2 * states_->frameWidth());
     states_->setCurrentCell(int(chosen), states_->currentColumn() < 0 ? 0 : states_->currentColumn());
     // At the top, the states after it below: where it lands does not hang
     // on how tall the table is laid out at that moment.

@@ -131,6 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"EachBitsParts", {"--steps", "1", "2"}, "\nBit 2, 2 dB: 470R 12R 470R\n"},
     Said{"WhatTheBenchesAre", {"-f", "spice", "6"},
          "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n"},
+    Said{"ThePadFileNamesEachPart", {"-f", "touchstone", "--pad", "pi", "--frequency", "1G", "6"},
+         "\n! R1 150R R2 39R R3 150R\n"},
     Said{"TheStateNetlistNamesEachBitIn", {"--steps", "--state", "5", "-f", "spice", "1", "2", "4"},
          "\n* bit3, as built: 220R 22R 220R\n.subckt bit3 in out gnd\n"},
     Said{"TheStateFileNamesEachBitIn", {"--steps", "--state", "5", "-f", "touchstone", "--frequency", "1G", "1", "2", "4"},

@@ -705,6 +705,7 @@ void DesignerTest::remembered()
         type(find(d, "padCapacitance"), QStringLiteral("90f"));
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
         type(find(d, "to"), QStringLiteral("3G"));
+        type(find(d, "points"), QStringLiteral("51"));
         type(find(d, "db"), QStringLiteral("9"));
     }
     PadDesigner again({});
@@ -714,6 +715,7 @@ void DesignerTest::remembered()
         QVERIFY(!find(again, part)->isEnabled());
     }
     QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
+    QCOMPARE(find(again, "points")->text(), QStringLiteral("51"));
     QCOMPARE(find(again, "boardHeight")->text(), QStringLiteral("1.55mm"));
     QCOMPARE(find(again, "permittivity")->text(), QStringLiteral("3.8"));
     QCOMPARE(find(again, "ambient")->text(), QStringLiteral("85"));

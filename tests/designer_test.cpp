@@ -821,6 +821,7 @@ void DesignerTest::steps()
         QCOMPARE(mismatch("bit return", cell(bits, bit, 4), num(pad["return_loss_db"]), Rounded::nearest), QString());
     }
     const QTableWidget* states = d.stepPanel()->states();
+    QCOMPARE(states->accessibleName(), QStringLiteral("States"));
     QCOMPARE(states->rowCount(), int(steps["states"].size()));
     const std::size_t worst = steps["worst_error_state"], least = steps["least_return_loss_state"];
     for (int row = 0; row < states->rowCount(); ++row) {
@@ -909,6 +910,12 @@ void DesignerTest::chosenState()
     settle(d);
     QCOMPARE(d.design()->steps->request.bits.size(), std::size_t(4));
     QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 2:")), qPrintable(plot->accessibleDescription()));
+    // Back from a pad: the choice starts afresh, at the worst error's state (velkor-cli: 6 of 1 2 4 8, 0603).
+    d.setStepMode(false);
+    settle(d);
+    d.setStepMode(true);
+    settle(d);
+    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 6:")), qPrintable(plot->accessibleDescription()));
 }
 
 void DesignerTest::stepRefusals_data()

@@ -334,6 +334,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"FullAfterAnEmptyPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "l_pad_codes_2",
              {"82R", "82R"}},
     Notation{"Ambient", {"--package", "0603", "--ambient", "85", "6"}, "ambient_c", {"85"}},
+    Notation{"FewestOutputs", {"--pad", "splitter", "--outputs", "2"}, "splitter_outputs", {"2"}},
     Notation{"BoardInAir", {"--package", "0603", "--board", "0.2,1", "6"}, "board_permittivity", {"1"}},
     // L= is each part's whole L: the package's via is in it.
     Notation{"ViaInTheGivenL", {"--package", "0603", "--parasitics", "L=1n", "6"}, "parasitics_via_l_h", {"0"}},

@@ -856,6 +856,7 @@ void DesignerTest::steps()
     const QString worstRead = states->item(int(worst), 0)->data(Qt::AccessibleTextRole).toString();
     QVERIFY2(worstRead.contains(QLatin1String(", worst error")), qPrintable(worstRead));
     const QString summary = find<QLabel>(d, "Worst error")->accessibleName();
+    QCOMPARE(find<QWidget>(d, "stepPlot")->accessibleDescription(), summary);   // the plot's ringed state, in words
     QCOMPARE(mismatch("worst", summary.section(QLatin1Char(' '), 2), num(steps["worst_error_db"]), Rounded::nearest),
              QString());
     QVERIFY2(summary.contains(QStringLiteral("in state %1 (").arg(worst)), qPrintable(summary));

@@ -59,6 +59,10 @@ int main(int argc, char* argv[])
         designer.show();
         while (designer.working())   // its results worked out on a thread of their own
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        // Its least size as its final results ask, whatever was on display
+        // while they were worked out (a busy line, other results).
+        QApplication::processEvents();
+        designer.setMinimumSize(designer.minimumSizeHint());
         designer.resize(designer.sizeHint());
         return save(designer, argv[2]);
     }

@@ -129,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"TheStateAskedInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n5,1,0,1,"},
     Said{"TheStateAskedAloneInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n6,", false},
     Said{"EachBitsParts", {"--steps", "1", "2"}, "\nBit 2, 2 dB: 470R 12R 470R\n"},
+    Said{"TheStepsPackage", {"--steps", "-f", "json", "--package", "0603", "1"}, "\"pairs\": false, \"package\": \"0603\", "},
     Said{"WhatTheBenchesAre", {"-f", "spice", "6"},
          "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n"},
     Said{"ThePadFileNamesEachPart", {"-f", "touchstone", "--pad", "pi", "--frequency", "1G", "6"},

@@ -453,7 +453,9 @@ void DesignerTest::noDesign()
     QCOMPARE(find<QLabel>(d, "why")->text(),
              QStringLiteral("No Pi for these inputs: no Pi or T for 1 dB between 50 and 75 ohms: the attenuation "
                             "must be above the minimum of 5.7195 dB."));
-    type(find(d, "db"), QStringLiteral("6"));
+    find(d, "db")->setText(QStringLiteral("6"));   // pasted: the refusal goes before the results come
+    QVERIFY(find<QLabel>(d, "why")->isHidden());
+    settle(d);
     QVERIFY(d.current());
     QVERIFY(find<QWidget>(d, "results")->isEnabled());   // greyed no longer
     QVERIFY(find<QLabel>(d, "why")->isHidden());
@@ -706,6 +708,7 @@ void DesignerTest::remembered()
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
         type(find(d, "to"), QStringLiteral("3G"));
         type(find(d, "points"), QStringLiteral("51"));
+        type(find(d, "flatness"), QStringLiteral("0.5"));
         type(find(d, "db"), QStringLiteral("9"));
     }
     PadDesigner again({});
@@ -716,14 +719,20 @@ void DesignerTest::remembered()
     }
     QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
     QCOMPARE(find(again, "points")->text(), QStringLiteral("51"));
+    QCOMPARE(find(again, "flatness")->text(), QStringLiteral("0.5"));
     QCOMPARE(find(again, "boardHeight")->text(), QStringLiteral("1.55mm"));
     QCOMPARE(find(again, "permittivity")->text(), QStringLiteral("3.8"));
     QCOMPARE(find(again, "ambient")->text(), QStringLiteral("85"));
     QVERIFY(!find(again, "ambient")->isEnabled());   // a board for a size alone
     QCOMPARE(find(again, "db")->text(), QStringLiteral("6"));   // the pad's inputs start afresh
     QCOMPARE(again.size(), QSize(1500, 900));
-    find<QComboBox>(again, "package")->setCurrentText(QStringLiteral("Custom"));
-    QCOMPARE(find(again, "padCapacitance")->text(), QStringLiteral("90f"));
+    // The custom parts kept aside over any walk of the sizes, and back each time.
+    auto* package = find<QComboBox>(again, "package");
+    for (const char* size : {"Custom", "0603", "0805", "Custom", "0402", "Custom", "1206", "0201", "Custom"}) {
+        package->setCurrentText(QLatin1String(size));
+        if (package->currentText() == QLatin1String("Custom"))
+            QCOMPARE(find(again, "padCapacitance")->text(), QStringLiteral("90f"));
+    }
 }
 
 void DesignerTest::mainWindow()

@@ -747,8 +747,10 @@ void DesignerTest::mainWindow()
     QVERIFY(d && QTest::qWaitForWindowActive(d));
     QCOMPARE(find(*d, "db")->text(), QStringLiteral("10"));
     QCOMPARE(find<QComboBox>(*d, "series")->currentText(), QStringLiteral("E24"));
+    type(find(*d, "points"), QStringLiteral("51"));
     QTest::keyClick(d, Qt::Key_Escape);
     QVERIFY(!d->isVisible());
+    QCOMPARE(find(PadDesigner({}), "points")->text(), QStringLiteral("51"));   // saved as it closed
     QVERIFY(w.isVisible());
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -613,6 +613,7 @@ TEST(Ranges, CountAgainstTheLimit)
 {
     EXPECT_EQ(velkor::readDb("0:8:2", 5).values.size(), 5u);
     EXPECT_EQ(velkor::readDb("0:10:2", 5).error, "more than 5 values");
+    EXPECT_EQ(velkor::readDb("5:5:1", 5).values, std::vector<double>({5}));   // FROM at TO: one value
 }
 
 // A sweep counts its points and includes both ends; prefixes k to T.

@@ -706,6 +706,7 @@ void DesignerTest::remembered()
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Custom"));
         type(find(d, "padCapacitance"), QStringLiteral("90f"));
         find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("Ideal"));
+        type(find(d, "from"), QStringLiteral("1M"));
         type(find(d, "to"), QStringLiteral("3G"));
         type(find(d, "points"), QStringLiteral("51"));
         type(find(d, "flatness"), QStringLiteral("0.5"));
@@ -717,6 +718,7 @@ void DesignerTest::remembered()
         QCOMPARE(find(again, part)->text(), QStringLiteral("0"));
         QVERIFY(!find(again, part)->isEnabled());
     }
+    QCOMPARE(find(again, "from")->text(), QStringLiteral("1M"));
     QCOMPARE(find(again, "to")->text(), QStringLiteral("3G"));
     QCOMPARE(find(again, "points")->text(), QStringLiteral("51"));
     QCOMPARE(find(again, "flatness")->text(), QStringLiteral("0.5"));

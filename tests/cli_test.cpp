@@ -677,6 +677,16 @@ TEST(Json, IdealPartsAreFlatEverywhere)
     EXPECT_EQ(s21.front(), s21.back());
 }
 
+// By hand: 220R with 1 nH in series between 50 ohms at 1 GHz passes
+// S21 = 100 / (320 + j 6.2832), a phase of -atan(6.2832 / 320).
+TEST(Json, PhaseInDegrees)
+{
+    const Result r = cli({"-f", "json", "--pad", "series_r", "--parasitics", "L=1n", "--frequency", "1G", "10"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto row = nlohmann::json::parse(r.out).at(0);
+    EXPECT_NEAR(row.at("series_r").at("response").at("s21_deg").at(0).get<double>(), -1.12485545915033, 1e-12);
+}
+
 // Ideal parts stay flat and matched past the search's end; the Pi of 150,
 // 39 and 150 ohms (input 150 || 76.5 = 50.66 ohms) has a return loss of
 // 43.64 dB, so never 50 dB; its insertion loss is 6.14 dB at every frequency.

@@ -990,6 +990,9 @@ void DesignerTest::stepMode()
         find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("O-pad (balanced Pi)"));
         settle(d);
         QVERIFY(d.current());
+        type(find(d, "bits"), QStringLiteral("1000 1000"));   // shunts of 2.7E+51 ohms
+        QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No step attenuator for these inputs: a bit's design "
+                                                                "or the cascade leaves the range of a double."));
         d.setStepMode(false);
         QCOMPARE(find<QComboBox>(d, "kind")->currentText(), QStringLiteral("T"));
         d.setStepMode(true);

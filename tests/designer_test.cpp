@@ -964,6 +964,8 @@ void DesignerTest::stepRefusals()
     QCOMPARE(find<QLabel>(d, (box + "Error").toLatin1().constData())->text(),
              edit->accessibleName() + ": " + edit->accessibleDescription());
     QVERIFY(!d.current());
+    d.setStepMode(false);   // a pad reads neither the bits nor a state's corners
+    QVERIFY(find<QLabel>(d, (box + "Error").toLatin1().constData())->isHidden());
 }
 
 // The choice at the top: by its access key, with only the kinds a bit can

@@ -443,6 +443,7 @@ void DesignerTest::noDesign()
     QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Bridged-T for these inputs: equal impedances only."));
     QVERIFY(find<QLabel>(d, "why")->isVisible());
     QVERIFY(!d.actions().front()->isEnabled());   // nothing to copy
+    QVERIFY(!d.saveTouchstone(QDir::temp().filePath(QStringLiteral("velkor-none.s2p"))));   // nor to save
     QVERIFY(!find<QWidget>(d, "plot")->isEnabled());
     // The kind chosen, without parts.
     QCOMPARE(find<QWidget>(d, "schematic")->accessibleDescription(),
@@ -1024,6 +1025,9 @@ void DesignerTest::stepsNeverWait()
     if (d.working())
         QVERIFY2(busy->text().startsWith(QLatin1String("Working out the step attenuator: its 256 states, their loss "
                                                        "ranges")), qPrintable(busy->text()));
+    find(d, "power")->setText(QStringLiteral("x"));   // refused: the busy line goes with the work
+    QVERIFY(busy->isHidden());
+    find(d, "power")->setText(QStringLiteral("10"));
     QVERIFY(QTest::qWaitFor([&d] { return !d.working(); }, 30000));
     QCOMPARE(d.design()->steps->request.power, 10.0);
     QCOMPARE(d.design()->steps->response.size(), std::size_t(100001));

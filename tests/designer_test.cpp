@@ -750,6 +750,7 @@ void DesignerTest::mainWindow()
     QVERIFY(d && QTest::qWaitForWindowActive(d));
     QCOMPARE(find(*d, "db")->text(), QStringLiteral("10"));
     QCOMPARE(find<QComboBox>(*d, "series")->currentText(), QStringLiteral("E24"));
+    QCOMPARE(find<QComboBox>(*d, "series")->count(), 6);   // E6 to E192
     type(find(*d, "points"), QStringLiteral("51"));
     QTest::keyClick(d, Qt::Key_Escape);
     QVERIFY(!d->isVisible());

@@ -96,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Worked, Splitters, testing::Values(Star{"TwoWay", 2, 16
                          rowname);
 
 // A balanced pad is its unbalanced one with each series arm in two halves:
-// each half takes half its arm's power, a shunt all of its own.
+// each half takes half its arm's power, a shunt all of its own; so too in
+// the worst case at no tolerance, worked out in the balanced network.
 TEST(Balanced, HalvesShareTheirArmsPower)
 {
     struct Pair { PadKind balanced, unbalanced; double db; std::vector<std::size_t> arm; };
@@ -104,12 +105,15 @@ TEST(Balanced, HalvesShareTheirArmsPower)
     for (const Pair& c : {Pair{PadKind::hPad, PadKind::t, 10, {0, 0, 1, 2, 2}},
                           Pair{PadKind::oPad, PadKind::pi, 10, {0, 1, 1, 2}},
                           Pair{PadKind::uPad, PadKind::lPad, 0, {0, 0, 1}}}) {
-        const velkor::Response b = velkor::analyse(c.balanced, *velkor::design(c.balanced, c.db, p), p, 1);
+        const Values r = *velkor::design(c.balanced, c.db, p);
+        const velkor::Response b = velkor::analyse(c.balanced, r, p, 1);
+        const velkor::WorstCase w = velkor::worstCase(c.balanced, r, p, 1, 0);
         const velkor::Response u = velkor::analyse(c.unbalanced, *velkor::design(c.unbalanced, c.db, p), p, 1);
         const std::string kind(velkor::describe(c.balanced).key);
         for (std::size_t i = 0; i < c.arm.size(); ++i) {
             const bool half = std::count(c.arm.begin(), c.arm.end(), c.arm[i]) == 2;
             EXPECT_NEAR(b.power[i], u.power[c.arm[i]] / (half ? 2 : 1), 1e-12) << kind << " resistor " << i + 1;
+            EXPECT_NEAR(w.power[i], u.power[c.arm[i]] / (half ? 2 : 1), 1e-12) << kind << " worst " << i + 1;
         }
     }
 }

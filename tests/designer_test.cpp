@@ -468,6 +468,11 @@ void DesignerTest::noDesign()
     type(find(d, "zout"), QStringLiteral("75"));
     const QMap<QString, QString> shown = labels(d);
     QCOMPARE(shown.size(), 24);   // 4 for each resistor, 12 for a pad between unequal impedances of 0603 parts
+    find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Resistive splitter"));
+    type(find(d, "outputs"), QStringLiteral("1"));
+    QVERIFY(find<QLabel>(d, "outputsError")->isVisible());
+    find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Pi"));   // which has no outputs to refuse
+    QVERIFY(find<QLabel>(d, "outputsError")->isHidden());
 }
 
 void DesignerTest::keyboard()

@@ -791,6 +791,7 @@ void DesignerTest::neverWaits()
     const auto* busy = find<QLabel>(d, "busy");
     QTRY_VERIFY(busy->isVisible());   // a second or more, well past the quiet 0.1 s
     QVERIFY(busy->text().startsWith(QLatin1String("Working out the splitter")));
+    QCOMPARE(busy->geometry().left(), find<QWidget>(d, "results")->geometry().left());   // in the results' column
     QVERIFY(!d.actions().front()->isEnabled());
     // A label a screen reader reads as it reads the results.
     QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QLabel*>(busy))->text(QAccessible::Name), busy->text());

@@ -286,7 +286,7 @@ std::string resultsText(const PadDesign& d)
     row.radio->hertz.clear();
     for (PadRadio& p : row.padRadio)
         p.response.clear();
-    return textBlock(row, std::nullopt, {true, true});
+    return textBlock(row, std::nullopt, {.all = true});
 }
 
 std::string resultsJson(const PadDesign& d)

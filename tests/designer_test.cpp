@@ -891,8 +891,10 @@ void DesignerTest::chosenState()
     d.show();
     enter(d, TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E12", "", false, "0603"});
     QTableWidget* states = d.stepPanel()->states();
+    QCOMPARE(states->currentColumn(), 0);   // a state is read from its number on
     states->setFocus();
     states->setCurrentCell(24, 0);
+    QVERIFY(!d.current());   // the state's response to come: nothing to save of it yet
     QTest::keyClick(states, Qt::Key_Down);
     settle(d);
     QVERIFY(d.current());
@@ -923,6 +925,7 @@ void DesignerTest::chosenState()
     const std::size_t worst = d.design()->steps->result->worstErrorState;
     QVERIFY2(plot->accessibleDescription().startsWith(QStringLiteral("State %1:").arg(worst)),
              qPrintable(plot->accessibleDescription()));
+    QCOMPARE(states->currentRow(), int(worst));
     states->setCurrentCell(0, 0);   // the first row, every bit through
     settle(d);
     QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 0:")), qPrintable(plot->accessibleDescription()));

@@ -971,6 +971,7 @@ void DesignerTest::stepRefusals()
     enter(d, TypedSteps{kind, {}, bits, "E12", tolerance, false, "Ideal"});
     const QLineEdit* edit = find(d, box.toLatin1().constData());
     QVERIFY2(edit->accessibleDescription().startsWith(message), qPrintable(edit->accessibleDescription()));
+    QCOMPARE(d.minimumSizeHint().width(), d.minimumWidth());   // wrapped, rather than widen the window
     QVERIFY(!edit->styleSheet().isEmpty());   // the red frame
     QCOMPARE(find<QLabel>(d, (box + "Error").toLatin1().constData())->text(),
              edit->accessibleName() + ": " + edit->accessibleDescription());

@@ -129,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"TheStateAskedInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n5,1,0,1,"},
     Said{"TheStateAskedAloneInCsv", {"--steps", "-f", "csv", "--state", "5", "1", "2", "4"}, "\n6,", false},
     Said{"EachBitsParts", {"--steps", "1", "2"}, "\nBit 2, 2 dB: 470R 12R 470R\n"},
+    Said{"EachBitsRating", {"--steps", "--package", "0603", "1", "2"},
+         "\nBit 1 parts 0603: R2 0.110 W over the 0.100 W rating\n"},
     Said{"TheStepsPackage", {"--steps", "-f", "json", "--package", "0603", "1"}, "\"pairs\": false, \"package\": \"0603\", "},
     Said{"WhatTheBenchesAre", {"-f", "spice", "6"},
          "\n* Test benches: 1 V behind the source impedance, the pad, the load.\n"},
@@ -626,6 +628,7 @@ TEST(Ranges, SweepsOfPoints)
     EXPECT_EQ(velkor::readSweep("10k:2.4GHz:2", 9).hertz, std::vector<double>({1e4, 2.4e9}));
     EXPECT_EQ(velkor::readSweep("0:1T:3", 9).hertz, std::vector<double>({0, 5e11, 1e12}));
     EXPECT_EQ(velkor::readSweep("1k:1M:4:log", 9).hertz.at(1), 1e4);
+    EXPECT_EQ(velkor::readSweep("0:2e-8:3", 9).hertz.at(1), 1e-8);   // 10^-22 of its 15 digits
 }
 
 // The program with its standard output where a write fails: a full disk, a

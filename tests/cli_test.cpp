@@ -117,6 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
     Said{"Nanowatts", {"-p", "1u", "--pad", "pi", "6"}, "\nPower in Pi R1, theoretical: 332 nW\n"},
     Said{"OneBit", {"--steps", "6"}, "Step attenuator: 1 bit of Pi pads"},
     Said{"TwoBits", {"--steps", "6", "1"}, "Step attenuator: 2 bits of Pi pads"},
+    Said{"EightBits", {"--steps", "1", "2", "4", "8", "16", "32", "64", "128"}, "Step attenuator: 8 bits of Pi pads"},
     // A 1 dB bit of 820R 5R6 820R returns 46.7 dB, never 50.
     Said{"StepsBandwidths", {"--steps", "--parasitics", "L=0", "--min-return-loss", "50", "1"},
          "Out ret. dB       Flat to               Matched to\n"},
@@ -319,6 +320,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"SeriesOwnTolerance", {"-s", "E192", "6"}, "tolerance_percent", {"0.5"}},
     Notation{"Mega", {"-z", "1M", "6"}, "impedance_ohm", {"1e+06"}},
     Notation{"GreekMu", {"-p", "2.2\u03bcW", "6"}, "power_w", {"2.2e-06"}},
+    Notation{"GreekMuInAPart", {"--parasitics", "L=2\u03bc", "6"}, "parasitics_l_h", {"2e-06"}},
     Notation{"NanoWatts", {"-p", "3nW", "6"}, "power_w", {"3e-09"}},
     Notation{"MilliHenries", {"--parasitics", "L=1m", "6"}, "parasitics_l_h", {"0.001"}},
     Notation{"PicoFarads", {"--parasitics", "C=2p", "6"}, "parasitics_c_f", {"2e-12"}},

@@ -340,6 +340,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     // 207.4 ohms, the Pi's R1 of 10 dB from 75 to 50 ohms, is nearer 220 than 180.
     Notation{"EmptyWhereAValueHasNoPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "pi_codes_1",
              {"", "220R"}},
+    Notation{"EmptyNumbersWhereAValueHasNoPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"},
+             "pi_theoretical_ohm_1", {"", "207.43487733409847"}},
     Notation{"FullAfterAnEmptyPad", {"--pad", "all", "--zin", "75", "--zout", "50", "3", "10"}, "l_pad_codes_2",
              {"82R", "82R"}},
     Notation{"Ambient", {"--package", "0603", "--ambient", "85", "6"}, "ambient_c", {"85"}},
@@ -481,6 +483,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"AllInCsv", {"--all", "-f", "csv", "6"}, 2, "--all: for --format text only"},
     Refusal{"ParasiticGivenTwice", {"--parasitics", "L=0.5n,L=1n", "6"}, 2, "'L' given twice"},
     Refusal{"EmptyFormat", {"-f", "", "6"}, 2, "--format '': no value"},
+    Refusal{"EmptyOutputs", {"--pad", "splitter", "--outputs", "", "6"}, 2, "--outputs '': no value"},
     Refusal{"EmptyAmbient", {"--package", "0603", "--ambient", "", "6"}, 2, "--ambient '': no value"},
     Refusal{"EmptyMinReturnLoss", {"--min-return-loss", "", "6"}, 2, "--min-return-loss '': no value"},
     Refusal{"Bare", {}, 2, "DB is required: only the L-pads and the splitter need none; try velkor-cli --help"},
@@ -630,6 +633,7 @@ TEST(Ranges, SweepsOfPoints)
     EXPECT_EQ(velkor::readSweep("10k:2.4GHz:2", 9).hertz, std::vector<double>({1e4, 2.4e9}));
     EXPECT_EQ(velkor::readSweep("0:1T:3", 9).hertz, std::vector<double>({0, 5e11, 1e12}));
     EXPECT_EQ(velkor::readSweep("1k:1M:4:log", 9).hertz.at(1), 1e4);
+    EXPECT_EQ(velkor::readSweep("1e9", 9).hertz, std::vector<double>({1e9}));   // an exponent of one digit
     EXPECT_EQ(velkor::readSweep("0:2e-8:3", 9).hertz.at(1), 1e-8);   // 10^-22 of its 15 digits
 }
 

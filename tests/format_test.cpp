@@ -77,7 +77,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"MegaohmsWithTheUnit", velkor::ohmsText(26562779.9, "\u03a9"), "26.56 M\u03a9"},
     Written{"KiloohmsByCarry", velkor::ohmsText(9999.96), "10.00k"},
     Written{"Microohms", velkor::ohmsText(1.41245e-4), "141.2\u00b5"},
-    Written{"BeyondGiga", velkor::ohmsText(1.5e13), "1.500e+13"}),
+    Written{"BeyondGiga", velkor::ohmsText(1.5e13), "1.500e+13"},
+    // A part's parasitic, four figures with the prefix of its thousands.
+    Written{"PartFemto", velkor::prefixedText(102.5e-15), "102.5f"},
+    Written{"PartPico", velkor::prefixedText(780.7e-12), "780.7p"},
+    Written{"PartNano", velkor::prefixedText(1.5e-9), "1.5n"}),
     rowname);
 
 } // namespace

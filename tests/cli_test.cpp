@@ -573,7 +573,7 @@ TEST(Csv, StepStates)
     const Table t = csv({"--steps", "-f", "csv", "--frequency", "1G:2G:2", "1", "2"});
     ASSERT_EQ(t.rows.size(), 8u);
     // A column a bit, so that 010 cannot read as 10.
-    EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 3), Texts({"state", "bit1", "bit2"}));
+    EXPECT_EQ(Texts(t.header.begin(), t.header.begin() + 4), Texts({"state", "bit1", "bit2", "frequency_hz"}));
     EXPECT_EQ(Texts(t.rows[3].begin(), t.rows[3].begin() + 4), Texts({"1", "1", "0", "2e+09"}));
     EXPECT_EQ(csv({"--steps", "-f", "csv", "--parasitics", "L=0", "--frequency", "1G", "1"}).at(1, "matched_to_hz"),
               "");

@@ -141,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Lines, testing::Values(
          "half the\n* load stands from each output terminal to ground.\n"},
     Said{"ASplittersBench", {"-f", "spice", "--pad", "splitter", "--outputs", "3"},
          "\n* Each further output of a splitter is loaded as the first.\n"},
+    Said{"ASplittersOutputsInTurn", {"-f", "spice", "--pad", "splitter", "--outputs", "3"},
+         "\n.subckt splitter in out out2 out3 gnd\n"},
     Said{"ThePadFileNamesEachPart", {"-f", "touchstone", "--pad", "pi", "--frequency", "1G", "6"},
          "\n! R1 150R R2 39R R3 150R\n"},
     Said{"TheStateNetlistNamesEachBitIn", {"--steps", "--state", "5", "-f", "spice", "1", "2", "4"},

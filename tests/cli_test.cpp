@@ -658,6 +658,7 @@ TEST_P(Writes, FailIsStatusThreeWithTheReason)
     EXPECT_EQ(WEXITSTATUS(status), 3);
     std::ostringstream said;
     said << std::ifstream(err).rdbuf();
+    std::remove(err.c_str());
     EXPECT_EQ(said.str(), "velkor-cli: cannot write the results: " + GetParam().reason + "\n");
 }
 

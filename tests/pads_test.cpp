@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -543,6 +544,8 @@ std::string ngspice(const std::string& netlist)
     EXPECT_EQ(WEXITSTATUS(status), 0);   // a script's && goes on
     std::ostringstream out;
     out << std::ifstream(file + ".log").rdbuf();
+    std::remove((file + ".cir").c_str());
+    std::remove((file + ".log").c_str());
     return out.str();
 }
 

@@ -392,6 +392,20 @@ TEST(WorstCase, EachPartAtItsPeakOverTheBox)
     }
 }
 
+// A 16-way splitter of 47R at +-90 %: every output arm peaks inside its
+// tolerance, where its value meets the Thevenin resistance of the rest, 57.94
+// ohms with the input arm at its low end and the other arms at their high end:
+// V^2 / 4R = 0.018177780767052265 W in exact fractions, above every corner.
+TEST(WorstCase, EveryArmOfAWideSplitterAtItsInnerPeak)
+{
+    const velkor::PadResult pad =
+        velkor::evaluatePads({0, 1, {50, 50, 16}, Series::E12, 0.9, false, {PadKind::splitter}})->front();
+    ASSERT_EQ(pad.preferred.size(), 17u);
+    ASSERT_EQ(pad.preferred.back(), 47);
+    for (std::size_t arm = 1; arm < pad.preferred.size(); ++arm)
+        EXPECT_NEAR(pad.worst.power[arm], 0.018177780767052265, 1e-15) << "arm " << arm;
+}
+
 // A balanced pad's worst case takes each half as a part of its own, in the
 // balanced network: an H-pad's losses and return loss against a grid of its
 // five parts at -10 %, 0 and +10 %, each worked out from its scattering
@@ -721,6 +735,19 @@ TEST(Cancel, StopsAtTheNextStep)
     asked = 0;
     EXPECT_FALSE(velkor::evaluateRadio(*velkor::evaluatePads(q), q.ports, sweep, fourSteps));
     EXPECT_LE(asked, 5);
+}
+
+// A splitter's further arms are interchangeable: its worst case walks only
+// how many of them stand high (0 to 15) at each of the 4 corners of the two
+// arms before them, not the 2^17 corners of all its parts; then the caller
+// asks once more.
+TEST(Cancel, ASplittersArmsWalkedByHowManyStandHigh)
+{
+    int asked = 0;
+    const velkor::Cancel counting = [&asked] { return ++asked < 0; };
+    const velkor::PadRequest q{0, 1, {50, 50, 16}, Series::E12, 0.1, false, {PadKind::splitter}};
+    ASSERT_TRUE(velkor::evaluatePads(q, counting));
+    EXPECT_EQ(asked, 4 * 16 + 1);
 }
 
 // The L-pad from 75 to 50 ohms (47 and 82 ohms) with 1 nH in each part,

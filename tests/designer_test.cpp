@@ -245,6 +245,7 @@ private slots:
     void frequencyTicks();
     void plot();
     void plotScene();
+    void stepPlotLabel();
     void contextMenu();
     void failedSaves();
     void packages();
@@ -644,6 +645,27 @@ void DesignerTest::plotScene()
     }
     plot.setResponse(straight, {6.0, 0.1, 20, {}, {}});
     QCOMPARE(plot.scene(0).curves.at(0).size(), 2);
+}
+
+// The worst state named beside its ring, away from the zero line and the
+// middle: for an error over 0 dB on the left, above it and to its right,
+// the label's ink there and none in the same place below the ring.
+void DesignerTest::stepPlotLabel()
+{
+    velkor::ui::StepPlot plot(nullptr);
+    plot.resize(plot.sizeHint());
+    plot.setStates({{1, -0.05, {}}, {2, 0.3, {}}, {3, 0, {}}, {4, 0.02, {}}, {5, 0.1, {}}, {6, 0, {}}}, 1, 0);
+    const QImage image = plot.grab().toImage();
+    const QPointF ring = plot.scene().points[1];
+    const auto inked = [&image](QRectF r) {
+        int dark = 0;
+        for (int y = int(r.top()); y < int(r.bottom()); ++y)
+            for (int x = int(r.left()); x < int(r.right()); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    QVERIFY(inked(QRectF(ring.x() + 12, ring.y() - 25, 100, 16)) > 20);   // "worst: state 1"
+    QCOMPARE(inked(QRectF(ring.x() + 12, ring.y() + 9, 100, 16)), 0);
 }
 
 void DesignerTest::contextMenu()

@@ -750,6 +750,19 @@ TEST(Cancel, ASplittersArmsWalkedByHowManyStandHigh)
     EXPECT_EQ(asked, 4 * 16 + 1);
 }
 
+// A step attenuator's corner walk, the long part of its states' ranges,
+// asks whether to go on: once at its first bit, and at its second once for
+// each of the first's 9 choices (out, or in at one of 8 corners). A 3-bit Pi
+// asks 9 times for each bit's pad, 10 in the walk and once for each state.
+TEST(Cancel, TheCornerWalkAsks)
+{
+    int asked = 0;
+    const velkor::Cancel counting = [&asked] { return ++asked < 0; };
+    const velkor::StepRequest q{{1, 2, 4}, PadKind::pi, 1, 50, Series::E24, {0.05, true}, false};
+    ASSERT_TRUE(velkor::evaluateSteps(q, counting));
+    EXPECT_EQ(asked, 3 * 9 + 10 + 8);
+}
+
 // The L-pad from 75 to 50 ohms (47 and 82 ohms) with 1 nH in each part,
 // by hand: a voltage divider of Z1 = 47 + jwL in series and Z2 = 82 + jwL
 // across the 50-ohm load, fed from 75 ohms. S21 and S11.

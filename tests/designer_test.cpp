@@ -258,6 +258,7 @@ private slots:
     void stepRefusals_data();
     void stepRefusals();
     void stepMode();
+    void openedInStepMode();
     void stepsNeverWait();
 };
 
@@ -1040,6 +1041,17 @@ void DesignerTest::stepMode()
     again.setStepMode(false);
     QVERIFY(find(again, "bits")->isHidden());
     QCOMPARE(find<QComboBox>(again, "kind")->count(), int(velkor::padKinds().size()));
+}
+
+// Opened in step mode, the window laid out for its first results: its
+// tables one under the other, neither over the other.
+void DesignerTest::openedInStepMode()
+{
+    PadDesigner d({});
+    d.setStepMode(true);
+    d.show();
+    settle(d);
+    QVERIFY(d.stepPanel()->states()->y() > d.stepPanel()->bits()->geometry().bottom());
 }
 
 // Eight bits at their tolerance with parasitics, and a state over 100001

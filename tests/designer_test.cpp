@@ -804,11 +804,17 @@ void DesignerTest::neverWaits()
     QVERIFY(d.working());   // after the first design, even a quick one is worked out beside the window
     find<QComboBox>(d, "kind")->setCurrentText(QStringLiteral("Resistive splitter"));
     type(find(d, "outputs"), QStringLiteral("16"));
+    QTest::qWait(50);   // worked out at once: its 0.1 s to a busy line ended with it
+    QElapsedTimer asked;
+    asked.start();
     find(d, "points")->setText(QStringLiteral("100001"));   // pasted
     QVERIFY(d.working());   // back before the work is done
     QTest::keyClick(find(d, "power"), Qt::Key_0);   // 1 W to 10 W, while it works
     QCOMPARE(find(d, "power")->text(), QStringLiteral("10"));
     QVERIFY(d.working());
+    QTest::qWait(70);
+    if (asked.elapsed() < 95)   // the quiet 0.1 s counted from this work's start
+        QVERIFY(find<QLabel>(d, "busy")->isHidden());
     QGuiApplication::clipboard()->clear();
     d.actions().at(1)->trigger();   // Copy JSON: it waits for the results
     const auto* busy = find<QLabel>(d, "busy");

@@ -510,13 +510,6 @@ TEST(Text, OutputImpedanceFollowsSystemImpedance)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "Minimum attenuation: 5.72 dB"), 1);
 }
 
-// 20 log10(sqrt(1.5) + sqrt(0.5)) = 5.71948 dB from 75 to 50 ohms.
-TEST(Json, MinimumAttenuationBetweenUnequalImpedances)
-{
-    const auto o = nlohmann::json::parse(cli({"-f", "json", "-z", "75", "--zout", "50"}).out)[0];
-    EXPECT_NEAR(o["minimum_attenuation_db"], 5.71948, 1e-5);
-}
-
 // A step attenuator's states in the order of their numbers, bit i the i-th
 // value's, with the summary after them.
 TEST(Json, StepStates)

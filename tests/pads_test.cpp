@@ -400,7 +400,6 @@ TEST(WorstCase, EveryArmOfAWideSplitterAtItsInnerPeak)
 {
     const velkor::PadResult pad =
         velkor::evaluatePads({0, 1, {50, 50, 16}, Series::E12, 0.9, false, {PadKind::splitter}})->front();
-    ASSERT_EQ(pad.preferred.size(), 17u);
     ASSERT_EQ(pad.preferred.back(), 47);
     for (std::size_t arm = 1; arm < pad.preferred.size(); ++arm)
         EXPECT_NEAR(pad.worst.power[arm], 0.018177780767052265, 1e-15) << "arm " << arm;
@@ -737,27 +736,21 @@ TEST(Cancel, StopsAtTheNextStep)
     EXPECT_LE(asked, 5);
 }
 
-// A splitter's further arms are interchangeable: its worst case walks only
-// how many of them stand high (0 to 15) at each of the 4 corners of the two
-// arms before them, not the 2^17 corners of all its parts; then the caller
-// asks once more.
-TEST(Cancel, ASplittersArmsWalkedByHowManyStandHigh)
+// How far a computation goes, by the times it asks whether to go on. A
+// splitter's further arms are interchangeable: its worst case walks only how
+// many of them stand high (0 to 15) at each of the 4 corners of the two arms
+// before them, not the 2^17 corners of all its parts; then the caller asks
+// once more. A step attenuator's corner walk asks once at its first bit, and
+// at its second once for each of the first's 9 choices (out, or in at one of
+// 8 corners): a 3-bit Pi asks 9 times for each bit's pad, 10 in the walk and
+// once for each state.
+TEST(Cancel, AskedAtEachStep)
 {
     int asked = 0;
     const velkor::Cancel counting = [&asked] { return ++asked < 0; };
-    const velkor::PadRequest q{0, 1, {50, 50, 16}, Series::E12, 0.1, false, {PadKind::splitter}};
-    ASSERT_TRUE(velkor::evaluatePads(q, counting));
+    ASSERT_TRUE(velkor::evaluatePads({0, 1, {50, 50, 16}, Series::E12, 0.1, false, {PadKind::splitter}}, counting));
     EXPECT_EQ(asked, 4 * 16 + 1);
-}
-
-// A step attenuator's corner walk, the long part of its states' ranges,
-// asks whether to go on: once at its first bit, and at its second once for
-// each of the first's 9 choices (out, or in at one of 8 corners). A 3-bit Pi
-// asks 9 times for each bit's pad, 10 in the walk and once for each state.
-TEST(Cancel, TheCornerWalkAsks)
-{
-    int asked = 0;
-    const velkor::Cancel counting = [&asked] { return ++asked < 0; };
+    asked = 0;
     const velkor::StepRequest q{{1, 2, 4}, PadKind::pi, 1, 50, Series::E24, {0.05, true}, false};
     ASSERT_TRUE(velkor::evaluateSteps(q, counting));
     EXPECT_EQ(asked, 3 * 9 + 10 + 8);

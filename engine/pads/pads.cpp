@@ -256,9 +256,10 @@ WorstCase worstCase(const Circuit& c, PadKind k, const Values& r, Ports p, doubl
     w.returnLoss = -20 * std::log10(w.rho);
     // Each part between its ends with the others held: a distinct part
     // rises from its case to the one with its bit set; the alike arm that
-    // the next case raises stands for them all.
+    // the next case raises stands for them all. Checked: a case outside the
+    // walk is a fault to stop at, never a current to read.
     const auto at = [&](unsigned mask, std::size_t high, std::size_t i) {
-        return current[((mask * (alike + 1)) + high) * r.size() + i];
+        return current.at(((mask * (alike + 1)) + high) * r.size() + i);
     };
     for (unsigned mask = 0; tolerance > 0 && mask < masks; ++mask)
         for (std::size_t high = 0; high <= alike; ++high) {

@@ -328,6 +328,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"NanoWatts", {"-p", "3nW", "6"}, "power_w", {"3e-09"}},
     Notation{"MilliHenries", {"--parasitics", "L=1m", "6"}, "parasitics_l_h", {"0.001"}},
     Notation{"PicoFarads", {"--parasitics", "C=2p", "6"}, "parasitics_c_f", {"2e-12"}},
+    Notation{"PartWithoutPrefix", {"--parasitics", "CPAD=3e-14", "6"}, "parasitics_cpad_f", {"3e-14"}},
     Notation{"UnitsInAnyCase", {"-p", "30DBM", "-z", "50OHM", "6"}, "power_w", {"1"}},
     Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},
     Notation{"OhmSignAfterCode", {"-z", "4k7\u2126", "6"}, "impedance_ohm", {"4700"}},

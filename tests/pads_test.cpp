@@ -400,7 +400,6 @@ TEST(WorstCase, EveryArmOfAWideSplitterAtItsInnerPeak)
 {
     const velkor::PadResult pad =
         velkor::evaluatePads({0, 1, {50, 50, 16}, Series::E12, 0.9, false, {PadKind::splitter}})->front();
-    ASSERT_EQ(pad.preferred.back(), 47);
     for (std::size_t arm = 1; arm < pad.preferred.size(); ++arm)
         EXPECT_NEAR(pad.worst.power[arm], 0.018177780767052265, 1e-15) << "arm " << arm;
 }

@@ -443,7 +443,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"ParasiticKey", {"--parasitics", "R=1", "6"}, 2, "'R' is not L, C or CPAD"},
     Refusal{"NegativeParasitic", {"--parasitics", "C=-1f", "6"}, 2, "--parasitics 'C=-1f'"},
     Refusal{"LowerCaseHenry", {"--parasitics", "L=1nh", "6"}, 2, "--parasitics 'L=1nh'"},
-    Refusal{"UnknownPad", {"--pad", "pi,t,x", "6"}, 2, "'x' is not a pad"},
+    Refusal{"UnknownPad", {"--pad", "pi,t,x", "6"}, 2, "'x' is not a pad: pi, t, bridged_t, "},
     Refusal{"NoFlatness", {"--flatness", "0", "6"}, 2, "--flatness '0'"},
     Refusal{"PadWithoutDesign", {"--pad", "bridged_t", "--zout", "75", "6"}, 1, "equal impedances"},
     Refusal{"BelowTheMismatch", {"--pad", "series_r", "--zin", "75", "--zout", "50", "0.177"}, 1,

@@ -328,6 +328,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"Mils", {"--package", "0603", "--board", "8mil", "6"}, "board_height_mm", {"0.2032"}},
     Notation{"MilliHenries", {"--parasitics", "L=1m", "6"}, "parasitics_l_h", {"0.001"}},
     Notation{"PicoFarads", {"--parasitics", "C=2p", "6"}, "parasitics_c_f", {"2e-12"}},
+    Notation{"PartsNotNamedHaveNone", {"--parasitics", "C=2p", "6"}, "parasitics_l_h", {"0"}},
     Notation{"PartWithoutPrefix", {"--parasitics", "CPAD=3e-14", "6"}, "parasitics_cpad_f", {"3e-14"}},
     Notation{"UnitsInAnyCase", {"-p", "30DBM", "-z", "50OHM", "6"}, "power_w", {"1"}},
     Notation{"DecibelUnit", {"6dB", "6 dB"}, "attenuation_db", {"6", "6"}},

@@ -393,7 +393,7 @@ TEST_P(Errors, NameTheArgumentAndPrintNothing)
 
 INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"UnknownOption", {"--bogus", "6"}, 2, "--bogus"},
-    Refusal{"UnknownSeries", {"-s", "E8", "6"}, 2, "E8"},
+    Refusal{"UnknownSeries", {"-s", "E8", "6"}, 2, "'E8' not in {E6,E12,E24,E48,E96,E192}"},
     Refusal{"MissingValue", {"6", "--power"}, 2, "--power"},
     Refusal{"NotANumber", {"6", "abc"}, 2, "DB 'abc'"},
     Refusal{"PointAlone", {"-p", ".", "6"}, 2, "--power '.'"},

@@ -222,12 +222,9 @@ TEST(Json, OneObjectWithItsKeysInOrderAndTheNumbersThemselves)
     EXPECT_NEAR(o["pi"]["return_loss_db"], 49.6289, 1e-4);
     // 2 sqrt(50) V behind 50 ohms into 50.331 ohms: 200 (50.331 / 100.331)^2 V^2 across R1.
     EXPECT_NEAR(o["pi"]["power_w"][0], 0.5033057761221669, 1e-12);
-    EXPECT_NEAR(o["pi"]["insertion_loss_db"], 9.63, 0.005);
     EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][0], 9.27, 0.005);
     EXPECT_NEAR(o["pi"]["worst_case"]["attenuation_db"][1], 10.05, 0.005);
     EXPECT_NEAR(o["pi"]["worst_case"]["return_loss_db"], 32.0, 0.1);
-    const double rho = std::pow(10.0, -o["pi"]["worst_case"]["return_loss_db"].get<double>() / 20);
-    EXPECT_NEAR(o["pi"]["worst_case"]["vswr"], (1 + rho) / (1 - rho), 1e-12);
     EXPECT_NEAR(o["t"]["return_loss_db"], -20 * std::log10(0.1 / 100.1), 1e-9);
     EXPECT_NEAR(o["t"]["theoretical_power_w"][0], 0.5194939, 1e-7);
 }
@@ -477,6 +474,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, Errors, testing::Values(
     Refusal{"BoardTooThin", {"--package", "0603", "--board", "40um", "6"}, 2, "from 0.05 to 5 mm"},
     Refusal{"BoardTooThick", {"--package", "0603", "--board", "300mil", "6"}, 2, "from 0.05 to 5 mm"},
     Refusal{"BoardInCentimetres", {"--package", "0603", "--board", "0.02cm", "6"}, 2, "--board '0.02cm'"},
+    Refusal{"BoardInMegametres", {"--package", "0603", "--board", "1MM", "6"}, 2, "--board '1MM'"},
     Refusal{"PermittivityBelowOne", {"--package", "0603", "--board", "0.2,0.9", "6"}, 2, "from 1 to 20"},
     Refusal{"PermittivityAboveTwenty", {"--package", "0603", "--board", "0.2,21", "6"}, 2, "from 1 to 20"},
     Refusal{"BoardOfThreeFields", {"--package", "0603", "--board", "0.2,4.3,1", "6"}, 2, "--board '0.2,4.3,1'"},

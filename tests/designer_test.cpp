@@ -618,6 +618,8 @@ void DesignerTest::plot()
     QVERIFY2(plot->readout().startsWith(QLatin1String("3.01 GHz:")), qPrintable(plot->readout()));
     QTest::mouseMove(plot, QPoint(65, plot->height() / 4));   // a pixel in, nearer the first
     QVERIFY2(plot->readout().startsWith(QLatin1String("10.0 MHz:")), qPrintable(plot->readout()));
+    QTest::mouseMove(plot, QPoint(40, plot->height() / 4));   // over the ticks' labels: no point
+    QCOMPARE(plot->readout(), QString());
 }
 
 // Where a plot of 500 by 400 puts things: each pane (400 - 8) / 2 = 196

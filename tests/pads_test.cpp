@@ -537,6 +537,7 @@ TEST_P(Pairs, ClosestOfOneOrTwoParts)
 
 INSTANTIATE_TEST_SUITE_P(Search, Pairs, testing::Values(
     Paired{"SeriesSmall", 150.476, Series::E12, "150R+R47"},
+    Paired{"NoPartBeyondThreeDecades", 100.012, Series::E12, "100R"},   // not 100R+R012
     Paired{"ExactParallel", 50, Series::E12, "100R||100R"},
     Paired{"OnePartBeatsAnEqualPair", 4700, Series::E12, "4k7"},
     Paired{"ParallelFarApart", 37.35, Series::E24, "910R||39R"},

@@ -56,7 +56,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"VswrNearest", velkor::vswrText(1.0621), "VSWR 1.06"},
     // 20 log10(0.0002) = -73.98 dB.
     Written{"ReturnLossTowardMoreLoss", velkor::returnLossText(0.0002), "Rtn Loss -74.0 dB"},
-    Written{"WattsThird", velkor::wattsText(1.0 / 3), "0.333 W"},
     Written{"WattsThirdUp", velkor::wattsText(1.0 / 3, Rounding::up), "0.334 W"},
     Written{"Milliwatts", velkor::wattsText(2.78e-3), "0.00278 W"},
     Written{"BelowAMilliwatt", velkor::wattsText(3.33e-4), "333 \u00b5W"},
@@ -65,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"NanowattsUp", velkor::wattsText(1.2341e-9, Rounding::up), "1.24 nW"},
     Written{"Kilowatts", velkor::wattsText(12500), "12.5 kW"},
     Written{"KilowattsByCarry", velkor::wattsText(999.6), "1.00 kW"},
-    Written{"Microwatts", velkor::wattsText(2.78e-6), "2.78 \u00b5W"},
     Written{"BelowKilohertz", velkor::hertzText(250), "250 Hz"},
     Written{"Kilohertz", velkor::hertzText(1000), "1.00 kHz"},
     Written{"Terahertz", velkor::hertzText(1.2e12), "1.20 THz"},
@@ -81,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     // A part's parasitic, four figures with the prefix of its thousands.
     Written{"PartFemto", velkor::prefixedText(102.5e-15), "102.5f"},
     Written{"PartPico", velkor::prefixedText(780.7e-12), "780.7p"},
+    Written{"PartBelowAFemto", velkor::prefixedText(5e-16), "0.5f"},
+    Written{"PartFarBelowAFemto", velkor::prefixedText(5e-18), "0.005f"},
     Written{"PartNano", velkor::prefixedText(1.5e-9), "1.5n"}),
     rowname);
 

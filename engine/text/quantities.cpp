@@ -119,11 +119,11 @@ std::string prefixedText(double value)
     d.point -= exponent;
     std::string out;
     for (int i = 0; i < std::max(d.point, static_cast<int>(d.digits.size())); ++i) {
-        if (i == d.point)
+        if (i == d.point && i > 0)
             out += '.';
         out += d.at(i);
     }
-    if (d.point <= 0)
+    if (d.point <= 0)   // below 1 in its prefix: "0.5f", "0.05f"
         out.insert(0, "0." + std::string(static_cast<std::size_t>(-d.point), '0'));
     return out + prefixes[static_cast<std::size_t>((exponent - lowestPrefix) / 3)];
 }

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, Quantity, testing::Values(
     Written{"BelowKilohertz", velkor::hertzText(250), "250 Hz"},
     Written{"Kilohertz", velkor::hertzText(1000), "1.00 kHz"},
     Written{"Terahertz", velkor::hertzText(1.2e12), "1.20 THz"},
-    Written{"BelowMicrohertz", velkor::hertzText(5e-8), "5.00e-08 Hz"},
+    Written{"HalfAMicrohertz", velkor::hertzText(5e-7), "5.00e-07 Hz"},
     Written{"NoWatts", velkor::wattsText(0), "0 W"},
     Written{"OhmsOneDecimal", velkor::ohmsText(150.476), "150.5"},
     Written{"OhmsBelowTenThousand", velkor::ohmsText(1740.64), "1740.6"},

@@ -434,6 +434,10 @@ void DesignerTest::refusedInput()
     QVERIFY(!d.current());
     QCOMPARE(labels(d), before);
     QVERIFY(!find<QWidget>(d, "results")->isEnabled());
+    if (box != QLatin1String("inductance"))
+        return;
+    find<QComboBox>(d, "package")->setCurrentText(QStringLiteral("0603"));   // a size's parts instead
+    QVERIFY2(error->isHidden(), qPrintable(error->text()));
 }
 
 void DesignerTest::noDesign()
@@ -458,7 +462,6 @@ void DesignerTest::noDesign()
     settle(d);
     QVERIFY(d.current());
     QVERIFY(find<QWidget>(d, "results")->isEnabled());   // greyed no longer
-    QVERIFY(find<QLabel>(d, "why")->isHidden());
     type(find(d, "zin"), QStringLiteral("1e306"));
     type(find(d, "zout"), QString());
     QCOMPARE(find<QLabel>(d, "why")->text(), QStringLiteral("No Pi for these inputs: the pad's values leave the range "
@@ -935,7 +938,8 @@ void DesignerTest::chosenState()
     settle(d);
     QVERIFY(d.current());
     const auto* plot = find<velkor::ui::ResponsePlot>(d, "plot");
-    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 25:")), qPrintable(plot->accessibleDescription()));
+    const auto plotted = [plot] { return plot->accessibleDescription().section(QLatin1Char(':'), 0, 0); };
+    QCOMPARE(plotted(), QStringLiteral("State 25"));
     std::vector<std::string> args = arguments(TypedSteps{"Pi", "pi", "1 2 4 8 16 32", "E12", "", false, "0603"});
     args.insert(args.end(), {"--state", "25", "-f", "spice"});
     QCOMPARE(copied(d, "Copy SPICE netlist"), cli(args));
@@ -959,24 +963,23 @@ void DesignerTest::chosenState()
     settle(d);
     type(find(d, "bits"), QStringLiteral("1 2"));
     const std::size_t worst = d.design()->steps->result->worstErrorState;
-    QVERIFY2(plot->accessibleDescription().startsWith(QStringLiteral("State %1:").arg(worst)),
-             qPrintable(plot->accessibleDescription()));
+    QCOMPARE(plotted(), QStringLiteral("State %1").arg(worst));
     QCOMPARE(states->currentRow(), int(worst));
     states->setCurrentCell(0, 0);   // the first row, every bit through
     settle(d);
-    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 0:")), qPrintable(plot->accessibleDescription()));
+    QCOMPARE(plotted(), QStringLiteral("State 0"));
     // A state chosen while new bits are worked out: the new bits' design shows it.
     find(d, "bits")->setText(QStringLiteral("1 2 4 8"));   // pasted
     states->setCurrentCell(2, 0);
     settle(d);
     QCOMPARE(d.design()->steps->request.bits.size(), std::size_t(4));
-    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 2:")), qPrintable(plot->accessibleDescription()));
+    QCOMPARE(plotted(), QStringLiteral("State 2"));
     // Back from a pad: the choice starts afresh, at the worst error's state (velkor-cli: 6 of 1 2 4 8, 0603).
     d.setStepMode(false);
     settle(d);
     d.setStepMode(true);
     settle(d);
-    QVERIFY2(plot->accessibleDescription().startsWith(QLatin1String("State 6:")), qPrintable(plot->accessibleDescription()));
+    QCOMPARE(plotted(), QStringLiteral("State 6"));
 }
 
 void DesignerTest::stepRefusals_data()

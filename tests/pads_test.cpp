@@ -433,7 +433,7 @@ TEST(WorstCase, HPadHalvesApart)
 // Each size's parasitics against figures worked out apart from the same
 // formulas (Hammerstad and Jensen's strip, Kirschning, Jansen and Koster's
 // open end, Johnson and Graham's via) on FR-4 at 0.2 and 1.55 mm to the
-// ground plane, within 1e-3; and none falls as the size grows.
+// ground plane, within 1e-3; and no part capacitance falls as the size grows.
 TEST(Packages, ParasiticsFromTheBodyTheLandAndTheBoard)
 {
     struct Figures { const char* size; std::array<double, 2> inductance, padCapacitance; };
@@ -451,9 +451,7 @@ TEST(Packages, ParasiticsFromTheBodyTheLandAndTheBoard)
             EXPECT_NEAR(x.inductance / f.inductance[b], 1, 1e-3) << at;
             EXPECT_NEAR(x.padCapacitance / f.padCapacitance[b], 1, 1e-3) << at;
             EXPECT_NEAR(x.viaInductance / vias[b], 1, 1e-3) << at;
-            EXPECT_GE(x.inductance, before.inductance) << at;
             EXPECT_GE(x.capacitance, before.capacitance) << at;
-            EXPECT_GE(x.padCapacitance, before.padCapacitance) << at;
             before = x;
         }
     }
@@ -734,6 +732,9 @@ TEST(Cancel, StopsAtTheNextStep)
     asked = 0;
     EXPECT_FALSE(velkor::evaluateRadio(*velkor::evaluatePads(q), q.ports, sweep, fourSteps));
     EXPECT_LE(asked, 5);
+    asked = 3;   // stopped from the start, each bandwidth search asks once
+    velkor::bandwidths(velkor::evaluatePads(q)->front(), q.ports, {}, 0.1, 20, fourSteps);
+    EXPECT_EQ(asked, 5);
 }
 
 // How far a computation goes, by the times it asks whether to go on. A

@@ -352,6 +352,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, Notations, testing::Values(
     Notation{"Ambient", {"--package", "0603", "--ambient", "85", "6"}, "ambient_c", {"85"}},
     Notation{"FewestOutputs", {"--pad", "splitter", "--outputs", "2"}, "splitter_outputs", {"2"}},
     Notation{"BoardInAir", {"--package", "0603", "--board", "0.2,1", "6"}, "board_permittivity", {"1"}},
+    // The thinnest board allowed, 0.05 mm to its ground plane.
+    Notation{"Thin", {"--package", "0603", "--board", "0.05", "6"}, "board_height_mm", {"0.05"}},
     // L= is each part's whole L: the package's via is in it.
     Notation{"ViaInTheGivenL", {"--package", "0603", "--parasitics", "L=1n", "6"}, "parasitics_via_l_h", {"0"}},
     // 0.376 and 0.365 W against 0603's 0.1 W (Json.PartsAgainstTheirRating).
@@ -628,12 +630,14 @@ TEST(Ranges, CountAgainstTheLimit)
     EXPECT_EQ(velkor::readDb("1:1.000000000000000000000000000000000001:1", 5).error, "");
 }
 
-// A sweep counts its points and includes both ends; prefixes k to T.
+// A sweep counts its points and includes both ends; prefixes k to T; a log
+// sweep may start below 1 Hz.
 TEST(Ranges, SweepsOfPoints)
 {
     EXPECT_EQ(velkor::readSweep("10k:2.4GHz:2", 9).hertz, std::vector<double>({1e4, 2.4e9}));
     EXPECT_EQ(velkor::readSweep("0:1T:3", 9).hertz, std::vector<double>({0, 5e11, 1e12}));
     EXPECT_EQ(velkor::readSweep("1k:1M:4:log", 9).hertz.at(1), 1e4);
+    EXPECT_EQ(velkor::readSweep("0.5:5:2:log", 9).hertz, std::vector<double>({0.5, 5}));
     EXPECT_EQ(velkor::readSweep("0:2e-8:3", 9).hertz.at(1), 1e-8);   // 10^-22 of its 15 digits
 }
 

@@ -3,7 +3,8 @@
 # "<room>/<header>.h" of itself or of a room it may use. The include roots
 # already keep out "pads/..." from a room that may not see pads; this also
 # refuses what they cannot, a path relative to the file ("../text/report.h"
-# or a bare "steps.h"), which the compiler would find beside the file.
+# or a bare "steps.h"), which the compiler would find beside the file, and
+# a bracketed one that climbs out of a root (<../text/text/report.h>).
 #
 # Variables: ROOM, the room's name; ALLOWED, itself and the rooms it uses,
 # separated by commas; FILES, its sources and headers, separated by commas;
@@ -15,11 +16,14 @@ list(JOIN allowed "|" rooms)
 list(JOIN allowed ", " readable)
 set(wrong "")
 foreach(path IN LISTS files)
-  file(STRINGS "${path}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  file(STRINGS "${path}" includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line IN LISTS includes)
-    string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" header "${line}")
-    if(NOT header MATCHES "^(${rooms})/[A-Za-z0-9_]+\\.h$")
-      string(APPEND wrong "\n  ${path}: \"${header}\"")
+    string(REGEX MATCH "(\"[^\"]*\"|<[^>]*>)" header "${line}")
+    # A quoted header must name its room; a bracketed one (the standard
+    # library's) may not climb out of an include root with "..".
+    if((header MATCHES "^\"" AND NOT header MATCHES "^\"(${rooms})/[A-Za-z0-9_]+\\.h\"")
+       OR header MATCHES "\\.\\.")
+      string(APPEND wrong "\n  ${path}: ${header}")
     endif()
   endforeach()
 endforeach()

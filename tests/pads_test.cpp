@@ -732,7 +732,7 @@ TEST(Cancel, StopsAtTheNextStep)
     asked = 0;
     EXPECT_FALSE(velkor::evaluateRadio(*velkor::evaluatePads(q), q.ports, sweep, fourSteps));
     EXPECT_LE(asked, 5);
-    asked = 3;   // stopped from the start, each bandwidth search asks once
+    asked = 3;   // so fourSteps stops at once: each bandwidth search asks once
     velkor::bandwidths(velkor::evaluatePads(q)->front(), q.ports, {}, 0.1, 20, fourSteps);
     EXPECT_EQ(asked, 5);
 }
